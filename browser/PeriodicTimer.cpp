@@ -1,0 +1,3 @@
+#include "frmBrowser.h"
+
+void frmBrowser::timTimer_Timer() {}

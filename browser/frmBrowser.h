@@ -1,0 +1,107 @@
+#pragma once
+#include "platform/WebBrowser.h"
+#include "startup/BrowserWindow.h"
+#include "startup/Form.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+class QToolBar;
+
+// The main window: the browser control under a strip with the toolbar, the address box and the
+// side commands, and a two-panel status bar. Its handlers are spread over the browser/ files
+// named after what they do (address bar, events, timer, side commands, visited sites).
+class frmBrowser : public Form, public BrowserWindow, public WebBrowserEvents {
+    Q_OBJECT
+public:
+    explicit frmBrowser(Program& program);
+    ~frmBrowser() override;
+
+    // Controls.
+    QToolBar* tbToolBar = nullptr;
+    QWidget* picAddress = nullptr;
+    QLabel* lblAddress = nullptr;
+    QComboBox* cboAddress = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QPushButton* Command7 = nullptr;
+    std::array<QPushButton*, 6> Command8{};
+    QCheckBox* Check1 = nullptr;
+    QCheckBox* Check2 = nullptr;
+    std::unique_ptr<WebBrowser> brwWebBrowser;
+    QWidget* StatusBar1 = nullptr;
+    std::array<QLabel*, 2> StatusPanels{}; // panel 1 is StatusPanels[0]
+    QTimer* timTimer = nullptr;
+
+    // BrowserWindow.
+    QString PagePath() const override { return Tag; }
+    QString AddressText() const override;
+    void SetAddressText(const QString& text) override;
+    void SetTimerEnabled(bool enabled) override;
+    WebBrowser& Browser() override { return *brwWebBrowser; }
+    void SetCommand1Caption(const QString& caption) override;
+
+    // Address bar and toolbar.
+    void cboAddress_Click();
+    void cboAddress_KeyPress(int keyAscii);
+    void tbToolBar_ButtonClick(const QString& key);
+
+    // Periodic timer.
+    void timTimer_Timer();
+
+    // Status bar.
+    void PercentBar(std::int32_t done, std::int32_t total);
+
+    // About box.
+    void lblAddress_DblClick();
+
+    // Side commands.
+    void Check2_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Command8_Click(int index);
+
+    // Visited-sites file.
+    QString VisitedSitesPath() const;
+    void MergeVisitedSites();
+    void RewriteVisitedSites();
+    void EditVisitedSites();
+
+    // Browser-control events.
+    void BeforeNavigate2(const QString& url, bool& cancel) override;
+    void NewWindow2(bool& cancel) override;
+    void NavigateComplete2() override;
+    void DocumentComplete(const QString& url) override;
+    void DownloadBegin() override;
+    void DownloadComplete() override;
+    void ProgressChange(std::int32_t progress, std::int32_t progressMax) override;
+    void StatusTextChange(const QString& text) override;
+    void TitleChange(const QString& title) override;
+    void FileDownload(bool& cancel) override;
+    void ClientToHostWindow() override;
+
+protected:
+    void Form_Load() override;
+    void Form_Resize() override;
+    void Form_Unload() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    int loadRetries_ = 0;
+};

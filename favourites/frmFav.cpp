@@ -1,0 +1,3 @@
+#include "frmFav.h"
+
+frmFav::frmFav(Program& program) : Form(program) {}

@@ -1,0 +1,22 @@
+#pragma once
+#include <QString>
+
+// Shell, clipboard and network services.
+class SystemServices {
+public:
+    virtual ~SystemServices() = default;
+    // Starts a program from a Windows-form command line, maximised and focused, not waited for.
+    // Throws VbError (53 "File not found") when nothing can be started.
+    virtual void StartProgram(const QString& commandLine) = 0;
+    // Opens a file with the desktop's default application; throws VbError when nothing starts.
+    virtual void OpenWithDefaultApplication(const QString& path) = 0;
+    // Greater than 32 when a program is associated with the file's type (as FindExecutable).
+    virtual int FindExecutable(const QString& path) = 0;
+    // The user's Favourites folder in Windows form, or empty when there is none.
+    virtual QString FavoritesFolder() = 0;
+
+    virtual void ClipboardClear() = 0;
+    virtual void ClipboardSetText(const QString& text) = 0;
+    virtual QString LocalIP() = 0;
+    virtual QString LocalHostName() = 0;
+};

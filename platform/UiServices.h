@@ -1,0 +1,48 @@
+#pragma once
+#include <QString>
+
+class QWidget;
+
+enum class MsgButtons { Ok, OkCancel, YesNo };
+enum class MsgIcon { None, Information, Exclamation, Stop };
+
+// Answers of a message box, as the original runtime numbered them.
+namespace MsgAnswer {
+inline constexpr int Ok = 1;
+inline constexpr int Cancel = 2;
+inline constexpr int Yes = 6;
+inline constexpr int No = 7;
+}
+
+inline const QString kProgramTitle = QStringLiteral("Vindrel");
+
+// What a file-open dialog is asked for; every path is in Windows form.
+struct FileDialogRequest {
+    QString title;
+    QString fileName;      // initial file name: may hold a folder and a pattern ("C:\HOME-PAG\*.HTM")
+    QString filter;        // "*.JPG;*.BMP" or empty
+    QString initialFolder; // empty: the folder of fileName, else the current folder
+};
+
+// Everything a window does with the user and the event loop goes through here,
+// so that tests can script answers and read back what was shown.
+class UiServices {
+public:
+    virtual ~UiServices() = default;
+    virtual int MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
+                       MsgIcon icon = MsgIcon::None, const QString& title = kProgramTitle) = 0;
+    virtual void Beep() = 0;
+    virtual void SetHourglass(bool busy) = 0;
+    // Lets pending events (input, painting, timer ticks) run once.
+    virtual void DoEvents() = 0;
+    // The short pause before a process list is refreshed; events keep running during it.
+    virtual void Pause() = 0;
+    // Runs until the window is hidden or destroyed (a modal show).
+    virtual void RunModal(QWidget& window) = 0;
+    // Shows a file-open dialog; returns the chosen file's Windows-form path,
+    // or request.fileName unchanged when the user cancels.
+    virtual QString OpenFileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    // Ends the program. immediately: no closing step of any window runs.
+    // The caller must return right after this call.
+    virtual void EndProgram(bool immediately) = 0;
+};

@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what the build needs, builds everything and runs every test: once in a normal build
+# (unit, integration and end-to-end tests), once with AddressSanitizer and UBSan (unit tests).
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+bash "$top/scripts/install-deps.sh"
+export QT_QPA_PLATFORM=offscreen
+
+bash "$top/scripts/configure.sh" "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVINDREL_BUILD_BENCH=ON
+cmake --build "$top/build" -j2
+bash "$top/scripts/configure.sh" "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVINDREL_SANITIZE=ON -DVINDREL_UNIT_TESTS_ONLY=ON
+cmake --build "$top/build-asan" -j2
+
+status=0
+(cd "$top/build" && ctest --output-on-failure -j2) || status=1
+(cd "$top/build-asan" && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --output-on-failure -j2) || status=1
+if [ -x "$top/tests/fuzz/run.sh" ]; then
+  bash "$top/tests/fuzz/run.sh" "$top/build-fuzz" || status=1
+fi
+exit $status

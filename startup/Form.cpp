@@ -1,0 +1,73 @@
+#include "Form.h"
+
+#include "Program.h"
+#include "Twips.h"
+#include "platform/UiServices.h"
+
+#include <QCloseEvent>
+
+Form::Form(Program& program) : QWidget(nullptr), program_(program)
+{
+    setWindowTitle(kProgramTitle);
+}
+
+Form::~Form() = default;
+
+void Form::Show()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form::ShowModal()
+{
+    setWindowModality(Qt::ApplicationModal);
+    Show();
+    program_.ui().RunModal(*this);
+}
+
+void Form::Hide() { hide(); }
+
+void Form::Unload()
+{
+    if (unloading_)
+        return;
+    unloading_ = true;
+    Form_Unload();
+    program_.Forget(*this);
+    hide();
+    deleteLater();
+}
+
+int Form::ScaleWidth() const { return PixelsToTwips(width()); }
+int Form::ScaleHeight() const { return PixelsToTwips(height()); }
+
+void Form::SetClientSizeTwips(int width, int height)
+{
+    resize(TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void Form::MoveTwips(int left, int top) { move(TwipsToPixels(left), TwipsToPixels(top)); }
+
+void Form::closeEvent(QCloseEvent* event)
+{
+    // The close box unloads the window.
+    event->accept();
+    Unload();
+}
+
+void Form::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void Form::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+    else if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        Form_Activate();
+}

@@ -1,0 +1,9 @@
+#include "Main.h"
+
+#include "browser/frmBrowser.h"
+#include "startup/Program.h"
+
+void Main(Program& program, const QString&)
+{
+    program.form<frmBrowser>().Show();
+}
