@@ -1,4 +1,6 @@
 #pragma once
+#include "ietools/ProcessListing.h"
+
 #include <QString>
 
 class Program;
@@ -7,4 +9,3 @@ class Program;
 void ELENCA_PROCESSI_IE(Program& program);
 void TERMINA_PROCESSO(Program& program, const QString& idText);
 void AGGIUNGI_PROCESSO(Program& program, const QString& exeName, const QString& idText);
-QString HEX2(int value);

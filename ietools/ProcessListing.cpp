@@ -1,0 +1,45 @@
+#include "ProcessListing.h"
+
+namespace {
+const QString kIeExeName = QStringLiteral("IEXPLORE.EXE");
+}
+
+bool IsIeProcessName(const QString& exeName) { return exeName.toUpper().contains(kIeExeName); }
+
+QString ProcessIdText(std::uint32_t pid) { return QString::number(pid, 16).toUpper(); }
+
+std::optional<std::uint32_t> ProcessIdFromText(const QString& idText)
+{
+    const QString digits = idText.trimmed();
+    if (digits.isEmpty() || digits.size() > 8)
+        return std::nullopt;
+    for (const QChar c : digits) {
+        const char16_t u = c.toUpper().unicode();
+        if (!((u >= u'0' && u <= u'9') || (u >= u'A' && u <= u'F')))
+            return std::nullopt;
+    }
+    return digits.toUInt(nullptr, 16);
+}
+
+std::vector<ListedProcess> SelectIeProcesses(const std::vector<ProcessEntry>& table)
+{
+    std::vector<ListedProcess> listed;
+    QString lastIdText = QStringLiteral("0");
+    for (const ProcessEntry& entry : table) {
+        if (listed.size() == static_cast<std::size_t>(kMaxIeProcesses))
+            break;
+        const QString name = entry.exeName.toUpper();
+        const QString idText = ProcessIdText(entry.pid);
+        if (!name.contains(kIeExeName) || idText == lastIdText)
+            continue;
+        listed.push_back({name, idText});
+        lastIdText = idText;
+    }
+    return listed;
+}
+
+// A negative value is taken as its 32-bit pattern, as the hexadecimal text of the runtime does.
+QString HEX2(int value)
+{
+    return (QStringLiteral("00") + QString::number(static_cast<std::uint32_t>(value), 16).toUpper()).right(2);
+}
