@@ -1,0 +1,51 @@
+#include "FavouritesText.h"
+
+#include <algorithm>
+
+QString TrimNull(const QString& startstr)
+{
+    const qsizetype position = startstr.indexOf(QChar(u'\0'));
+    return position < 0 ? startstr : startstr.left(position);
+}
+
+QString StripItem(QString& startStrg)
+{
+    const qsizetype position = startStrg.indexOf(QChar(u'\0'));
+    if (position < 0)
+        return {};
+    const QString item = startStrg.left(position);
+    startStrg = startStrg.mid(position + 1);
+    return item;
+}
+
+QString AddBackslash(const QString& path)
+{
+    return path.endsWith(u'\\') ? path : path + u'\\';
+}
+
+std::optional<QString> ShortcutTitle(const QString& fileName)
+{
+    const qsizetype position = fileName.indexOf(QStringLiteral(".url"), 0, Qt::CaseSensitive);
+    if (position < 0)
+        return std::nullopt;
+    return fileName.left(position);
+}
+
+std::int16_t FolderDepth(const QString& path)
+{
+    const qsizetype depth = path.count(u'\\') - 2;
+    return static_cast<std::int16_t>(std::clamp<qsizetype>(depth, 0, 200));
+}
+
+bool IsShortcutKey(const QString& key) { return key.endsWith(QStringLiteral("_URL"), Qt::CaseSensitive); }
+
+QString TrimSpaces(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && text[begin] == u' ')
+        ++begin;
+    while (end > begin && text[end - 1] == u' ')
+        --end;
+    return text.mid(begin, end - begin);
+}
