@@ -1,0 +1,96 @@
+#include "SpawnedProcesses.h"
+#include "platform/LinuxProcessService.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void WriteFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+TEST(LinuxProcessServiceSnapshot, AscendingIdsArgvZeroOrCommVanishedSkipped)
+{
+    QTemporaryDir proc;
+    WriteFile(proc.filePath(QStringLiteral("10/cmdline")), QByteArray());
+    WriteFile(proc.filePath(QStringLiteral("10/comm")), "kworker/0:1\n");
+    WriteFile(proc.filePath(QStringLiteral("9/cmdline")), QByteArray("C:\\Programmi\\iexplore.exe\0-nohome\0", 35));
+    WriteFile(proc.filePath(QStringLiteral("2/cmdline")), QByteArray("/bin/sh\0-c\0x\0", 13));
+    WriteFile(proc.filePath(QStringLiteral("self/cmdline")), "not a process");
+    WriteFile(proc.filePath(QStringLiteral("4294967296/cmdline")), "beyond 32 bits");
+    QDir(proc.path()).mkpath(QStringLiteral("77")); // ended while it was read: no files left
+
+    const auto table = LinuxProcessService(proc.path()).Snapshot();
+
+    ASSERT_TRUE(table.has_value());
+    ASSERT_EQ(table->size(), 3u);
+    EXPECT_EQ((*table)[0].pid, 2u);
+    EXPECT_EQ((*table)[0].exeName, QStringLiteral("/bin/sh"));
+    EXPECT_EQ((*table)[1].pid, 9u);
+    EXPECT_EQ((*table)[1].exeName, QStringLiteral("C:\\Programmi\\iexplore.exe"));
+    EXPECT_EQ((*table)[2].pid, 10u);
+    EXPECT_EQ((*table)[2].exeName, QStringLiteral("kworker/0:1"));
+}
+
+TEST(LinuxProcessServiceSnapshot, NoTableWhenTheFolderCannotBeListed)
+{
+    QTemporaryDir proc;
+    EXPECT_FALSE(LinuxProcessService(proc.filePath(QStringLiteral("missing"))).Snapshot().has_value());
+}
+
+TEST(LinuxProcessServiceSnapshot, SeesALiveProcessByItsArgvZero)
+{
+    SpawnedProcesses spawned;
+    QProcess& sleeper = spawned.Sleeper(QStringLiteral("iexplore.exe"));
+    const auto table = LinuxProcessService().Snapshot();
+    ASSERT_TRUE(table.has_value());
+    const auto self = std::find_if(table->begin(), table->end(),
+                                   [&](const ProcessEntry& e) { return e.pid == sleeper.processId(); });
+    ASSERT_NE(self, table->end());
+    EXPECT_EQ(self->exeName, spawned.folder.filePath(QStringLiteral("iexplore.exe")));
+    EXPECT_TRUE(std::is_sorted(table->begin(), table->end(),
+                               [](const ProcessEntry& a, const ProcessEntry& b) { return a.pid < b.pid; }));
+}
+
+TEST(LinuxProcessServiceTerminate, EndsOnlyWhenTheCurrentNameIsStillWanted)
+{
+    SpawnedProcesses spawned;
+    QProcess& sleeper = spawned.Sleeper(QStringLiteral("iexplore.exe"));
+    const auto pid = static_cast<std::uint32_t>(sleeper.processId());
+    LinuxProcessService service;
+
+    QStringList asked;
+    service.Terminate(pid, [&asked](const QString& name) {
+        asked << name;
+        return false;
+    });
+    EXPECT_EQ(asked, QStringList{spawned.folder.filePath(QStringLiteral("iexplore.exe"))});
+    EXPECT_TRUE(IsRunning(sleeper));
+
+    service.Terminate(pid, [](const QString&) { return true; });
+    EXPECT_TRUE(sleeper.waitForFinished(5000));
+    EXPECT_EQ(sleeper.exitStatus(), QProcess::CrashExit);
+}
+
+TEST(LinuxProcessServiceTerminate, MissingProcessIsNotAsked)
+{
+    SpawnedProcesses spawned;
+    QProcess& sleeper = spawned.Sleeper(QStringLiteral("iexplore.exe"));
+    const auto pid = static_cast<std::uint32_t>(sleeper.processId());
+    sleeper.kill();
+    sleeper.waitForFinished(5000);
+
+    bool asked = false;
+    for (const std::uint32_t gone : {pid, 0u, 0xFFFFFFF0u})
+        LinuxProcessService().Terminate(gone, [&asked](const QString&) {
+            asked = true;
+            return false; // never end anything, should the id have passed to another process
+        });
+    EXPECT_FALSE(asked);
+}
+
+} // namespace

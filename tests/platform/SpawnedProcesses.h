@@ -1,0 +1,44 @@
+#pragma once
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <memory>
+#include <vector>
+
+// Harmless programs started under chosen names from a temporary folder; every one still running
+// is killed and waited for when the test ends.
+class SpawnedProcesses {
+public:
+    ~SpawnedProcesses()
+    {
+        for (auto& process : started_) {
+            process->kill();
+            process->waitForFinished(5000);
+        }
+    }
+
+    // Starts a copy of `original` named `name`; its argv[0] is the copy's full path.
+    QProcess& Start(const QString& original, const QString& name, const QStringList& arguments)
+    {
+        const QString copy = folder.filePath(name);
+        if (!QFile::exists(copy))
+            QFile::copy(original, copy);
+        auto process = std::make_unique<QProcess>();
+        process->start(copy, arguments);
+        process->waitForStarted(5000);
+        started_.push_back(std::move(process));
+        return *started_.back();
+    }
+    QProcess& Sleeper(const QString& name) { return Start(QStringLiteral("/bin/sleep"), name, {QStringLiteral("60")}); }
+
+    QTemporaryDir folder;
+
+private:
+    std::vector<std::unique_ptr<QProcess>> started_;
+};
+
+inline bool IsRunning(QProcess& process)
+{
+    return process.state() == QProcess::Running && !process.waitForFinished(200);
+}
