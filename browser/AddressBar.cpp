@@ -1,5 +1,54 @@
 #include "frmBrowser.h"
 
-void frmBrowser::cboAddress_Click() {}
-void frmBrowser::cboAddress_KeyPress(int) {}
-void frmBrowser::tbToolBar_ButtonClick(const QString&) {}
+#include "AddressRules.h"
+#include "IgnoreErrors.h"
+#include "startup/Program.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+constexpr int kEnterKey = 13;
+}
+
+void frmBrowser::cboAddress_Click()
+{
+    SetTimerEnabled(true);
+    try {
+        brwWebBrowser->Navigate(AddressText());
+    } catch (const VbError&) {
+        // A failed request ends the action quietly; caption and visited flag stay as they were.
+        return;
+    }
+    SetCommand1Caption(PageButtonCaption(AddressText(), QStringLiteral("Nuovo Vindrex")));
+    program().g.SITI_VISITATI = 1;
+}
+
+void frmBrowser::cboAddress_KeyPress(int keyAscii)
+{
+    if (keyAscii == kEnterKey)
+        cboAddress_Click();
+}
+
+void frmBrowser::tbToolBar_ButtonClick(const QString& key)
+{
+    SetTimerEnabled(true);
+    WebBrowser& browser = *brwWebBrowser;
+    if (key == QLatin1String("Back"))
+        IgnoreErrors([&] { browser.GoBack(); });
+    else if (key == QLatin1String("Forward"))
+        IgnoreErrors([&] { browser.GoForward(); });
+    else if (key == QLatin1String("Refresh"))
+        IgnoreErrors([&] { browser.Refresh(); });
+    else if (key == QLatin1String("Home"))
+        IgnoreErrors([&] { browser.GoHome(); });
+    else if (key == QLatin1String("Search"))
+        IgnoreErrors([&] { browser.GoSearch(); });
+    else if (key == QLatin1String("Stop")) {
+        SetTimerEnabled(false);
+        IgnoreErrors([&] { browser.Stop(); });
+        timTimer_Timer();
+    }
+    SetCommand1Caption(PageButtonCaption(AddressText(), QStringLiteral("Nuovo Vindrel")));
+}

@@ -1,14 +1,112 @@
 #include "frmBrowser.h"
 
-void frmBrowser::PercentBar(std::int32_t, std::int32_t) {}
-void frmBrowser::BeforeNavigate2(const QString&, bool&) {}
-void frmBrowser::NewWindow2(bool&) {}
-void frmBrowser::NavigateComplete2() {}
-void frmBrowser::DocumentComplete(const QString&) {}
-void frmBrowser::DownloadBegin() {}
-void frmBrowser::DownloadComplete() {}
-void frmBrowser::ProgressChange(std::int32_t, std::int32_t) {}
-void frmBrowser::StatusTextChange(const QString&) {}
+#include "AddressRules.h"
+#include "IgnoreErrors.h"
+#include "platform/UiServices.h"
+#include "startup/Program.h"
+#include "startup/TrimBlanks.h"
+
+#include <QCheckBox>
+#include <QLabel>
+
+namespace {
+
+constexpr QChar kBarLetter = QLatin1Char('I');
+
+bool QuestionsOff(const frmBrowser& window) { return window.Check1->checkState() == Qt::Checked; }
+
+bool AnsweredOk(UiServices& ui, const QString& text, const QString& title)
+{
+    return ui.MsgBox(text, MsgButtons::OkCancel, MsgIcon::None, title) != MsgAnswer::Cancel;
+}
+
+} // namespace
+
+void frmBrowser::BeforeNavigate2(const QString& url, bool& cancel)
+{
+    if (!QuestionsOff(*this)
+        && !AnsweredOk(program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url,
+                       QStringLiteral("Apre nella stessa finestra"))) {
+        cancel = true;
+        return;
+    }
+    cancel = false;
+    SetAddressText(url);
+}
+
+void frmBrowser::NewWindow2(bool& cancel)
+{
+    if (QuestionsOff(*this)) {
+        if (program().g.POPUP_PERMESSI == -1) {
+            cancel = false;
+            program().ui().DoEvents();
+        } else if (program().g.POPUP_PERMESSI == 0) {
+            cancel = true;
+        }
+        return;
+    }
+    // The address asked about is the page that wants the window, not the window's target.
+    const QString url = ReadIgnoringErrors([this] { return brwWebBrowser->LocationURL(); });
+    const QString title = QStringLiteral("Apre in una nuova finestra");
+    if (AnsweredOk(program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url, title)
+        || AnsweredOk(program().ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title)) {
+        Command1_Click();
+        return;
+    }
+    cancel = true;
+}
+
+void frmBrowser::NavigateComplete2()
+{
+    IgnoreErrors([this] { SetCaption(brwWebBrowser->LocationName()); });
+    timTimer_Timer();
+}
+
+void frmBrowser::DownloadBegin()
+{
+    program().ui().DoEvents();
+    IgnoreErrors([this] { SetCaption(QStringLiteral("Starting Download ") + brwWebBrowser->LocationName()); });
+}
+
+// The same answer as to a completed navigation: caption = page name, then one tick.
+void frmBrowser::DownloadComplete() { NavigateComplete2(); }
+
+void frmBrowser::DocumentComplete(const QString& url)
+{
+    SetCaption(url);
+    const QString address = TrimBlanks(AddressText());
+    if (!ListContainsTrimmed(AddressList(), address))
+        AppendToAddressList(address);
+}
+
+void frmBrowser::ProgressChange(std::int32_t progress, std::int32_t progressMax)
+{
+    StatusPanels[0]->setText(QStringLiteral("Reading ") + QString::number(progress) + QStringLiteral(" of ")
+                             + QString::number(progressMax));
+    if (progress > 0) {
+        PercentBar(progress, progressMax);
+        program().g.SITI_VISITATI = 1;
+    }
+}
+
+void frmBrowser::PercentBar(std::int32_t done, std::int32_t total)
+{
+    if (const auto letters = PercentBarLetters(done, total))
+        StatusPanels[1]->setText(QString(*letters, kBarLetter));
+}
+
+void frmBrowser::StatusTextChange(const QString& text) { StatusPanels[0]->setText(text); }
+
 void frmBrowser::TitleChange(const QString&) {}
-void frmBrowser::FileDownload(bool&) {}
+
+void frmBrowser::FileDownload(bool&)
+{
+    if (QuestionsOff(*this))
+        return;
+    const QString name = ReadIgnoringErrors([this] { return brwWebBrowser->LocationName(); });
+    if (TrimBlanks(name).isEmpty())
+        return;
+    program().ui().MsgBox(QStringLiteral("FileDownload: ") + name + QStringLiteral(" ") + ReadIgnoringErrors([this] { return brwWebBrowser->LocationURL(); }));
+}
+
 void frmBrowser::ClientToHostWindow() {}
