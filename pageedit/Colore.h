@@ -1,0 +1,53 @@
+#pragma once
+#include "startup/Form.h"
+
+#include <cstdint>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QScrollBar;
+
+// The colour picker: red, green and blue bars plus a brightness offset; the colour is written
+// as "#RRGGBB" into the colour box FORM_COLORE and INDICE_COLORE name, at every change.
+class Colore : public Form {
+    Q_OBJECT
+public:
+    explicit Colore(Program& program);
+
+    QLabel* Picture1 = nullptr;
+    QScrollBar* VScroll1 = nullptr;
+    QScrollBar* VScroll2 = nullptr;
+    QScrollBar* VScroll3 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLineEdit* txtROSSO = nullptr;
+    QLineEdit* txtVERDE = nullptr;
+    QLineEdit* txtBLU = nullptr;
+    QScrollBar* HScroll1 = nullptr;
+    QLineEdit* txtLUCE = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+
+    void SETTA_COLORI();
+
+    void VScroll1_Change();
+    void VScroll2_Change();
+    void VScroll3_Change();
+    void HScroll1_Change();
+    void Command1_Click();
+    void Command2_Click();
+
+    std::int16_t R = 0, G = 0, B = 0, L = 0;
+
+protected:
+    void Form_Load() override;
+
+private:
+    void WriteToTarget();
+};

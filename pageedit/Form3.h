@@ -1,0 +1,15 @@
+#pragma once
+#include "MarkupForm.h"
+
+// The text banner creator: a normal aligned paragraph or a scrolling banner.
+class Form3 : public MarkupForm {
+    Q_OBJECT
+public:
+    explicit Form3(Program& program);
+
+    QGroupBox* Frame1 = nullptr;
+    std::array<QRadioButton*, 2> Option1{};
+
+    void Option1_Click(int index);
+    void Command1_Click() override;
+};
