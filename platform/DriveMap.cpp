@@ -1,5 +1,52 @@
 #include "DriveMap.h"
 
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+bool IsDriveLetter(QChar c)
+{
+    const char16_t u = c.toUpper().unicode();
+    return u >= u'A' && u <= u'Z';
+}
+
+// Absolute, with "." and ".." resolved and no trailing "/" (except the root itself).
+QString CleanAbsolute(const QString& hostPath)
+{
+    return QDir::cleanPath(QDir::isAbsolutePath(hostPath) ? hostPath : QDir::current().absoluteFilePath(hostPath));
+}
+
+// "rest" is the part after the drive, with "/" separators; ".." never climbs above the drive.
+QString JoinBelow(const QString& folder, const QString& rest)
+{
+    QStringList parts;
+    for (const QString& part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
+        if (part == QLatin1String("..")) {
+            if (!parts.isEmpty())
+                parts.removeLast();
+        } else if (part != QLatin1String("."))
+            parts.append(part);
+    }
+    if (parts.isEmpty())
+        return folder;
+    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + parts.join(QLatin1Char('/'));
+}
+
+bool IsUnder(const QString& path, const QString& folder)
+{
+    if (folder == QLatin1String("/"))
+        return path.startsWith(QLatin1Char('/'));
+    return path == folder || (path.startsWith(folder) && path.at(folder.size()) == QLatin1Char('/'));
+}
+
+struct DriveCandidate {
+    QChar letter;
+    QString folder;
+};
+
+} // namespace
+
 DriveMap::DriveMap(Environment environment) : environment_(std::move(environment)) {}
 
 DriveMap DriveMap::FromProcessEnvironment()
@@ -7,5 +54,86 @@ DriveMap DriveMap::FromProcessEnvironment()
     return DriveMap([](const QString& variable) { return qEnvironmentVariable(variable.toLocal8Bit().constData()); });
 }
 
-QString DriveMap::ToHost(const QString&) const { return {}; }
-QString DriveMap::ToWindows(const QString&) const { return {}; }
+QString DriveMap::WinePrefix() const
+{
+    const QString prefix = environment_(QStringLiteral("WINEPREFIX"));
+    if (!prefix.isEmpty())
+        return prefix;
+    const QString home = environment_(QStringLiteral("HOME"));
+    return home.isEmpty() ? QString() : home + QStringLiteral("/.wine");
+}
+
+QString DriveMap::WineDriveLink(QChar letter) const
+{
+    const QString prefix = WinePrefix();
+    if (prefix.isEmpty())
+        return {};
+    const QString link = prefix + QStringLiteral("/dosdevices/") + letter.toLower() + QLatin1Char(':');
+    return QFileInfo::exists(link) ? link : QString();
+}
+
+QString DriveMap::DriveFolder(QChar letter) const
+{
+    if (!IsDriveLetter(letter))
+        return {};
+    const QChar upper = letter.toUpper();
+    const QString configured = environment_(QStringLiteral("VINDREL_DRIVE_") + upper);
+    if (!configured.isEmpty())
+        return CleanAbsolute(configured);
+    const QString link = WineDriveLink(upper);
+    if (!link.isEmpty())
+        return link;
+    return upper == QLatin1Char('Z') ? QStringLiteral("/") : QString();
+}
+
+QString DriveMap::ToHost(const QString& windowsPath) const
+{
+    QString path = windowsPath;
+    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool hasDrive = path.size() >= 2 && path.at(1) == QLatin1Char(':') && IsDriveLetter(path.at(0));
+    if (path.indexOf(QLatin1Char(':'), hasDrive ? 2 : 0) >= 0 || path.contains(QChar(0)))
+        return {};
+    if (hasDrive) {
+        const QString folder = DriveFolder(path.at(0));
+        return folder.isEmpty() ? QString() : JoinBelow(folder, path.mid(2));
+    }
+    if (path.startsWith(QLatin1Char('/')))
+        return JoinBelow(QStringLiteral("/"), path);
+    return JoinBelow(QDir::currentPath(), path);
+}
+
+QString DriveMap::ToWindows(const QString& hostPath) const
+{
+    std::vector<DriveCandidate> candidates;
+    for (char16_t l = u'C'; l <= u'Z'; ++l) {
+        const QChar letter(l);
+        const QString configured = environment_(QStringLiteral("VINDREL_DRIVE_") + letter);
+        if (!configured.isEmpty()) {
+            candidates.push_back({letter, CleanAbsolute(configured)});
+            continue;
+        }
+        const QString link = WineDriveLink(letter);
+        if (!link.isEmpty()) {
+            // Wine's links lead elsewhere ("../drive_c"): a path may arrive by either road.
+            candidates.push_back({letter, CleanAbsolute(link)});
+            const QString target = QFileInfo(link).canonicalFilePath();
+            if (!target.isEmpty())
+                candidates.push_back({letter, target});
+        } else if (letter == QLatin1Char('Z')) {
+            candidates.push_back({letter, QStringLiteral("/")});
+        }
+    }
+
+    const QString path = CleanAbsolute(hostPath);
+    const DriveCandidate* best = nullptr;
+    for (const DriveCandidate& c : candidates)
+        if (IsUnder(path, c.folder) && (!best || c.folder.size() > best->folder.size()))
+            best = &c;
+
+    const QChar letter = best ? best->letter : QChar(u'Z');
+    QString rest = best ? path.mid(best->folder == QLatin1String("/") ? 0 : best->folder.size()) : path;
+    if (!rest.startsWith(QLatin1Char('/')))
+        rest.prepend(QLatin1Char('/'));
+    rest.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return letter + QLatin1Char(':') + rest;
+}

@@ -14,11 +14,18 @@ public:
     static DriveMap FromProcessEnvironment();
 
     // The host text for a Windows-form path (no lookup of names on disk); empty when its
-    // drive is missing.
+    // drive is missing or the text cannot name a file (a colon after the drive, a NUL).
     QString ToHost(const QString& windowsPath) const;
     // The Windows form of a host path: the mapped drive whose folder is its longest prefix, else Z:.
     QString ToWindows(const QString& hostPath) const;
 
+    // Host folder of a drive letter (any case); empty when the drive is missing.
+    QString DriveFolder(QChar letter) const;
+    // The Wine prefix in use: $WINEPREFIX, else ~/.wine; empty when neither can be named.
+    QString WinePrefix() const;
+
 private:
+    QString WineDriveLink(QChar letter) const;
+
     Environment environment_;
 };

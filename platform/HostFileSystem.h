@@ -2,7 +2,10 @@
 #include "DriveMap.h"
 #include "FileSystem.h"
 
-// The host's files seen through the drive map.
+#include <QFile>
+
+// The host's files seen through the drive map. Names are found without regard to case; the
+// owner's permission bits count like Windows attributes, for root too: no write bit, read-only.
 class HostFileSystem : public FileSystem {
 public:
     // programFolderHost: the host folder of the running executable.
@@ -13,6 +16,7 @@ public:
     std::unique_ptr<LineWriter> OpenForOutput(const QString& path) override;
     QByteArray ReadAll(const QString& path, qint64 maxBytes) override;
     void WriteAll(const QString& path, const QByteArray& bytes) override;
+    // The target is replaced as a whole, or left as it was when the copy fails.
     void FileCopy(const QString& source, const QString& target) override;
     void Kill(const QString& path) override;
     std::optional<std::vector<DirEntry>> List(const QString& folder, const QString& pattern) override;
@@ -20,12 +24,17 @@ public:
     QString FolderIdentity(const QString& path) override;
     void MakeFolder(const QString& path) override;
     void Rename(const QString& from, const QString& to) override;
+    // Removes nothing unless it can remove everything.
     void RemoveTree(const QString& path) override;
     QString ProgramFolder() override;
+    // The host path, with every existing name found without regard to case.
     QString HostPath(const QString& windowsPath) override;
     QString WindowsPath(const QString& hostPath) override;
 
 private:
+    std::unique_ptr<QFile> OpenExisting(const QString& path, QIODevice::OpenMode mode);
+    std::unique_ptr<QFile> OpenNew(const QString& path);
+
     DriveMap driveMap_;
     QString programFolderHost_;
 };

@@ -1,0 +1,4 @@
+# Files and paths: the drive map, the host file system, name patterns, line reading, text codes.
+vindrel_unit_test(test_platform_files
+  SOURCES DriveMapTest.cpp HostFileSystemTest.cpp LineReaderTest.cpp NameMatchingTest.cpp TextCodecTest.cpp
+  LIBS vindrel_platform_core)
