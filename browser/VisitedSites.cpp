@@ -1,8 +1,72 @@
 #include "frmBrowser.h"
 
-QString frmBrowser::VisitedSitesPath() const { return {}; }
-void frmBrowser::MergeVisitedSites() {}
-void frmBrowser::RewriteVisitedSites() {}
-void frmBrowser::EditVisitedSites() {}
+#include "platform/FileSystem.h"
+#include "platform/SystemServices.h"
+#include "platform/TextCodec.h"
+#include "platform/UiServices.h"
+#include "platform/VbError.h"
+#include "startup/Program.h"
+
+QString frmBrowser::VisitedSitesPath() const { return VisitedSitesFile(program().fs().ProgramFolder()); }
+
+void frmBrowser::MergeVisitedSites()
+{
+    UiServices& ui = program().ui();
+    ui.SetHourglass(true);
+    try {
+        const auto reader = program().fs().OpenForInput(VisitedSitesPath());
+        QStringList list = AddressList();
+        QByteArray bytes;
+        while (reader->ReadLine(bytes)) {
+            const QString line = DecodeLine(bytes);
+            if (!IsStorableAddress(line) || ListHoldsAddress(list, line))
+                continue;
+            visitedSitesLines_.Remember(line, bytes);
+            AppendToAddressList(line);
+            list << line;
+        }
+    } catch (const VbError&) {
+        // A missing or unreadable file adds nothing (or only the lines read so far).
+    }
+    ui.SetHourglass(false);
+}
+
+void frmBrowser::RewriteVisitedSites()
+{
+    MergeVisitedSites();
+    try {
+        const auto writer = program().fs().OpenForOutput(VisitedSitesPath());
+        try {
+            for (const QString& entry : AddressList())
+                if (IsStorableAddress(entry))
+                    writer->WriteLine(visitedSitesLines_.BytesFor(entry));
+        } catch (const VbError&) {
+            // Stop writing; the lines written so far stay in the file.
+        }
+        writer->Close();
+    } catch (const VbError&) {
+        // Not reported: the history is a convenience, closing goes on.
+    }
+}
+
+void frmBrowser::EditVisitedSites()
+{
+    const QString path = VisitedSitesPath();
+    SystemServices& system = program().system();
+    for (const QString& editor : {QStringLiteral("C:\\Windows\\Notepad.exe "), QStringLiteral("C:\\WinNT\\Notepad.exe ")}) {
+        try {
+            system.StartProgram(editor + path);
+            return;
+        } catch (const VbError&) {
+        }
+    }
+    try {
+        system.OpenWithDefaultApplication(path);
+    } catch (const VbError&) {
+        program().ui().Beep();
+        program().ui().MsgBox(QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
+    }
+}
+
 void frmBrowser::Command2_Click() { MergeVisitedSites(); }
 void frmBrowser::Command5_Click() { EditVisitedSites(); }

@@ -1,29 +1,138 @@
 #include "frmBrowser.h"
 
+#include "BrowserLayout.h"
+#include "platform/UiServices.h"
+#include "platform/VbError.h"
 #include "startup/Program.h"
+#include "startup/Twips.h"
+#include "startup/TrimBlanks.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <QToolBar>
 
 frmBrowser::frmBrowser(Program& program) : Form(program) { CreateControls(); }
 frmBrowser::~frmBrowser() = default;
-
-void frmBrowser::CreateControls()
-{
-    cboAddress = new QComboBox(this);
-    Command1 = new QPushButton(this);
-    timTimer = new QTimer(this);
-    brwWebBrowser = program().MakeBrowser(this);
-}
 
 QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
 void frmBrowser::SetAddressText(const QString& text) { cboAddress->setEditText(text); }
 void frmBrowser::SetTimerEnabled(bool enabled) { enabled ? timTimer->start() : timTimer->stop(); }
 void frmBrowser::SetCommand1Caption(const QString& caption) { Command1->setText(caption); }
 
-void frmBrowser::Form_Load() {}
-void frmBrowser::Form_Resize() {}
-void frmBrowser::Form_Unload() {}
-bool frmBrowser::eventFilter(QObject* watched, QEvent* event) { return Form::eventFilter(watched, event); }
-void frmBrowser::lblAddress_DblClick() {}
+void frmBrowser::AppendToAddressList(const QString& text)
+{
+    // The first entry of an empty list would otherwise replace the text in the edit field.
+    const QString edited = cboAddress->currentText();
+    cboAddress->addItem(text);
+    if (cboAddress->currentText() != edited)
+        cboAddress->setEditText(edited);
+}
+
+QStringList frmBrowser::AddressList() const
+{
+    QStringList entries;
+    entries.reserve(cboAddress->count());
+    for (int i = 0; i < cboAddress->count(); ++i)
+        entries << cboAddress->itemText(i);
+    return entries;
+}
+
+void frmBrowser::Form_Load()
+{
+    Globals& g = program().g;
+    g.POPUP_PERMESSI = 0;
+    Show();
+    Form_Resize();
+    for (;;) {
+        try {
+            if (TrimBlanks(g.INDIRIZZO_INIZIALE).isEmpty())
+                g.INDIRIZZO_INIZIALE = QStringLiteral("about:blank");
+            SetAddressText(g.INDIRIZZO_INIZIALE);
+            AppendToAddressList(AddressText());
+            SetTimerEnabled(true);
+            brwWebBrowser->Navigate(g.INDIRIZZO_INIZIALE);
+            break;
+        } catch (const VbError&) {
+            // The start page could not be opened: fall back on the second home, then the blank page.
+            if (loadRetries_ == 0)
+                g.INDIRIZZO_INIZIALE = QStringLiteral("D:\\HOME-PAG\\INIZIO.HTM");
+            else if (loadRetries_ == 1)
+                g.INDIRIZZO_INIZIALE = QStringLiteral("C:\\WINDOWS\\VUOTA.HTM");
+            else
+                break;
+            ++loadRetries_;
+        }
+    }
+    MergeVisitedSites();
+}
+
+void frmBrowser::Form_Resize()
+{
+    BrowserLayoutInput in;
+    in.clientWidth = ScaleWidth();
+    in.clientHeight = ScaleHeight();
+    in.minimized = IsMinimized();
+    in.toolBarWidth = TwipsGeometry(tbToolBar).width();
+    const QRect label = TwipsGeometry(lblAddress);
+    const QRect box = TwipsGeometry(cboAddress);
+    const QRect strip = TwipsGeometry(picAddress);
+    const QRect browser = TwipsGeometry(brwWebBrowser->widget());
+    in.labelWidth = label.width();
+    in.boxLeft = box.left();
+    in.boxWidth = box.width();
+    in.stripTop = strip.top();
+    in.stripHeight = strip.height();
+    in.browserWidth = browser.width();
+    in.browserHeight = browser.height();
+    const BrowserLayout out = ComputeBrowserLayout(in);
+
+    SetTwipsGeometry(lblAddress, out.labelLeft, label.top(), label.width(), label.height());
+    SetTwipsGeometry(cboAddress, box.left(), box.top(), out.boxWidth, box.height());
+    // The strip and the status bar follow the window's width, as aligned bars do.
+    SetTwipsGeometry(picAddress, strip.left(), strip.top(), in.clientWidth, strip.height());
+    const int statusHeight = TwipsGeometry(StatusBar1).height();
+    SetTwipsGeometry(StatusBar1, 0, in.clientHeight - statusHeight, in.clientWidth, statusHeight);
+    SetTwipsGeometry(brwWebBrowser->widget(), browser.left(), browser.top(), out.browserWidth, out.browserHeight);
+}
+
+void frmBrowser::Form_Unload()
+{
+    UiServices& ui = program().ui();
+    if (cboAddress->count() != 1 && program().g.SITI_VISITATI != 0) {
+        const int answer = ui.MsgBox(QStringLiteral("Desideri registrare i Link dei Siti Internet visualizzati (S/N)"),
+                                     MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Chiusura Vindrel"));
+        if (answer == MsgAnswer::Yes)
+            RewriteVisitedSites();
+    }
+    program().UnloadAllExcept(this);
+    ui.EndProgram(false);
+}
+
+bool frmBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            // Handled here only, so that the box does not also report a pick from its list.
+            cboAddress_KeyPress(13);
+            return true;
+        }
+        if (!key->text().isEmpty())
+            cboAddress_KeyPress(key->text().at(0).unicode());
+    } else if (watched == lblAddress && event->type() == QEvent::MouseButtonDblClick) {
+        lblAddress_DblClick();
+        return true;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void frmBrowser::lblAddress_DblClick()
+{
+    UiServices& ui = program().ui();
+    ui.Beep();
+    ui.MsgBox(QStringLiteral("VINDREL - Visualizzatore files .HTML per INTERNET\r\rUA 16/01/03"));
+}

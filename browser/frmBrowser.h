@@ -1,4 +1,5 @@
 #pragma once
+#include "VisitedSitesRules.h"
 #include "platform/WebBrowser.h"
 #include "startup/BrowserWindow.h"
 #include "startup/Form.h"
@@ -35,7 +36,7 @@ public:
     QPushButton* Command5 = nullptr;
     QPushButton* Command6 = nullptr;
     QPushButton* Command7 = nullptr;
-    std::array<QPushButton*, 6> Command8{};
+    std::array<QPushButton*, 6> Command8{}; // captions, tool tips, addresses: kPresetSites (PresetSites.h)
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
     std::unique_ptr<WebBrowser> brwWebBrowser;
@@ -50,6 +51,10 @@ public:
     void SetTimerEnabled(bool enabled) override;
     WebBrowser& Browser() override { return *brwWebBrowser; }
     void SetCommand1Caption(const QString& caption) override;
+
+    // The address box's list: appending keeps the text being edited.
+    void AppendToAddressList(const QString& text);
+    QStringList AddressList() const;
 
     // Address bar and toolbar.
     void cboAddress_Click();
@@ -103,5 +108,10 @@ protected:
 
 private:
     void CreateControls();
+    void CreateStrip();
+    void CreateToolBar();
+    void CreateStatusBar();
+    void ConnectHandlers();
     int loadRetries_ = 0;
+    OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
 };

@@ -1,9 +1,34 @@
 #include "Main.h"
 
+#include "StartAddress.h"
 #include "browser/frmBrowser.h"
+#include "platform/FileSystem.h"
+#include "platform/VbError.h"
 #include "startup/Program.h"
 
-void Main(Program& program, const QString&)
+void Main(Program& program, const QString& argumentText)
 {
+    FileSystem& fs = program.fs();
+    const auto canOpen = [&fs](const QString& path) { return fs.CanOpenForReading(path); };
+    const StartAddress start = ChooseStartAddress(argumentText, canOpen);
+    Globals& g = program.g;
+    g.CARTELLA_HOME = start.CARTELLA_HOME;
+    g.INDIRIZZO_INIZIALE = start.INDIRIZZO_INIZIALE;
+    if (start.fromArgument) {
+        g.PERCORSO_PAGINA = start.PERCORSO_PAGINA;
+        if (!g.INDIRIZZO_INIZIALE.isEmpty()) {
+            // The first use creates the window, whose load step already opens the address once.
+            frmBrowser& window = program.form<frmBrowser>();
+            window.SetAddressText(g.INDIRIZZO_INIZIALE);
+            window.AppendToAddressList(window.AddressText());
+            window.SetTimerEnabled(true);
+            try {
+                window.Browser().Navigate(g.INDIRIZZO_INIZIALE);
+            } catch (const VbError&) {
+                // The window shows whatever the address gave.
+            }
+        }
+        fs.CanOpenForReading(g.INDIRIZZO_INIZIALE); // tested, but nothing on this path depends on it
+    }
     program.form<frmBrowser>().Show();
 }

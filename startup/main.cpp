@@ -1,5 +1,6 @@
 #include "Main.h"
 #include "Program.h"
+#include "ScreenshotMode.h"
 #include "browser/frmBrowser.h"
 #include "platform/DriveMap.h"
 #include "platform/HostFileSystem.h"
@@ -9,11 +10,18 @@
 #include "platform/WebEngineBrowser.h"
 
 #include <QApplication>
+#include <QStyle>
+
+#include <optional>
 
 int main(int argc, char* argv[])
 {
     PrepareWebEngineEnvironment();
     QApplication app(argc, argv);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(11);
+    QApplication::setFont(font);
+    QApplication::setWindowIcon(app.style()->standardIcon(QStyle::SP_DriveNetIcon));
 
     HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath());
     QtUiServices ui(fs);
@@ -23,8 +31,19 @@ int main(int argc, char* argv[])
                      [&fs](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent); }});
     program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
 
+    // The shell has already split the command line; the program wants it back as one text.
     QStringList arguments = app.arguments();
     arguments.removeFirst();
     Main(program, arguments.join(QLatin1Char(' ')));
+
+    std::optional<ScreenshotMode> screenshot;
+    const QString screenshotFile = qEnvironmentVariable("VINDREL_SCREENSHOT");
+    if (!screenshotFile.isEmpty()) {
+        frmBrowser& window = program.form<frmBrowser>();
+        screenshot.emplace(
+            window, [&window]() { return window.Browser().Busy(); }, screenshotFile,
+            [](int exitCode) { QCoreApplication::exit(exitCode); });
+        screenshot->Start();
+    }
     return app.exec();
 }

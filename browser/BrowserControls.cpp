@@ -1,0 +1,183 @@
+#include "WrappingButton.h"
+#include "frmBrowser.h"
+
+#include "startup/Program.h"
+#include "startup/Twips.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setToolTip(toolTip);
+    return button;
+}
+
+QCheckBox* MakeCheckedBox(QWidget* parent, const QString& name, const QString& caption)
+{
+    auto* box = new QCheckBox(caption, parent);
+    box->setObjectName(name);
+    box->setChecked(true);
+    return box;
+}
+
+} // namespace
+
+void frmBrowser::CreateControls()
+{
+    setObjectName(QStringLiteral("frmBrowser"));
+    QFont windowFont(QStringLiteral("DejaVu Sans"));
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    CreateStrip();
+
+    brwWebBrowser = program().MakeBrowser(this);
+    brwWebBrowser->setEvents(this);
+    brwWebBrowser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
+    SetTwipsGeometry(brwWebBrowser->widget(), 75, 690, 5400, 3735);
+
+    CreateStatusBar();
+
+    timTimer = new QTimer(this);
+    timTimer->setObjectName(QStringLiteral("timTimer"));
+    timTimer->setInterval(1000);
+
+    ConnectHandlers();
+    SetClientSizeTwips(11595, 7500);
+}
+
+void frmBrowser::CreateStrip()
+{
+    picAddress = new QWidget(this);
+    picAddress->setObjectName(QStringLiteral("picAddress"));
+    SetTwipsGeometry(picAddress, 0, 0, 11595, 675);
+
+    CreateToolBar();
+
+    lblAddress = new QLabel(QStringLiteral("&Address:"), picAddress);
+    lblAddress->setObjectName(QStringLiteral("lblAddress"));
+    lblAddress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    SetTwipsGeometry(lblAddress, 3735, 15, 795, 255);
+
+    cboAddress = new QComboBox(picAddress);
+    cboAddress->setObjectName(QStringLiteral("cboAddress"));
+    cboAddress->setEditable(true);
+    cboAddress->setInsertPolicy(QComboBox::NoInsert);
+    cboAddress->setDuplicatesEnabled(true);
+    lblAddress->setBuddy(cboAddress);
+    SetTwipsGeometry(cboAddress, 4545, -15, 3360, 315);
+
+    Command1 = new WrappingButton(QStringLiteral(" Modifica    pagina"), picAddress);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setToolTip(QStringLiteral(" Modifica Pagina .HTML"));
+    SetTwipsGeometry(Command1, 2850, 0, 870, 495);
+
+    Check1 = MakeCheckedBox(picAddress, QStringLiteral("Check1"), QStringLiteral("Elimina domande"));
+    SetTwipsGeometry(Check1, 3825, 285, 1680, 195);
+    Check2 = MakeCheckedBox(picAddress, QStringLiteral("Check2"), QStringLiteral("Elimina Win PopUp"));
+    SetTwipsGeometry(Check2, 3825, 495, 1680, 195);
+
+    Command2 = MakeButton(picAddress, QStringLiteral("Command2"), QStringLiteral("Vedo Storia"),
+                          QStringLiteral("Visualizzo lo Storico dei Siti visitati"));
+    SetTwipsGeometry(Command2, 10575, 0, 990, 315);
+    Command2->setVisible(false);
+    Command3 = MakeButton(picAddress, QStringLiteral("Command3"), QStringLiteral("Vedo Link Preferiti"),
+                          QStringLiteral("Richiama elenco Preferiti di IE"));
+    SetTwipsGeometry(Command3, 5520, 315, 1485, 315);
+    Command4 = MakeButton(picAddress, QStringLiteral("Command4"), QStringLiteral("Vedo finestre IE aperte"),
+                          QStringLiteral("Gestione finestre IE aperte e cancellazione dalla memoria"));
+    SetTwipsGeometry(Command4, 7005, 315, 1875, 315);
+    Command5 = MakeButton(picAddress, QStringLiteral("Command5"), QStringLiteral("Varia storia"),
+                          QStringLiteral("Gestione dello Storico dei Siti visitatii"));
+    SetTwipsGeometry(Command5, 8880, 315, 975, 315);
+    Command6 = MakeButton(picAddress, QStringLiteral("Command6"), QStringLiteral("ID"),
+                          QStringLiteral("Informazioni Login e Numero IP del PC"));
+    SetTwipsGeometry(Command6, 9855, 315, 525, 315);
+    Command7 = MakeButton(picAddress, QStringLiteral("Command7"), QStringLiteral("Copia Address"),
+                          QStringLiteral("Copia URL indirizzo Internet nella Storia dei Siti visitati"));
+    SetTwipsGeometry(Command7, 10380, 315, 1215, 315);
+
+    // Six small preset buttons spread evenly from 45 to 3765 twips, under the toolbar.
+    const QStringList presets = {QStringLiteral("Tin"),    QStringLiteral("Libero/wind"), QStringLiteral("Tiscali"),
+                                 QStringLiteral("Google"), QStringLiteral("Antivirus"),   QStringLiteral("..")};
+    constexpr int presetsLeft = 45;
+    constexpr int presetWidth = (3765 - presetsLeft) / 6;
+    QFont presetFont = font();
+    presetFont.setPixelSize(9);
+    for (int i = 0; i < 6; ++i) {
+        Command8[i] = MakeButton(picAddress, QStringLiteral("Command8_%1").arg(i), presets[i], QString());
+        Command8[i]->setFont(presetFont);
+        SetTwipsGeometry(Command8[i], presetsLeft + i * presetWidth, 495, presetWidth, 195);
+    }
+}
+
+void frmBrowser::CreateToolBar()
+{
+    tbToolBar = new QToolBar(picAddress);
+    tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
+    tbToolBar->setIconSize(QSize(20, 20));
+    tbToolBar->setMovable(false);
+    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
+        {"Back", QStyle::SP_ArrowBack},         {"Forward", QStyle::SP_ArrowForward}, {"Stop", QStyle::SP_BrowserStop},
+        {"Refresh", QStyle::SP_BrowserReload},  {"Home", QStyle::SP_DirHomeIcon},
+        {"Search", QStyle::SP_FileDialogContentsView}};
+    for (const auto& [key, icon] : buttons) {
+        QAction* action = tbToolBar->addAction(style()->standardIcon(icon), QString::fromLatin1(key));
+        action->setToolTip(QString::fromLatin1(key));
+        action->setData(QString::fromLatin1(key));
+        action->setObjectName(QString::fromLatin1(key));
+    }
+    SetTwipsGeometry(tbToolBar, 30, 0, 2820, 510);
+}
+
+void frmBrowser::CreateStatusBar()
+{
+    StatusBar1 = new QWidget(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    auto* panels = new QHBoxLayout(StatusBar1);
+    panels->setContentsMargins(1, 1, 1, 1);
+    panels->setSpacing(2);
+    for (int i = 0; i < 2; ++i) {
+        auto* panel = new QLabel(StatusBar1);
+        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        panel->setTextFormat(Qt::PlainText);
+        StatusPanels[i] = panel;
+    }
+    StatusPanels[1]->setFixedWidth(TwipsToPixels(3900)); // room for the 60 letters of a full progress bar
+    panels->addWidget(StatusPanels[0], 1);
+    panels->addWidget(StatusPanels[1], 0);
+    SetTwipsGeometry(StatusBar1, 0, 7215, 11595, 285);
+}
+
+void frmBrowser::ConnectHandlers()
+{
+    connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
+    cboAddress->lineEdit()->installEventFilter(this);
+    lblAddress->installEventFilter(this);
+    connect(tbToolBar, &QToolBar::actionTriggered, this,
+            [this](QAction* action) { tbToolBar_ButtonClick(action->data().toString()); });
+    connect(Check2, &QCheckBox::clicked, this, &frmBrowser::Check2_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmBrowser::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &frmBrowser::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &frmBrowser::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &frmBrowser::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &frmBrowser::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &frmBrowser::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &frmBrowser::Command7_Click);
+    for (int i = 0; i < 6; ++i)
+        connect(Command8[i], &QPushButton::clicked, this, [this, i]() { Command8_Click(i); });
+    connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
+}

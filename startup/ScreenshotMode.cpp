@@ -1,0 +1,39 @@
+#include "ScreenshotMode.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+ScreenshotMode::ScreenshotMode(QWidget& window, BusyProbe busy, QString file, Finish finish)
+    : window_(window), busy_(std::move(busy)), file_(std::move(file)), finish_(std::move(finish))
+{
+    poll_.setInterval(kPollMs);
+    connect(&poll_, &QTimer::timeout, this, &ScreenshotMode::Poll);
+}
+
+void ScreenshotMode::Start()
+{
+    sinceStart_.start();
+    sinceBusy_.start();
+    poll_.start();
+}
+
+void ScreenshotMode::Poll()
+{
+    if (sinceStart_.elapsed() >= kTimeoutMs)
+        return Save();
+    if (busy_()) {
+        sawLoad_ = true;
+        sinceBusy_.start();
+        return;
+    }
+    // After a load, idle is final; before any, give the start-up navigation a moment to begin.
+    if (sawLoad_ || sinceBusy_.elapsed() >= kIdleWithoutLoadMs)
+        Save();
+}
+
+void ScreenshotMode::Save()
+{
+    poll_.stop();
+    const bool saved = window_.grab().save(file_, "PNG");
+    finish_(saved ? 0 : 1);
+}
