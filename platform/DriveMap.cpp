@@ -49,10 +49,12 @@ struct DriveCandidate {
 
 DriveMap::DriveMap(Environment environment) : environment_(std::move(environment)) {}
 
-DriveMap DriveMap::FromProcessEnvironment()
+DriveMap::Environment DriveMap::ProcessEnvironment()
 {
-    return DriveMap([](const QString& variable) { return qEnvironmentVariable(variable.toLocal8Bit().constData()); });
+    return [](const QString& variable) { return qEnvironmentVariable(variable.toLocal8Bit().constData()); };
 }
+
+DriveMap DriveMap::FromProcessEnvironment() { return DriveMap(ProcessEnvironment()); }
 
 QString DriveMap::WinePrefix() const
 {

@@ -12,6 +12,8 @@ public:
 
     explicit DriveMap(Environment environment);
     static DriveMap FromProcessEnvironment();
+    // The running process's own environment, as an Environment.
+    static Environment ProcessEnvironment();
 
     // The host text for a Windows-form path (no lookup of names on disk); empty when its
     // drive is missing or the text cannot name a file (a colon after the drive, a NUL).

@@ -1,14 +1,142 @@
 #include "HostSystemServices.h"
 
+#include "CommandLineSplit.h"
+#include "FileSystem.h"
+#include "HostPaths.h"
 #include "VbError.h"
 
-HostSystemServices::HostSystemServices(FileSystem& fs) : fs_(fs) {}
+#include <QClipboard>
+#include <QDir>
+#include <QGuiApplication>
+#include <QHostInfo>
+#include <QNetworkInterface>
+#include <QProcess>
+#include <QStandardPaths>
 
-void HostSystemServices::StartProgram(const QString&) { throw VbError::fileNotFound(); }
-void HostSystemServices::OpenWithDefaultApplication(const QString&) { throw VbError::fileNotFound(); }
-int HostSystemServices::FindExecutable(const QString&) { return 31; }
-QString HostSystemServices::FavoritesFolder() { return {}; }
-void HostSystemServices::ClipboardClear() {}
-void HostSystemServices::ClipboardSetText(const QString&) {}
-QString HostSystemServices::LocalIP() { return QStringLiteral("127.0.0.1"); }
-QString HostSystemServices::LocalHostName() { return {}; }
+#include <pwd.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr int kAssociationLookupMs = 3000;
+
+bool IsFolder(const QString& hostPath)
+{
+    const auto status = StatHost(hostPath);
+    return status && status->isFolder;
+}
+
+// Running inside a GUI application: the clipboard exists.
+QClipboard* Clipboard()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::clipboard() : nullptr;
+}
+
+} // namespace
+
+HostSystemServices::HostSystemServices(FileSystem& fs, DriveMap::Environment environment)
+    : fs_(fs), environment_(std::move(environment))
+{
+}
+
+QString HostSystemServices::FindOnPath(const QString& program) const
+{
+    const QString path = environment_(QStringLiteral("PATH"));
+    if (path.isEmpty())
+        return {};
+    return QStandardPaths::findExecutable(program, path.split(QLatin1Char(':'), Qt::SkipEmptyParts));
+}
+
+QString HostSystemServices::UserName() const
+{
+    const QString user = environment_(QStringLiteral("USER"));
+    if (!user.isEmpty())
+        return user;
+    const passwd* entry = ::getpwuid(::getuid());
+    return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
+}
+
+void HostSystemServices::StartProgram(const QString& commandLine)
+{
+    const auto command = SplitCommandLine(commandLine, [this](const QString& name) {
+        const QString host = fs_.HostPath(name);
+        const auto status = StatHost(host);
+        return status && status->isFile ? host : QString();
+    });
+    if (!command || !QProcess::startDetached(command->program, command->arguments))
+        throw VbError::fileNotFound();
+}
+
+void HostSystemServices::OpenWithDefaultApplication(const QString& path)
+{
+    const QString opener = FindOnPath(QStringLiteral("xdg-open"));
+    if (!fs_.CanOpenForReading(path) || opener.isEmpty() || !QProcess::startDetached(opener, {fs_.HostPath(path)}))
+        throw VbError::fileNotFound();
+}
+
+int HostSystemServices::FindExecutable(const QString& path)
+{
+    constexpr int kFileNotFound = 2, kNoAssociation = 31, kFound = 42;
+    if (!fs_.CanOpenForReading(path))
+        return kFileNotFound;
+    const QString query = FindOnPath(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return kNoAssociation;
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
+    if (!process.waitForFinished(kAssociationLookupMs)) {
+        process.kill();
+        process.waitForFinished();
+        return kNoAssociation;
+    }
+    const bool named = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 &&
+                       !process.readAllStandardOutput().trimmed().isEmpty();
+    return named ? kFound : kNoAssociation;
+}
+
+QString HostSystemServices::FavoritesFolder()
+{
+    const QString configured = environment_(QStringLiteral("VINDREL_FAVORITES"));
+    if (!configured.isEmpty())
+        return fs_.WindowsPath(configured);
+    const QString winePrefix = DriveMap(environment_).WinePrefix();
+    const QString user = UserName();
+    if (!winePrefix.isEmpty() && !user.isEmpty()) {
+        const QString wineFavorites = winePrefix + QStringLiteral("/drive_c/users/") + user + QStringLiteral("/Favorites");
+        if (IsFolder(wineFavorites))
+            return fs_.WindowsPath(wineFavorites);
+    }
+    const QString home = environment_(QStringLiteral("HOME"));
+    if (!home.isEmpty() && IsFolder(home + QStringLiteral("/Favorites")))
+        return fs_.WindowsPath(home + QStringLiteral("/Favorites"));
+    return {};
+}
+
+void HostSystemServices::ClipboardClear()
+{
+    if (QClipboard* clipboard = Clipboard())
+        clipboard->clear();
+}
+
+void HostSystemServices::ClipboardSetText(const QString& text)
+{
+    if (QClipboard* clipboard = Clipboard())
+        clipboard->setText(text);
+}
+
+QString HostSystemServices::LocalIP()
+{
+    constexpr auto kLive = QNetworkInterface::IsUp | QNetworkInterface::IsRunning;
+    for (const QNetworkInterface& interface : QNetworkInterface::allInterfaces()) {
+        if ((interface.flags() & kLive) != kLive || interface.flags().testFlag(QNetworkInterface::IsLoopBack))
+            continue;
+        for (const QNetworkAddressEntry& entry : interface.addressEntries()) {
+            const QHostAddress address = entry.ip();
+            if (address.protocol() == QAbstractSocket::IPv4Protocol && !address.isLoopback())
+                return address.toString();
+        }
+    }
+    return QStringLiteral("127.0.0.1");
+}
+
+QString HostSystemServices::LocalHostName() { return QHostInfo::localHostName(); }

@@ -1,0 +1,4 @@
+# Starting programs, the desktop's associations, the Favourites folder, clipboard and network.
+vindrel_unit_test(test_platform_system
+  SOURCES CommandLineSplitTest.cpp HostSystemServicesTest.cpp
+  LIBS vindrel_platform_gui)
