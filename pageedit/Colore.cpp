@@ -2,7 +2,7 @@
 
 #include "Form3.h"
 #include "Form4.h"
-#include "ietools/ProcessTools.h"
+#include "ietools/ProcessListing.h"
 #include "startup/Program.h"
 #include "startup/Twips.h"
 

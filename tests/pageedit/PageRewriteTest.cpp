@@ -1,0 +1,159 @@
+#include "PageFixture.h"
+#include "pageedit/BackgroundRule.h"
+#include "pageedit/PageRewrite.h"
+
+namespace {
+
+const QString kMarkup = QStringLiteral("<H2>Ciao</H2>");
+
+class PageRewriteTest : public PageFixture {
+protected:
+    bool Insert() { return RewritePage(*t.program, InsertAfterBodyEnd{kMarkup}); }
+};
+
+} // namespace
+
+TEST_F(PageRewriteTest, InsertWritesTemporaryThenBackupThenPageAndReloads)
+{
+    const QByteArray old = "<html>\r\n<body>\r\n<p>x</p>\r\n</body>\r\n</html>\r\n";
+    WritePage(old);
+    EXPECT_TRUE(Insert());
+    const QByteArray expected = "<html>\r\n<body>\r\n<p>x</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n</html>\r\n";
+    EXPECT_EQ(Page(), expected);
+    EXPECT_EQ(Temporary(), expected);
+    EXPECT_EQ(Backup(), old);
+    EXPECT_EQ(Refreshes(), 1);
+    EXPECT_TRUE(t.ui.boxes.empty());
+    EXPECT_EQ(t.ui.beeps, 0);
+}
+
+TEST_F(PageRewriteTest, LineEndsAndMarkersOnRealFiles)
+{
+    const struct {
+        const char* name;
+        QByteArray page;
+        QByteArray rewritten;
+    } cases[] = {
+        {"lone LF stays inside the one line", "<p>a</p>\n</body>\n</html>", "<p>a</p>\n</body>\n</html>\r\n<H2>Ciao</H2>\r\n"},
+        {"last line without end gets CR LF", "<p>a</p>\r\n<p>b</p>", "<p>a</p>\r\n<p>b</p>\r\n"},
+        {"lone CR ends a line", "</BODY>\r</HTML>", "</BODY>\r\n<H2>Ciao</H2>\r\n</HTML>\r\n"},
+        {"lower-case marker", "<p>a</p>\r\n</body>\r\n", "<p>a</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
+        {"marker inside a comment comes first", "<!-- /Body -->\r\n</body>\r\n",
+         "<!-- /Body -->\r\n<H2>Ciao</H2>\r\n</body>\r\n"},
+        {"no marker: unchanged", "<p>a</p>\r\n<p>b</p>\r\n", "<p>a</p>\r\n<p>b</p>\r\n"},
+        {"empty page", "", ""},
+        {"Windows-1252 bytes survive", "<p>citt\xe0 \x80 \x93x\x94</p>\r\n</body>\r\n",
+         "<p>citt\xe0 \x80 \x93x\x94</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
+        {"UTF-8 bytes survive", "<p>citt\xc3\xa0</p>\r\n</body>\r\n", "<p>citt\xc3\xa0</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
+    };
+    for (const auto& c : cases) {
+        WritePage(c.page);
+        EXPECT_TRUE(Insert()) << c.name;
+        EXPECT_EQ(Page(), c.rewritten) << c.name;
+        EXPECT_EQ(Backup(), c.page) << c.name;
+    }
+    EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+TEST_F(PageRewriteTest, TwoRewritesInARowKeepTheStateBeforeTheSecondAsBackup)
+{
+    WritePage("</body>\r\n");
+    ASSERT_TRUE(Insert());
+    const QByteArray afterFirst = Page();
+    ASSERT_TRUE(RewritePage(*t.program, InsertAfterBodyEnd{QStringLiteral("<H1>due</H1>")}));
+    EXPECT_EQ(Backup(), afterFirst);
+    EXPECT_EQ(Temporary(), QByteArray("</body>\r\n<H1>due</H1>\r\n<H2>Ciao</H2>\r\n"));
+    EXPECT_EQ(Page(), Temporary());
+    EXPECT_EQ(Refreshes(), 2);
+}
+
+TEST_F(PageRewriteTest, ReadFailuresNameThePageAndTouchNothing)
+{
+    // Missing page.
+    EXPECT_FALSE(Insert());
+    // Empty page path.
+    browserWindow.tag.clear();
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(t.ui.texts(), (QStringList{QStringLiteral("Errore in lettura pagina C:\\HOME-PAG\\INIZIO.HTM"),
+                                         QStringLiteral("Errore in lettura pagina ")}));
+    EXPECT_EQ(t.ui.beeps, 2);
+    EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(t.ui.boxes[0].title, kProgramTitle);
+    EXPECT_EQ(Refreshes(), 0);
+}
+
+TEST_F(PageRewriteTest, ReadOnlyFolderFailsReadingAndLeavesThePage)
+{
+    const QByteArray old = "</body>\r\n";
+    WritePage(old);
+    MakeReadOnly("C/HOME-PAG");
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(t.ui.texts(), QStringList{QStringLiteral("Errore in lettura pagina C:\\HOME-PAG\\INIZIO.HTM")});
+    EXPECT_EQ(Page(), old);
+    EXPECT_FALSE(t.HostFileExists(QLatin1String(kBackup)));
+    EXPECT_EQ(Refreshes(), 0);
+}
+
+TEST_F(PageRewriteTest, ReadOnlyPageIsBackedUpButNotReplaced)
+{
+    const QByteArray old = "<p>a</p>\r\n</body>\r\n";
+    WritePage(old);
+    MakeReadOnly(kPage);
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(t.ui.texts(), QStringList{QStringLiteral(
+                                "Errore in cambio nome pagina C:\\HOME-PAG\\INIZIO.HT~ in C:\\HOME-PAG\\INIZIO.HTM")});
+    EXPECT_EQ(t.ui.beeps, 1);
+    EXPECT_EQ(Backup(), old);
+    EXPECT_EQ(Page(), old);
+    EXPECT_EQ(Refreshes(), 0);
+}
+
+TEST_F(PageRewriteTest, BackupThatCannotBeWrittenStopsBeforeThePage)
+{
+    const QByteArray old = "</body>\r\n";
+    WritePage(old);
+    t.WriteHostFile(QLatin1String(kBackup), "vecchio");
+    MakeReadOnly(kBackup);
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(t.ui.texts(), QStringList{QStringLiteral(
+                                "Errore nella copia della pagina C:\\HOME-PAG\\INIZIO.HTM in C:\\HOME-PAG\\INIZIO.HT_")});
+    EXPECT_EQ(Page(), old);
+    EXPECT_EQ(Refreshes(), 0);
+    ::chmod(QFile::encodeName(t.host(QLatin1String(kBackup))).constData(), 0644);
+}
+
+TEST_F(PageRewriteTest, PageNamedLikeItsOwnTemporaryOrBackupIsNotDestroyed)
+{
+    // Its temporary file would be the page itself: writing it would empty the page being read.
+    t.WriteHostFile(QStringLiteral("C/HOME-PAG/PAGINA.HT~"), "</body>\r\n");
+    browserWindow.tag = QStringLiteral("C:\\HOME-PAG\\PAGINA.HT~");
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("C/HOME-PAG/PAGINA.HT~")), QByteArray("</body>\r\n"));
+
+    // Its backup would be the page itself: the old page would be lost.
+    t.WriteHostFile(QStringLiteral("C/HOME-PAG/PAGINA.HT_"), "</body>\r\n");
+    browserWindow.tag = QStringLiteral("C:\\HOME-PAG\\PAGINA.HT_");
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("C/HOME-PAG/PAGINA.HT_")), QByteArray("</body>\r\n"));
+    EXPECT_EQ(t.ui.texts(),
+              (QStringList{QStringLiteral("Errore in lettura pagina C:\\HOME-PAG\\PAGINA.HT~"),
+                           QStringLiteral("Errore nella copia della pagina C:\\HOME-PAG\\PAGINA.HT_ in C:\\HOME-PAG\\PAGINA.HT_")}));
+    EXPECT_EQ(Refreshes(), 0);
+}
+
+TEST_F(PageRewriteTest, SubstitutionRewritesEveryBackgroundLine)
+{
+    WritePage("<body background=\"SF2.JPG\" text=\"#000000\">\r\n<td background=x.gif>\r\n<p>testo</p>\r\n");
+    EXPECT_TRUE(RewritePage(*t.program, SubstituteLines{BackgroundRule(QStringLiteral("C:\\HOME-PAG\\SF1.JPG"))}));
+    EXPECT_EQ(Page(), QByteArray("<body background=\"file:///C:\\HOME-PAG\\SF1.JPG\" text=\"#000000\">\r\n"
+                                 "<td background=\"file:///C:\\HOME-PAG\\SF1.JPG\">\r\n<p>testo</p>\r\n"));
+    EXPECT_EQ(Refreshes(), 1);
+}
+
+TEST_F(PageRewriteTest, ReloadThatFailsStillReportsTheRewrite)
+{
+    WritePage("</body>\r\n");
+    browserWindow.browser.failingOperations.insert(QStringLiteral("Refresh"));
+    EXPECT_TRUE(Insert());
+    EXPECT_TRUE(t.ui.boxes.empty());
+}
