@@ -106,34 +106,44 @@ QString DriveMap::ToHost(const QString& windowsPath) const
 
 QString DriveMap::ToWindows(const QString& hostPath) const
 {
+    // A folder may be reached through links ("../drive_c", a linked home): every road counts.
     std::vector<DriveCandidate> candidates;
+    auto addFolder = [&candidates](QChar letter, const QString& folder) {
+        candidates.push_back({letter, CleanAbsolute(folder)});
+        const QString target = QFileInfo(folder).canonicalFilePath();
+        if (!target.isEmpty() && target != candidates.back().folder)
+            candidates.push_back({letter, target});
+    };
     for (char16_t l = u'C'; l <= u'Z'; ++l) {
         const QChar letter(l);
         const QString configured = environment_(QStringLiteral("VINDREL_DRIVE_") + letter);
-        if (!configured.isEmpty()) {
-            candidates.push_back({letter, CleanAbsolute(configured)});
-            continue;
-        }
-        const QString link = WineDriveLink(letter);
-        if (!link.isEmpty()) {
-            // Wine's links lead elsewhere ("../drive_c"): a path may arrive by either road.
-            candidates.push_back({letter, CleanAbsolute(link)});
-            const QString target = QFileInfo(link).canonicalFilePath();
-            if (!target.isEmpty())
-                candidates.push_back({letter, target});
-        } else if (letter == QLatin1Char('Z')) {
+        const QString folder = configured.isEmpty() ? WineDriveLink(letter) : configured;
+        if (!folder.isEmpty())
+            addFolder(letter, folder);
+        else if (letter == QLatin1Char('Z'))
             candidates.push_back({letter, QStringLiteral("/")});
+    }
+
+    auto bestFor = [&candidates](const QString& path) {
+        const DriveCandidate* best = nullptr;
+        for (const DriveCandidate& c : candidates)
+            if (IsUnder(path, c.folder) && (!best || c.folder.size() > best->folder.size()))
+                best = &c;
+        return best;
+    };
+    QString path = CleanAbsolute(hostPath);
+    const DriveCandidate* best = bestFor(path);
+    if (!best || best->folder == QLatin1String("/")) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        const DriveCandidate* viaLinks = canonical.isEmpty() ? nullptr : bestFor(canonical);
+        if (viaLinks && viaLinks->folder != QLatin1String("/")) {
+            best = viaLinks;
+            path = canonical;
         }
     }
 
-    const QString path = CleanAbsolute(hostPath);
-    const DriveCandidate* best = nullptr;
-    for (const DriveCandidate& c : candidates)
-        if (IsUnder(path, c.folder) && (!best || c.folder.size() > best->folder.size()))
-            best = &c;
-
     const QChar letter = best ? best->letter : QChar(u'Z');
-    QString rest = best ? path.mid(best->folder == QLatin1String("/") ? 0 : best->folder.size()) : path;
+    QString rest = best && best->folder != QLatin1String("/") ? path.mid(best->folder.size()) : path;
     if (!rest.startsWith(QLatin1Char('/')))
         rest.prepend(QLatin1Char('/'));
     rest.replace(QLatin1Char('/'), QLatin1Char('\\'));

@@ -36,6 +36,16 @@ void RequireReadableFile(const QString& host)
         throw VbError::pathAccess();
 }
 
+// Throws unless the folder holding host takes changes to its names.
+void RequireWritableParent(const QString& host)
+{
+    const auto folder = StatHost(HostParent(host));
+    if (!IsFolder(folder))
+        throw VbError::pathNotFound();
+    if (!folder->ownerWrite)
+        throw VbError::pathAccess();
+}
+
 // Throws unless a file may be written at host: an existing writable file, or a new name in a
 // writable folder.
 void RequireWritableFile(const QString& host)
@@ -47,21 +57,7 @@ void RequireWritableFile(const QString& host)
             throw VbError::pathAccess();
         return;
     }
-    const auto folder = StatHost(HostParent(host));
-    if (!IsFolder(folder))
-        throw VbError::pathNotFound();
-    if (!folder->ownerWrite)
-        throw VbError::pathAccess();
-}
-
-// Throws unless the folder holding host takes changes to its names.
-void RequireWritableParent(const QString& host)
-{
-    const auto folder = StatHost(HostParent(host));
-    if (!IsFolder(folder))
-        throw VbError::pathNotFound();
-    if (!folder->ownerWrite)
-        throw VbError::pathAccess();
+    RequireWritableParent(host);
 }
 
 // True when every file and folder below (and including) host may be deleted; links are not followed.

@@ -116,4 +116,16 @@ TEST_F(DriveMapTest, DriveZCanBeMovedAndThenUnmappedPathsStillComeOutOnZ)
     EXPECT_EQ(map.ToWindows(QStringLiteral("/etc/x")), QStringLiteral("Z:\\etc\\x"));
 }
 
+TEST_F(DriveMapTest, ADriveFolderReachedThroughALinkIsStillThatDrive)
+{
+    QDir().mkpath(Host(QStringLiteral("real/site")));
+    QFile::link(Host(QStringLiteral("real")), Host(QStringLiteral("alias")));
+    environment[QStringLiteral("VINDREL_DRIVE_C")] = Host(QStringLiteral("alias"));
+    const QString real = QFileInfo(Host(QStringLiteral("real"))).canonicalFilePath();
+    EXPECT_EQ(Map().ToWindows(real + QStringLiteral("/site")), QStringLiteral("C:\\site"));
+
+    environment[QStringLiteral("VINDREL_DRIVE_C")] = Host(QStringLiteral("real"));
+    EXPECT_EQ(Map().ToWindows(Host(QStringLiteral("alias/site"))), QStringLiteral("C:\\site"));
+}
+
 } // namespace
