@@ -43,11 +43,14 @@ TEST(ElencaProcessiIe, NameCaseAndSubstringAndRepeats)
                          {2, QStringLiteral("MYIEXPLORE.EXE")},
                          {2, QStringLiteral("MYIEXPLORE.EXE")},
                          {3, QStringLiteral("iexplore")},
-                         {4, QStringLiteral("NOTEPAD.EXE")}};
+                         {4, QStringLiteral("NOTEPAD.EXE")},
+                         {1, QStringLiteral("iexplore.exe")}};
     ELENCA_PROCESSI_IE(*t.program);
+    // Only a repeat of the id listed just before is dropped.
     EXPECT_EQ(Rows(t.program->form<Test_URL>()),
-              QStringList({QStringLiteral("MYIEXPLORE.EXE 2"), QStringLiteral("IEXPLORE.EXE 1")}));
-    EXPECT_EQ(t.program->g.NUM_PID_IE, 2);
+              QStringList({QStringLiteral("IEXPLORE.EXE 1"), QStringLiteral("MYIEXPLORE.EXE 2"),
+                           QStringLiteral("IEXPLORE.EXE 1")}));
+    EXPECT_EQ(t.program->g.NUM_PID_IE, 3);
 }
 
 TEST(ElencaProcessiIe, NoSnapshotOrNoIeLeavesAnEmptyList)
