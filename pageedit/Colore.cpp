@@ -54,6 +54,9 @@ Colore::Colore(Program& program) : Form(program)
         (*bars[i])->setPageStep(1); // a click in the track moves by 1
     }
     Label7 = Place(new QLabel(QStringLiteral("Luminosita'"), this), QStringLiteral("Label7"), 120, 3960, 975, 255);
+    QFont smaller = Label7->font(); // the caption must fit the narrow label of the design
+    smaller.setPointSizeF(smaller.pointSizeF() * 0.85);
+    Label7->setFont(smaller);
     HScroll1 = Place(new QScrollBar(Qt::Horizontal, this), QStringLiteral("HScroll1"), 1080, 3840, 2055, 375);
     HScroll1->setPageStep(1);
     txtLUCE = Place(new QLineEdit(this), QStringLiteral("txtLUCE"), 3240, 3840, 495, 375);

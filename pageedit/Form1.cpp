@@ -34,9 +34,9 @@ Form1::Form1(Program& program) : Form(program)
 {
     LoadBuiltInPictures();
     SetCaption(QStringLiteral("Selezione colore di sfondo della pagina"));
-    Label1 = Place(new QLabel(QStringLiteral("Nome immagine di sfondo :"), this), QStringLiteral("Label1"), 120, 180, 2295,
+    Label1 = Place(new QLabel(QStringLiteral("Nome immagine di sfondo :"), this), QStringLiteral("Label1"), 120, 180, 2760,
                    255);
-    Text1 = Place(new QLineEdit(this), QStringLiteral("Text1"), 2460, 120, 3840, 375);
+    Text1 = Place(new QLineEdit(this), QStringLiteral("Text1"), 2940, 120, 3360, 375);
     cmdSFOGLIA = Place(new QPushButton(QStringLiteral("Sfoglia ..."), this), QStringLiteral("cmdSFOGLIA"), 6420, 120,
                        1665, 375);
     for (int i = 0; i < static_cast<int>(Image1.size()); ++i) {

@@ -11,12 +11,12 @@ Form3::Form3(Program& program) : MarkupForm(program, 3, 600)
     SetCaption(QStringLiteral("Creazione di una nuova scritta"));
     Frame1 = new QGroupBox(QStringLiteral("Tipo scritta"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
-    SetTwipsGeometry(Frame1, 4440, 600, 2520, 1335);
+    SetTwipsGeometry(Frame1, 5400, 600, 2160, 1335);
     const QString captions[] = {QStringLiteral("Normale"), QStringLiteral("Scorrevole")};
     for (int i = 0; i < 2; ++i) {
         Option1[i] = new QRadioButton(captions[i], Frame1);
         Option1[i]->setObjectName(QStringLiteral("Option1_") + QString::number(i));
-        SetTwipsGeometry(Option1[i], 240, 360 + 420 * i, 2040, 315);
+        SetTwipsGeometry(Option1[i], 240, 360 + 420 * i, 1800, 315);
         connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     Option1[0]->setChecked(true);

@@ -15,10 +15,10 @@ Form4::Form4(Program& program) : MarkupForm(program, 4, 1080)
     SetTwipsGeometry(Label4, 120, 660, 1740, 255);
     txtPAG_COLLEGATA = new QLineEdit(this);
     txtPAG_COLLEGATA->setObjectName(QStringLiteral("txtPAG_COLLEGATA"));
-    SetTwipsGeometry(txtPAG_COLLEGATA, 1920, 600, 4440, 375);
+    SetTwipsGeometry(txtPAG_COLLEGATA, 1920, 600, 5040, 375);
     Command4 = new QPushButton(QStringLiteral("..."), this);
     Command4->setObjectName(QStringLiteral("Command4"));
-    SetTwipsGeometry(Command4, 6465, 600, 495, 375);
+    SetTwipsGeometry(Command4, 7065, 600, 495, 375);
     connect(Command4, &QPushButton::clicked, this, &Form4::Command4_Click);
 }
 

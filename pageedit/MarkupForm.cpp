@@ -35,7 +35,7 @@ QLineEdit* MakeEdit(QWidget* parent, const QString& name, QRect twips)
 MarkupForm::MarkupForm(Program& program, int colourWindow, int rowsTop) : Form(program), colourWindow_(colourWindow)
 {
     Label1 = Make<QLabel>(this, QStringLiteral("Label1"), QStringLiteral("Testo scritta :"), {120, 180, 1740, 255});
-    Text1 = MakeEdit(this, QStringLiteral("Text1"), {1920, 120, 5040, 375});
+    Text1 = MakeEdit(this, QStringLiteral("Text1"), {1920, 120, 5640, 375});
 
     Label2 = Make<QLabel>(this, QStringLiteral("Label2"), QStringLiteral("Grandezza testo :"), {120, rowsTop + 60, 1740, 255});
     Combo1 = new QComboBox(this);
@@ -54,28 +54,28 @@ MarkupForm::MarkupForm(Program& program, int colourWindow, int rowsTop) : Form(p
     }
 
     const int framesTop = rowsTop + 1500;
-    Frame2 = Make<QGroupBox>(this, QStringLiteral("Frame2"), QStringLiteral("Allineamento"), {120, framesTop, 4200, 1455});
+    Frame2 = Make<QGroupBox>(this, QStringLiteral("Frame2"), QStringLiteral("Allineamento"), {120, framesTop, 5160, 1455});
     const QString alignments[] = {QStringLiteral("Allinea a sinistra   I.....        I"),
                                   QStringLiteral("Allinea in centro   I    .....    I"),
                                   QStringLiteral("Allinea a destra    I        .....I")};
     for (int i = 0; i < 3; ++i) {
         Option2[i] = Make<QRadioButton>(Frame2, QStringLiteral("Option2_") + QString::number(i), alignments[i],
-                                        {180, 330 + 360 * i, 3900, 315});
+                                        {180, 330 + 360 * i, 4860, 315});
         // The captions draw the alignment with dots between bars: they need even character widths.
         Option2[i]->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     }
     Option2[0]->setChecked(true);
 
-    Frame3 = Make<QGroupBox>(this, QStringLiteral("Frame3"), QStringLiteral("Tipo scrittura"), {4440, framesTop, 2520, 1455});
-    Check1 = Make<QCheckBox>(Frame3, QStringLiteral("Check1"), QStringLiteral("Grassetto"), {240, 420, 2040, 315});
-    Check2 = Make<QCheckBox>(Frame3, QStringLiteral("Check2"), QStringLiteral("Corsivo"), {240, 840, 2040, 315});
+    Frame3 = Make<QGroupBox>(this, QStringLiteral("Frame3"), QStringLiteral("Tipo scrittura"), {5400, framesTop, 2160, 1455});
+    Check1 = Make<QCheckBox>(Frame3, QStringLiteral("Check1"), QStringLiteral("Grassetto"), {240, 420, 1800, 315});
+    Check2 = Make<QCheckBox>(Frame3, QStringLiteral("Check2"), QStringLiteral("Corsivo"), {240, 840, 1800, 315});
 
     const int buttonsTop = framesTop + 1680;
-    Command1 = Make<QPushButton>(this, QStringLiteral("Command1"), QStringLiteral("Conferma"), {2400, buttonsTop, 1335, 420});
-    Command2 = Make<QPushButton>(this, QStringLiteral("Command2"), QStringLiteral("Annulla"), {3960, buttonsTop, 1335, 420});
+    Command1 = Make<QPushButton>(this, QStringLiteral("Command1"), QStringLiteral("Conferma"), {2640, buttonsTop, 1335, 420});
+    Command2 = Make<QPushButton>(this, QStringLiteral("Command2"), QStringLiteral("Annulla"), {4200, buttonsTop, 1335, 420});
     connect(Command1, &QPushButton::clicked, this, &MarkupForm::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &MarkupForm::Command2_Click);
-    SetClientSizeTwips(7080, buttonsTop + 600);
+    SetClientSizeTwips(7680, buttonsTop + 600);
 }
 
 void MarkupForm::Form_Load()
