@@ -10,6 +10,7 @@ public:
     bool snapshotFails = false;
     std::vector<std::uint32_t> terminated;
     int snapshots = 0;
+    bool lingering = false; // ended processes stay listed, as ones still dying do
 
     std::optional<std::vector<ProcessEntry>> Snapshot() override
     {
@@ -24,6 +25,7 @@ public:
         if (it == table.end() || !stillWanted(it->exeName))
             return;
         terminated.push_back(pid);
-        table.erase(it);
+        if (!lingering)
+            table.erase(it);
     }
 };

@@ -1,0 +1,171 @@
+#include "BrowserFixture.h"
+
+namespace {
+
+using BrowserEvents = BrowserFixture;
+
+TEST_F(BrowserEvents, BeforeNavigateWithQuestionsOffTakesTheTarget)
+{
+    w->SetAddressText(QStringLiteral("old"));
+    EXPECT_FALSE(browser().FireBeforeNavigate2(QStringLiteral("http://a.it/"), true));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("http://a.it/"));
+    EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+TEST_F(BrowserEvents, BeforeNavigateAsksAndCancelStopsIt)
+{
+    AskQuestions();
+    w->SetAddressText(QStringLiteral("old"));
+    t.ui.answers = {MsgAnswer::Cancel, MsgAnswer::Ok};
+    EXPECT_TRUE(browser().FireBeforeNavigate2(QStringLiteral("http://a.it/")));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("old"));
+    EXPECT_FALSE(browser().FireBeforeNavigate2(QStringLiteral("http://b.it/"), true));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("http://b.it/"));
+    ASSERT_EQ(t.ui.boxes.size(), 2u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Cerca di aprire nuovo sito: http://a.it/"));
+    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Apre nella stessa finestra"));
+    EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::OkCancel);
+}
+
+TEST_F(BrowserEvents, NewWindowWithQuestionsOffFollowsThePopUpSwitch)
+{
+    g().POPUP_PERMESSI = 0;
+    EXPECT_TRUE(browser().FireNewWindow2(false));
+    g().POPUP_PERMESSI = -1;
+    EXPECT_FALSE(browser().FireNewWindow2(true));
+    EXPECT_EQ(t.ui.doEvents, 1);
+    g().POPUP_PERMESSI = 5;
+    EXPECT_TRUE(browser().FireNewWindow2(true));
+    EXPECT_FALSE(browser().FireNewWindow2(false));
+    EXPECT_TRUE(t.ui.boxes.empty());
+    EXPECT_TRUE(t.system.started.isEmpty());
+}
+
+TEST_F(BrowserEvents, NewWindowQuestionsAboutTheAskingPage)
+{
+    AskQuestions();
+    browser().url = QStringLiteral("http://pop.example/");
+    const QString first = QStringLiteral("Cerca di aprire nuovo sito: http://pop.example/");
+    const QString second = QStringLiteral("Apro su stessa pagina il sito: http://pop.example/");
+    const struct {
+        std::deque<int> answers;
+        QStringList texts;
+        bool cancelled;
+        int copiesStarted;
+    } cases[] = {
+        {{MsgAnswer::Ok}, {first}, false, 1},
+        {{MsgAnswer::Cancel, MsgAnswer::Ok}, {first, second}, false, 1},
+        {{MsgAnswer::Cancel, MsgAnswer::Cancel}, {first, second}, true, 0},
+    };
+    for (const auto& c : cases) {
+        t.ui.boxes.clear();
+        t.system.started.clear();
+        w->SetAddressText(QStringLiteral("typed"));
+        t.ui.answers = c.answers;
+        EXPECT_EQ(browser().FireNewWindow2(false), c.cancelled);
+        EXPECT_EQ(t.ui.texts(), c.texts);
+        EXPECT_EQ(t.ui.boxes.back().title, QStringLiteral("Apre in una nuova finestra"));
+        EXPECT_EQ(t.system.started.size(), c.copiesStarted);
+        // The page button's action puts the page's address into the box; blocked, it does not run.
+        EXPECT_EQ(w->AddressText(), c.cancelled ? QStringLiteral("typed") : browser().url);
+    }
+}
+
+TEST_F(BrowserEvents, CompletedNavigationAndDownloadRunATick)
+{
+    browser().url = QStringLiteral("file:///C:/HOME-PAG/A.HTM");
+    browser().name = QStringLiteral("Pagina A");
+    w->timTimer->start();
+    w->NavigateComplete2();
+    EXPECT_EQ(w->Tag, QStringLiteral("C:\\HOME-PAG\\A.HTM"));
+    EXPECT_FALSE(w->timTimer->isActive());
+    browser().busy = true;
+    w->DownloadComplete();
+    EXPECT_EQ(w->Caption(), QStringLiteral("Working..."));
+}
+
+TEST_F(BrowserEvents, DownloadBeginLetsEventsRunThenNamesThePage)
+{
+    browser().name = QStringLiteral("Pagina A");
+    QString captionDuringEvents;
+    t.ui.onDoEvents = [&] { captionDuringEvents = w->Caption(); };
+    w->SetCaption(QStringLiteral("before"));
+    w->DownloadBegin();
+    EXPECT_EQ(captionDuringEvents, QStringLiteral("before"));
+    EXPECT_EQ(w->Caption(), QStringLiteral("Starting Download Pagina A"));
+}
+
+TEST_F(BrowserEvents, DocumentCompleteAddsTheTrimmedAddressOnce)
+{
+    const int start = w->cboAddress->count();
+    w->cboAddress->addItem(QStringLiteral("  http://www.tin.it/ "));
+    w->SetAddressText(QStringLiteral("http://www.tin.it/"));
+    w->DocumentComplete(QStringLiteral("http://www.tin.it/frame"));
+    EXPECT_EQ(w->Caption(), QStringLiteral("http://www.tin.it/frame"));
+    EXPECT_EQ(w->cboAddress->count(), start + 1);
+
+    w->SetAddressText(QStringLiteral("   "));
+    w->DocumentComplete(QStringLiteral("x"));
+    EXPECT_EQ(w->cboAddress->count(), start + 1);
+
+    w->SetAddressText(QStringLiteral("  http://www.libero.it/  "));
+    w->DocumentComplete(QStringLiteral("x"));
+    ASSERT_EQ(w->cboAddress->count(), start + 2);
+    EXPECT_EQ(w->cboAddress->itemText(start + 1), QStringLiteral("http://www.libero.it/"));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("  http://www.libero.it/  ")); // the text being edited stays
+}
+
+TEST_F(BrowserEvents, ProgressShowsCountsAndTheLetterBar)
+{
+    const struct {
+        std::int32_t progress, max;
+        const char* bar;
+    } cases[] = {{50, 100, "IIIIIIIIIIIIIIIIIIIIIIIIIIIIII"}, {1, 120, ""}, {1, 40, "II"}, {3, 40, "IIII"}, {7, 0, ""}};
+    for (const auto& c : cases) {
+        w->StatusPanels[1]->setText(QStringLiteral("unchanged"));
+        g().SITI_VISITATI = 0;
+        w->ProgressChange(c.progress, c.max);
+        EXPECT_EQ(Panel(0), QStringLiteral("Reading %1 of %2").arg(c.progress).arg(c.max));
+        EXPECT_EQ(Panel(1), QString::fromUtf8(c.bar)) << c.progress << "/" << c.max;
+        EXPECT_EQ(g().SITI_VISITATI, 1);
+    }
+}
+
+TEST_F(BrowserEvents, ProgressOfZeroOrLessLeavesBarAndFlag)
+{
+    for (const std::int32_t progress : {0, -1}) {
+        w->StatusPanels[1]->setText(QStringLiteral("III"));
+        w->ProgressChange(progress, 40);
+        EXPECT_EQ(Panel(0), QStringLiteral("Reading %1 of 40").arg(progress));
+        EXPECT_EQ(Panel(1), QStringLiteral("III"));
+        EXPECT_EQ(g().SITI_VISITATI, 0);
+    }
+    w->PercentBar(-1, 40); // a negative count leaves the bar too
+    EXPECT_EQ(Panel(1), QStringLiteral("III"));
+}
+
+TEST_F(BrowserEvents, StatusTextGoesToTheFirstPanel)
+{
+    w->StatusTextChange(QStringLiteral("Connessione a www.tin.it..."));
+    EXPECT_EQ(Panel(0), QStringLiteral("Connessione a www.tin.it..."));
+}
+
+TEST_F(BrowserEvents, FileDownloadToldOnlyWithQuestionsOnAndAPageName)
+{
+    browser().url = QStringLiteral("http://a.it/f.zip");
+    browser().name = QStringLiteral("f.zip");
+    EXPECT_TRUE(browser().FireFileDownload(true));
+    EXPECT_TRUE(t.ui.boxes.empty());
+    AskQuestions();
+    browser().name = QStringLiteral("   ");
+    EXPECT_FALSE(browser().FireFileDownload(false));
+    EXPECT_TRUE(t.ui.boxes.empty());
+    browser().name = QStringLiteral("f.zip");
+    EXPECT_TRUE(browser().FireFileDownload(true));
+    ASSERT_EQ(t.ui.boxes.size(), 1u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("FileDownload: f.zip http://a.it/f.zip"));
+    EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Vindrel"));
+}
+
+} // namespace
