@@ -31,13 +31,28 @@ QCheckBox* MakeCheckedBox(QWidget* parent, const QString& name, const QString& c
     return box;
 }
 
+// The largest font, up to maxPixelSize, at which the caption fits inside the button's frame.
+void ShrinkFontToFit(QPushButton* button, int maxPixelSize)
+{
+    constexpr int frame = 4;
+    constexpr int smallestReadable = 6;
+    QFont fitted = button->font();
+    for (int size = maxPixelSize; size >= smallestReadable; --size) {
+        fitted.setPixelSize(size);
+        if (QFontMetrics(fitted).horizontalAdvance(button->text()) <= button->width() - frame)
+            break;
+    }
+    button->setFont(fitted);
+}
+
 } // namespace
 
 void frmBrowser::CreateControls()
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    QFont windowFont(QStringLiteral("DejaVu Sans"));
-    windowFont.setPixelSize(11);
+    // A condensed face: the captions were designed for a narrow system font.
+    QFont windowFont(QStringLiteral("DejaVu Sans Condensed"));
+    windowFont.setPixelSize(10);
     setFont(windowFont);
 
     CreateStrip();
@@ -113,12 +128,10 @@ void frmBrowser::CreateStrip()
                                  QStringLiteral("Google"), QStringLiteral("Antivirus"),   QStringLiteral("..")};
     constexpr int presetsLeft = 45;
     constexpr int presetWidth = (3765 - presetsLeft) / 6;
-    QFont presetFont = font();
-    presetFont.setPixelSize(9);
     for (int i = 0; i < 6; ++i) {
         Command8[i] = MakeButton(picAddress, QStringLiteral("Command8_%1").arg(i), presets[i], QString());
-        Command8[i]->setFont(presetFont);
         SetTwipsGeometry(Command8[i], presetsLeft + i * presetWidth, 495, presetWidth, 195);
+        ShrinkFontToFit(Command8[i], 9);
     }
 }
 

@@ -18,7 +18,7 @@ int main(int argc, char* argv[])
 {
     PrepareWebEngineEnvironment();
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("DejaVu Sans"));
+    QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     QApplication::setFont(font);
     QApplication::setWindowIcon(app.style()->standardIcon(QStyle::SP_DriveNetIcon));

@@ -27,6 +27,7 @@ public:
             DriveMap([this](const QString& v) { return environment.value(v); }), host(QStringLiteral("prog")));
         program = std::make_unique<Program>(ProgramServices{ui, *fs, processes, system, [this](QWidget* parent) {
                                                                 auto b = std::make_unique<FakeWebBrowser>(parent);
+                                                                b->failingAddresses = failingAddresses;
                                                                 browsers.push_back(b.get());
                                                                 return b;
                                                             }});
@@ -66,6 +67,7 @@ public:
     FakeSystem system;
     FakeBrowserWindow browserWindow;
     std::vector<FakeWebBrowser*> browsers;
+    QSet<QString> failingAddresses; // every browser control made from now on raises on these
     std::unique_ptr<HostFileSystem> fs;
     std::unique_ptr<Program> program;
 };

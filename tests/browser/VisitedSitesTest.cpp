@@ -1,0 +1,132 @@
+#include "WindowFixture.h"
+#include "browser/VisitedSitesRules.h"
+
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+TEST(VisitedSitesRules, FileNameIsAppendedEvenAtADriveRoot)
+{
+    EXPECT_EQ(VisitedSitesFile(QStringLiteral("C:\\Vindrel")), QStringLiteral("C:\\Vindrel\\VINDREL.DAT"));
+    EXPECT_EQ(VisitedSitesFile(QStringLiteral("Z:\\")), QStringLiteral("Z:\\\\VINDREL.DAT"));
+}
+
+TEST(VisitedSitesRules, WhatIsWorthKeeping)
+{
+    EXPECT_FALSE(IsStorableAddress(QString()));
+    EXPECT_FALSE(IsStorableAddress(QStringLiteral("   ")));
+    EXPECT_FALSE(IsStorableAddress(QStringLiteral("about:blank")));
+    EXPECT_TRUE(IsStorableAddress(QStringLiteral(" about:blank"))); // only the exact text is left out
+    EXPECT_TRUE(IsStorableAddress(QStringLiteral("\t")));          // only blanks are trimmed
+}
+
+class VisitedSites : public WindowFixture {
+protected:
+    // The window on the blank page, its list then holding the given entries after it.
+    frmBrowser& WithList(const QStringList& entries, const QString& start = QStringLiteral("about:blank"))
+    {
+        frmBrowser& w = Load(start);
+        for (const QString& entry : entries)
+            w.AppendToAddressList(entry);
+        return w;
+    }
+};
+
+TEST_F(VisitedSites, MergeAddsOnlyNewTrimmedAddressesOnce)
+{
+    frmBrowser& w = WithList({QStringLiteral("http:\\\\www.noto.it")}, QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM"));
+    WriteVisitedFile("  http:\\\\www.noto.it  \r\n"
+                     "\r\n"
+                     "   \r\n"
+                     "about:blank\r\n"
+                     " about:blank\r\n"
+                     "http:\\\\www.nuovo.it \r\n"
+                     "http:\\\\www.nuovo.it\r\n"
+                     "ultima senza fine riga");
+    w.MergeVisitedSites();
+    const QStringList expected = {QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM"), QStringLiteral("http:\\\\www.noto.it"),
+                                  QStringLiteral(" about:blank"), QStringLiteral("http:\\\\www.nuovo.it "),
+                                  QStringLiteral("ultima senza fine riga")};
+    EXPECT_EQ(w.AddressList(), expected);
+    w.MergeVisitedSites();
+    EXPECT_EQ(w.AddressList(), expected);
+    EXPECT_FALSE(t.ui.hourglass);
+}
+
+TEST_F(VisitedSites, MissingFileAddsNothing)
+{
+    frmBrowser& w = WithList({});
+    w.MergeVisitedSites();
+    EXPECT_EQ(w.AddressList(), QStringList{QStringLiteral("about:blank")});
+    EXPECT_FALSE(t.ui.hourglass);
+}
+
+TEST_F(VisitedSites, RewriteKeepsOldAddressesAndDropsBlankLines)
+{
+    WriteVisitedFile("http:\\\\www.vecchio.it\r\n\r\n  \r\n");
+    frmBrowser& w = WithList({QStringLiteral(" con spazi "), QStringLiteral("  ")});
+    w.RewriteVisitedSites();
+    EXPECT_EQ(VisitedFile(), QByteArray("http:\\\\www.vecchio.it\r\n con spazi \r\n"));
+}
+
+TEST_F(VisitedSites, RewriteCreatesTheFileOnTheFirstRun)
+{
+    frmBrowser& w = WithList({QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM"), QStringLiteral("http:\\\\www.è.it")});
+    w.RewriteVisitedSites();
+    EXPECT_EQ(VisitedFile(), QByteArray("C:\\HOME-PAG\\INIZIO.HTM\r\nhttp:\\\\www.\xc3\xa8.it\r\n"));
+}
+
+TEST_F(VisitedSites, AddressDeletedInTheEditorComesBackIfStillListed)
+{
+    WriteVisitedFile("uno\r\ndue\r\n");
+    frmBrowser& w = WithList({});
+    WriteVisitedFile("uno\r\n");
+    w.RewriteVisitedSites();
+    EXPECT_EQ(VisitedFile(), QByteArray("uno\r\ndue\r\n"));
+}
+
+TEST_F(VisitedSites, WindowsCodePageLinesSurviveARewriteByteForByte)
+{
+    // "città" and "perché" as the program wrote them on Windows: not valid UTF-8.
+    const QByteArray old = "http:\\\\www.citt\xe0.it\r\nhttp:\\\\perch\xe9\r\n";
+    WriteVisitedFile(old);
+    frmBrowser& w = WithList({});
+    EXPECT_TRUE(w.AddressList().contains(QStringLiteral("http:\\\\www.città.it")));
+    w.RewriteVisitedSites();
+    EXPECT_EQ(VisitedFile(), old);
+}
+
+TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
+{
+    WriteVisitedFile("uno\r\n");
+    QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::ReadOwner);
+    frmBrowser& w = WithList({QStringLiteral("due")});
+    w.RewriteVisitedSites();
+    EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
+    EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+TEST_F(VisitedSites, EditTriesBothEditorsThenTheDefaultApplication)
+{
+    frmBrowser& w = WithList({});
+    const QString path = w.VisitedSitesPath();
+    const QString first = QStringLiteral("C:\\Windows\\Notepad.exe ") + path;
+    const QString second = QStringLiteral("C:\\WinNT\\Notepad.exe ") + path;
+    t.system.startFailures = {first};
+    w.Command5->click();
+    EXPECT_EQ(t.system.started, QStringList{second});
+
+    t.system.startFailures = {first, second};
+    w.EditVisitedSites();
+    EXPECT_EQ(t.system.openedWithDefault, QStringList{path});
+    EXPECT_EQ(t.ui.beeps, 0);
+
+    t.system.defaultApplicationFails = true;
+    w.EditVisitedSites();
+    EXPECT_EQ(t.ui.beeps, 1);
+    ASSERT_EQ(t.ui.boxes.size(), 1u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
+}
+
+} // namespace

@@ -1,0 +1,141 @@
+#include "WindowFixture.h"
+#include "startup/Twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStyle>
+#include <QTimer>
+#include <QToolBar>
+
+namespace {
+
+struct ControlCase {
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    QRect twips;
+};
+
+const ControlCase kControls[] = {
+    {"Command1", " Modifica    pagina", " Modifica Pagina .HTML", {2850, 0, 870, 495}},
+    {"Check1", "Elimina domande", "", {3825, 285, 1680, 195}},
+    {"Check2", "Elimina Win PopUp", "", {3825, 495, 1680, 195}},
+    {"Command2", "Vedo Storia", "Visualizzo lo Storico dei Siti visitati", {10575, 0, 990, 315}},
+    {"Command3", "Vedo Link Preferiti", "Richiama elenco Preferiti di IE", {5520, 315, 1485, 315}},
+    {"Command4", "Vedo finestre IE aperte", "Gestione finestre IE aperte e cancellazione dalla memoria",
+     {7005, 315, 1875, 315}},
+    {"Command5", "Varia storia", "Gestione dello Storico dei Siti visitatii", {8880, 315, 975, 315}},
+    {"Command6", "ID", "Informazioni Login e Numero IP del PC", {9855, 315, 525, 315}},
+    {"Command7", "Copia Address", "Copia URL indirizzo Internet nella Storia dei Siti visitati", {10380, 315, 1215, 315}},
+    {"Command8_0", "Tin", "", {45, 495, 615, 195}},
+    {"Command8_5", "..", "", {3135, 495, 615, 195}},
+};
+
+QString CaptionOf(const QWidget* control)
+{
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    return qobject_cast<const QLabel*>(control)->text();
+}
+
+class WindowControls : public WindowFixture {};
+
+TEST_F(WindowControls, StandAtTheirDesignPlacesWithTheirTexts)
+{
+    frmBrowser& w = Load();
+    for (const ControlCase& c : kControls) {
+        const auto* control = w.findChild<QWidget*>(QString::fromLatin1(c.name));
+        ASSERT_NE(control, nullptr) << c.name;
+        EXPECT_EQ(CaptionOf(control), QString::fromUtf8(c.caption)) << c.name;
+        EXPECT_EQ(control->toolTip(), QString::fromUtf8(c.toolTip)) << c.name;
+        EXPECT_EQ(TwipsGeometry(control), c.twips) << c.name;
+        EXPECT_EQ(control->parentWidget(), w.picAddress) << c.name;
+    }
+    EXPECT_FALSE(w.Command2->isVisibleTo(&w));
+    EXPECT_TRUE(w.Check1->isChecked());
+    EXPECT_TRUE(w.Check2->isChecked());
+    EXPECT_EQ(w.lblAddress->text(), QStringLiteral("&Address:"));
+    EXPECT_EQ(w.Caption(), QStringLiteral("Vindrel"));
+    EXPECT_EQ(w.ScaleWidth(), 11595);
+    EXPECT_EQ(w.ScaleHeight(), 7500);
+    EXPECT_EQ(w.timTimer->interval(), 1000);
+    EXPECT_EQ(w.cboAddress->insertPolicy(), QComboBox::NoInsert);
+    EXPECT_TRUE(w.cboAddress->isEditable());
+
+    QStringList keys;
+    for (const QAction* action : w.tbToolBar->actions()) {
+        EXPECT_EQ(action->toolTip(), action->data().toString());
+        keys << action->data().toString();
+    }
+    EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
+}
+
+TEST_F(WindowControls, EveryCaptionFitsItsControl)
+{
+    frmBrowser& w = Load();
+    for (const QAbstractButton* control : w.picAddress->findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        const QFontMetrics metrics(control->font());
+        const QString text = control->text();
+        int room = control->width() - 4; // the button's frame
+        if (qobject_cast<const QCheckBox*>(control))
+            room = control->width() - control->style()->pixelMetric(QStyle::PM_IndicatorWidth) -
+                   control->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+        const QRect needed = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, text);
+        EXPECT_LE(needed.width(), room) << control->objectName().toStdString();
+        EXPECT_LE(needed.height(), control->height()) << control->objectName().toStdString();
+    }
+    const QFontMetrics labelMetrics(w.lblAddress->font());
+    EXPECT_LE(labelMetrics.horizontalAdvance(QStringLiteral("Address:")), w.lblAddress->width());
+}
+
+TEST_F(WindowControls, EnterInTheAddressBoxNavigatesOnce)
+{
+    frmBrowser& w = Load();
+    t.browser().calls.clear();
+    int picks = 0;
+    const QObject counter;
+    QObject::connect(w.cboAddress, &QComboBox::activated, &counter, [&picks] { ++picks; });
+    w.SetAddressText(QStringLiteral("about:blank")); // equal to a list entry, which the box itself would pick
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(w.cboAddress->lineEdit(), &enter);
+    EXPECT_EQ(picks, 0);
+    EXPECT_EQ(t.browser().navigations(), QStringList{QStringLiteral("about:blank")});
+    EXPECT_EQ(w.AddressList().size(), 1);
+
+    QKeyEvent letter(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
+    QCoreApplication::sendEvent(w.cboAddress->lineEdit(), &letter);
+    EXPECT_EQ(w.AddressText(), QStringLiteral("about:blanka")); // other keys reach the box
+}
+
+TEST_F(WindowControls, DoubleClickOnTheLabelShowsTheAboutBox)
+{
+    frmBrowser& w = Load();
+    const QPointF inside(2, 2);
+    QMouseEvent click(QEvent::MouseButtonDblClick, inside, w.lblAddress->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(w.lblAddress, &click);
+    EXPECT_EQ(t.ui.beeps, 1);
+    ASSERT_EQ(t.ui.boxes.size(), 1u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("VINDREL - Visualizzatore files .HTML per INTERNET\r\rUA 16/01/03"));
+    EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
+    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Vindrel"));
+}
+
+TEST_F(WindowControls, AppendingTheFirstEntryKeepsTheTypedText)
+{
+    frmBrowser& w = Load();
+    w.cboAddress->clear();
+    w.SetAddressText(QStringLiteral("digitato"));
+    w.AppendToAddressList(QStringLiteral("primo"));
+    EXPECT_EQ(w.AddressText(), QStringLiteral("digitato"));
+    EXPECT_EQ(w.AddressList(), QStringList{QStringLiteral("primo")});
+}
+
+} // namespace
