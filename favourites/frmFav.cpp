@@ -39,7 +39,6 @@ frmFav::~frmFav()
 void frmFav::CreateControls()
 {
     SetCaption(QStringLiteral("Internet Preferiti"));
-    SetClientSizeTwips(6420, 4845);
 
     Command1 = new QPushButton(QStringLiteral("F i n e"), this);
     Command1->setObjectName(QStringLiteral("Command1"));
@@ -53,6 +52,8 @@ void frmFav::CreateControls()
     SetTwipsGeometry(TreeView1, 45, 270, 6315, 4560);
     TreeView1->installEventFilter(this);
     connect(TreeView1, &QTreeWidget::itemClicked, this, &frmFav::TreeView1_NodeClick);
+
+    SetClientSizeTwips(6420, 4845); // after the tree: the resize step places it
 }
 
 void frmFav::CreatePopupMenu()
