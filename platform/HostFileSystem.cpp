@@ -141,7 +141,7 @@ std::unique_ptr<LineWriter> HostFileSystem::OpenForOutput(const QString& path)
 QByteArray HostFileSystem::ReadAll(const QString& path, qint64 maxBytes)
 {
     const auto file = OpenExisting(path, QIODevice::ReadOnly);
-    QByteArray bytes = file->read(std::max<qint64>(maxBytes, 0));
+    QByteArray bytes = file->read(std::clamp<qint64>(maxBytes, 0, file->size()));
     if (file->error() != QFileDevice::NoError)
         throw DeviceError();
     return bytes;
@@ -270,7 +270,9 @@ void HostFileSystem::RemoveTree(const QString& path)
     RequireWritableParent(host);
     if (!WholeTreeRemovable(host))
         throw VbError::pathAccess();
-    const bool removed = status->isFolder ? QDir(host).removeRecursively() : QFile::remove(host);
+    // A link to a folder goes, never what it leads to.
+    const bool removed = status->isFolder && !QFileInfo(host).isSymLink() ? QDir(host).removeRecursively()
+                                                                          : QFile::remove(host);
     if (!removed)
         throw VbError::pathAccess();
 }

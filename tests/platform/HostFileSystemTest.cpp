@@ -281,6 +281,15 @@ TEST_F(HostFileSystemTest, RemoveTreeRemovesNothingWhenSomethingInsideIsReadOnly
     EXPECT_EQ(Read(QStringLiteral("tree/deep/ro.url")), QByteArray("b"));
 }
 
+TEST_F(HostFileSystemTest, RemovingALinkToAFolderKeepsWhatItLeadsTo)
+{
+    Write(QStringLiteral("Preferiti/Siti/a.url"), "a");
+    QFile::link(root.filePath(QStringLiteral("Preferiti/Siti")), root.filePath(QStringLiteral("Preferiti/Scorciatoia")));
+    fs.RemoveTree(QStringLiteral("C:\\Preferiti\\Scorciatoia"));
+    EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("Preferiti/Scorciatoia"))));
+    EXPECT_EQ(Read(QStringLiteral("Preferiti/Siti/a.url")), QByteArray("a"));
+}
+
 TEST_F(HostFileSystemTest, ProgramFolderAndPathsBothWays)
 {
     EXPECT_EQ(fs.ProgramFolder(), QStringLiteral("C:\\prog"));
