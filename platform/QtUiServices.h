@@ -7,6 +7,7 @@ class FileSystem;
 class QtUiServices : public UiServices {
 public:
     explicit QtUiServices(FileSystem& fs);
+    ~QtUiServices() override;
 
     int MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
     void Beep() override;

@@ -1,23 +1,240 @@
 #include "WebEngineBrowser.h"
 
+#include "FileSystem.h"
 #include "VbError.h"
+#include "WebAddress.h"
 
-#include <QWidget>
+#include <QFileInfo>
+#include <QWebEngineDownloadRequest>
+#include <QWebEngineHistory>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
 
-WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent) : fs_(fs), view_(new QWidget(parent)) {}
-WebEngineBrowser::~WebEngineBrowser() = default;
+namespace {
+
+const QString kSearchPage = QStringLiteral("https://www.google.it/");
+const QString kBlankPage = QStringLiteral("about:blank");
+
+// The automation error the control raised for a failed call.
+VbError ControlError(const char* operation)
+{
+    return VbError(-2147467259, QStringLiteral("Method '%1' of object 'IWebBrowser2' failed").arg(QLatin1String(operation)));
+}
+
+} // namespace
+
+template <typename Call>
+bool WebEngineBrowser::Raise(Call&& call)
+{
+    if (!events_)
+        return true;
+    const QPointer<WebEngineBrowser> alive(this);
+    call(*events_);
+    return !alive.isNull();
+}
+
+WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEngineProfile* profile)
+    : fs_(fs), profile_(profile ? profile : QWebEngineProfile::defaultProfile()), view_(new QWebEngineView(parent))
+{
+    page_ = new VindrelPage(profile_, *this, view_);
+    view_->setPage(page_);
+    connect(page_, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::OnLoadStarted);
+    connect(page_, &QWebEnginePage::loadProgress, this, &WebEngineBrowser::OnLoadProgress);
+    connect(page_, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::OnLoadFinished);
+    connect(page_, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::OnTitleChanged);
+    connect(page_, &QWebEnginePage::linkHovered, this, &WebEngineBrowser::OnLinkHovered);
+    connect(profile_, &QWebEngineProfile::downloadRequested, this, &WebEngineBrowser::OnDownloadRequested);
+}
+
+WebEngineBrowser::~WebEngineBrowser()
+{
+    for (const auto& popup : std::as_const(popups_))
+        delete popup.data();
+    if (view_) {
+        // The page goes with its view; it must not report back to a control being destroyed.
+        disconnect(page_, nullptr, this, nullptr);
+        disconnect(view_, nullptr, this, nullptr);
+        delete view_.data();
+    }
+}
 
 QWidget* WebEngineBrowser::widget() { return view_; }
 void WebEngineBrowser::setEvents(WebBrowserEvents* events) { events_ = events; }
-void WebEngineBrowser::Navigate(const QString&) { throw VbError::fileNotFound(); }
-void WebEngineBrowser::GoBack() {}
-void WebEngineBrowser::GoForward() {}
-void WebEngineBrowser::GoHome() {}
-void WebEngineBrowser::GoSearch() {}
-void WebEngineBrowser::Refresh() {}
-void WebEngineBrowser::Stop() {}
-QString WebEngineBrowser::LocationURL() const { return {}; }
-QString WebEngineBrowser::LocationName() const { return {}; }
-bool WebEngineBrowser::Busy() const { return false; }
 
-void PrepareWebEngineEnvironment() {}
+void WebEngineBrowser::Navigate(const QString& address)
+{
+    const QUrl url = UrlOf(address);
+    if (!MayNavigate(AddressOf(url)))
+        return;
+    if (homeAddress_.isEmpty())
+        homeAddress_ = address;
+    ownLoadPending_ = true;
+    page_->load(url);
+}
+
+void WebEngineBrowser::GoBack() { Go(QWebEnginePage::Back, page_->history()->canGoBack()); }
+void WebEngineBrowser::GoForward() { Go(QWebEnginePage::Forward, page_->history()->canGoForward()); }
+void WebEngineBrowser::GoHome() { Navigate(homeAddress_.isEmpty() ? kBlankPage : homeAddress_); }
+void WebEngineBrowser::GoSearch() { Navigate(kSearchPage); }
+// Bypassing the cache makes a page rewritten on disk show its new contents.
+void WebEngineBrowser::Refresh() { page_->triggerAction(QWebEnginePage::ReloadAndBypassCache); }
+
+void WebEngineBrowser::Stop()
+{
+    page_->triggerAction(QWebEnginePage::Stop);
+    busy_ = false;
+}
+
+QString WebEngineBrowser::LocationURL() const { return AddressOf(page_->url()); }
+
+QString WebEngineBrowser::LocationName() const
+{
+    const QUrl url = page_->url();
+    const QString title = page_->title();
+    // Without a title of its own the engine shows the escaped file name.
+    if (!title.isEmpty() && title != url.fileName(QUrl::FullyEncoded))
+        return title;
+    return url.isLocalFile() ? QFileInfo(url.toLocalFile()).fileName() : url.toString();
+}
+
+bool WebEngineBrowser::Busy() const { return busy_; }
+
+int WebEngineBrowser::OpenPopupCount() const
+{
+    return static_cast<int>(std::count_if(popups_.begin(), popups_.end(),
+                                          [](const QPointer<WebEngineBrowser>& p) { return p && p->view_; }));
+}
+
+QUrl WebEngineBrowser::UrlOf(const QString& address)
+{
+    const auto isFile = [this](const QString& path) { return fs_.CanOpenForReading(path); };
+    const AddressTarget target = ReadAddress(address, isFile);
+    switch (target.kind) {
+    case AddressTarget::Kind::Blank:
+        return QUrl(target.text);
+    case AddressTarget::Kind::Web:
+        return QUrl(target.text, QUrl::TolerantMode);
+    case AddressTarget::Kind::LocalFile:
+        if (isFile(target.text))
+            return QUrl::fromLocalFile(fs_.HostPath(target.text));
+        break;
+    case AddressTarget::Kind::Invalid:
+        break;
+    }
+    throw ControlError("Navigate");
+}
+
+QString WebEngineBrowser::AddressOf(const QUrl& url) const
+{
+    if (url.isLocalFile()) {
+        const QString windowsPath = fs_.WindowsPath(url.toLocalFile());
+        if (!windowsPath.isEmpty())
+            return FileLocation(windowsPath);
+    }
+    return url.toString();
+}
+
+bool WebEngineBrowser::MayNavigate(const QString& address)
+{
+    bool cancel = false;
+    return Raise([&](WebBrowserEvents& e) { e.BeforeNavigate2(address, cancel); }) && !cancel;
+}
+
+void WebEngineBrowser::Go(QWebEnginePage::WebAction action, bool possible)
+{
+    if (!possible)
+        throw ControlError(action == QWebEnginePage::Back ? "GoBack" : "GoForward");
+    page_->triggerAction(action);
+}
+
+bool WebEngineBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame)
+{
+    if (type == QWebEnginePage::NavigationTypeRedirect || type == QWebEnginePage::NavigationTypeReload)
+        return true;
+    if (type == QWebEnginePage::NavigationTypeTyped && isMainFrame && ownLoadPending_) {
+        ownLoadPending_ = false; // asked already, before load()
+        return true;
+    }
+    const QPointer<WebEngineBrowser> alive(this);
+    const bool go = MayNavigate(AddressOf(url));
+    if (!go && alive && isMainFrame)
+        rejectedPending_ = true;
+    return go;
+}
+
+QWebEnginePage* WebEngineBrowser::CreatePopup()
+{
+    bool cancel = false;
+    if (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel)
+        return nullptr;
+    popups_.removeAll(nullptr);
+    auto* popup = new WebEngineBrowser(fs_, nullptr, profile_);
+    QWebEngineView* view = popup->view_;
+    view->setAttribute(Qt::WA_DeleteOnClose);
+    view->resize(800, 600);
+    connect(view, &QObject::destroyed, popup, &QObject::deleteLater);
+    connect(popup->page_, &QWebEnginePage::titleChanged, view, &QWidget::setWindowTitle);
+    connect(popup->page_, &QWebEnginePage::windowCloseRequested, view, &QWidget::close);
+    view->show();
+    popups_ << popup;
+    return popup->page_;
+}
+
+void WebEngineBrowser::OnLoadStarted()
+{
+    if (rejectedPending_) {
+        rejectedPending_ = false;
+        swallowing_ = true;
+        return;
+    }
+    busy_ = true;
+    if (Raise([](WebBrowserEvents& e) { e.DownloadBegin(); }))
+        Raise([this](WebBrowserEvents& e) { e.StatusTextChange(AddressOf(page_->requestedUrl())); });
+}
+
+void WebEngineBrowser::OnLoadProgress(int progress)
+{
+    if (!swallowing_)
+        Raise([progress](WebBrowserEvents& e) { e.ProgressChange(progress, 100); });
+}
+
+void WebEngineBrowser::OnLoadFinished()
+{
+    if (swallowing_) {
+        swallowing_ = false;
+        return;
+    }
+    busy_ = false;
+    Raise([](WebBrowserEvents& e) { e.NavigateComplete2(); })
+        && Raise([](WebBrowserEvents& e) { e.DownloadComplete(); })
+        && Raise([this](WebBrowserEvents& e) { e.DocumentComplete(LocationURL()); })
+        && Raise([this](WebBrowserEvents& e) { e.TitleChange(LocationName()); });
+}
+
+void WebEngineBrowser::OnTitleChanged()
+{
+    // During a load the title is reported once, at its end.
+    if (!busy_ && !swallowing_)
+        Raise([this](WebBrowserEvents& e) { e.TitleChange(LocationName()); });
+}
+
+void WebEngineBrowser::OnLinkHovered(const QString& url)
+{
+    const QString text = url.isEmpty() ? url : AddressOf(QUrl(url));
+    Raise([&text](WebBrowserEvents& e) { e.StatusTextChange(text); });
+}
+
+void WebEngineBrowser::OnDownloadRequested(QWebEngineDownloadRequest* download)
+{
+    if (download->page() != page_)
+        return;
+    const QPointer<QWebEngineDownloadRequest> stillThere(download);
+    bool cancel = false;
+    Raise([&](WebBrowserEvents& e) { e.FileDownload(cancel); });
+    if (!stillThere)
+        return;
+    if (cancel)
+        download->cancel();
+    else
+        download->accept();
+}

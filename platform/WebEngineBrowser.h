@@ -1,15 +1,24 @@
 #pragma once
+#include "VindrelPage.h"
 #include "WebBrowser.h"
+#include "WebEngineEnvironment.h"
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 
 class FileSystem;
+class QWebEngineDownloadRequest;
+class QWebEngineProfile;
+class QWebEngineView;
 
-// The web-browser control over Qt WebEngine.
-class WebEngineBrowser : public QObject, public WebBrowser {
+// The web-browser control over Qt WebEngine. Local files are reached through the drive map
+// and reported in Windows form; the control's own loads are announced before they start.
+class WebEngineBrowser : public QObject, public WebBrowser, private VindrelPage::Owner {
     Q_OBJECT
 public:
-    WebEngineBrowser(FileSystem& fs, QWidget* parent);
+    // profile: nullptr for the engine's default profile.
+    WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEngineProfile* profile = nullptr);
     ~WebEngineBrowser() override;
 
     QWidget* widget() override;
@@ -25,12 +34,37 @@ public:
     QString LocationName() const override;
     bool Busy() const override;
 
-private:
-    FileSystem& fs_;
-    QWidget* view_ = nullptr;
-    WebBrowserEvents* events_ = nullptr;
-};
+    // Windows opened for pages' new-window requests that are still open.
+    int OpenPopupCount() const;
 
-// Must run before the application object exists: disables the engine's sandbox as root
-// and the GPU where none is usable.
-void PrepareWebEngineEnvironment();
+private:
+    bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) override;
+    QWebEnginePage* CreatePopup() override;
+
+    QUrl UrlOf(const QString& address);
+    QString AddressOf(const QUrl& url) const;
+    bool MayNavigate(const QString& address);
+    void Go(QWebEnginePage::WebAction action, bool possible);
+
+    void OnLoadStarted();
+    void OnLoadProgress(int progress);
+    void OnLoadFinished();
+    void OnTitleChanged();
+    void OnLinkHovered(const QString& url);
+    void OnDownloadRequested(QWebEngineDownloadRequest* download);
+
+    // Runs an event handler; false when the handler destroyed this control.
+    template <typename Call> bool Raise(Call&& call);
+
+    FileSystem& fs_;
+    QWebEngineProfile* profile_;
+    QPointer<QWebEngineView> view_;
+    QPointer<VindrelPage> page_;
+    WebBrowserEvents* events_ = nullptr;
+    QList<QPointer<WebEngineBrowser>> popups_;
+    QString homeAddress_;
+    bool busy_ = false;
+    bool ownLoadPending_ = false;  // the engine is about to report our own load(): do not ask again
+    bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
+    bool swallowing_ = false;      // inside that load: no event, Busy unchanged
+};

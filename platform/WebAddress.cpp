@@ -1,0 +1,79 @@
+#include "WebAddress.h"
+
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace {
+
+const QString kBlank = QStringLiteral("about:blank");
+
+bool StartsWithDrive(const QString& text)
+{
+    static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:"));
+    return drive.match(text).hasMatch();
+}
+
+bool IsSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/'); }
+
+bool IsRooted(const QString& text) { return !text.isEmpty() && IsSeparator(text.front()); }
+
+// "scheme:" of two or more letters (one letter is a drive); "host:8080" is not a scheme.
+bool HasScheme(const QString& text)
+{
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:(?!\\d+([/\\\\?#]|$))"));
+    return scheme.match(text).hasMatch();
+}
+
+QString Backslashed(QString path) { return path.replace(QLatin1Char('/'), QLatin1Char('\\')); }
+
+// "file:///C:/x", "file://C:\x", "file:/home/x"... to a drive or rooted path. An escaped
+// name ("my%20site") is read unescaped unless the name exists as written.
+QString PathOfFileAddress(const QString& address, const std::function<bool(const QString&)>& isFile)
+{
+    QString rest = address.mid(5);
+    qsizetype slashes = 0;
+    while (slashes < rest.size() && IsSeparator(rest.at(slashes)))
+        ++slashes;
+    rest = rest.mid(slashes);
+    const QString path = Backslashed(StartsWithDrive(rest) ? rest : QLatin1Char('\\') + rest);
+    if (!path.contains(QLatin1Char('%')) || isFile(path))
+        return path;
+    const QString unescaped = QUrl::fromPercentEncoding(path.toUtf8());
+    return isFile(unescaped) ? unescaped : path;
+}
+
+AddressTarget WebTarget(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QUrl url(text, QUrl::TolerantMode);
+    const bool needsHost = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
+    if (!url.isValid() || (needsHost && url.host().isEmpty()))
+        return {};
+    return {AddressTarget::Kind::Web, text};
+}
+
+} // namespace
+
+AddressTarget ReadAddress(const QString& address, const std::function<bool(const QString&)>& isFile)
+{
+    const QString text = address.trimmed();
+    if (text.isEmpty())
+        return {};
+    if (text.compare(kBlank, Qt::CaseInsensitive) == 0)
+        return {AddressTarget::Kind::Blank, kBlank};
+    if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
+        return {AddressTarget::Kind::LocalFile, PathOfFileAddress(text, isFile)};
+    if (StartsWithDrive(text) || IsRooted(text))
+        return {AddressTarget::Kind::LocalFile, Backslashed(text)};
+    if (HasScheme(text))
+        return WebTarget(text);
+    if (isFile(Backslashed(text)))
+        return {AddressTarget::Kind::LocalFile, Backslashed(text)};
+    return WebTarget(QStringLiteral("http://") + text);
+}
+
+QString FileLocation(const QString& windowsPath)
+{
+    QString path = windowsPath;
+    return QStringLiteral("file:///") + path.replace(QLatin1Char('\\'), QLatin1Char('/'));
+}

@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+// What an address handed to the browser control stands for.
+struct AddressTarget {
+    enum class Kind { Invalid, Blank, Web, LocalFile };
+    Kind kind = Kind::Invalid;
+    QString text; // Web: the URL text; LocalFile: the Windows-form path
+};
+
+// Reads an address as the control does: "about:blank"; a web address, its "\" read as "/";
+// a drive path, a rooted path or a "file:" address; a relative name for which isFile holds;
+// any other bare text is a web address on http. Blank text, or a text that makes no valid
+// URL, is Invalid. isFile is asked about Windows-form paths only.
+AddressTarget ReadAddress(const QString& address, const std::function<bool(const QString&)>& isFile);
+
+// The address the control reports for a local file: "file:///" and the Windows-form path with
+// forward slashes, nothing escaped ("file:///C:/my site/x.htm").
+QString FileLocation(const QString& windowsPath);

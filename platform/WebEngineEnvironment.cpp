@@ -1,0 +1,33 @@
+#include "WebEngineEnvironment.h"
+
+#include <QDir>
+#include <QStringList>
+#include <QtGlobal>
+#include <unistd.h>
+
+namespace {
+
+bool GpuUsable()
+{
+    if (qgetenv("QT_QPA_PLATFORM") == "offscreen")
+        return false;
+    return !QDir(QStringLiteral("/dev/dri")).entryList({QStringLiteral("renderD*")}, QDir::System).isEmpty();
+}
+
+} // namespace
+
+void PrepareWebEngineEnvironment()
+{
+    // The engine refuses to start as root with its sandbox on.
+    if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+
+    QStringList flags = QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList wanted{QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update")};
+    if (!GpuUsable())
+        wanted.prepend(QStringLiteral("--disable-gpu"));
+    for (const QString& flag : wanted)
+        if (!flags.contains(flag))
+            flags << flag;
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(QLatin1Char(' ')).toLocal8Bit());
+}

@@ -1,0 +1,326 @@
+// The control over the real engine, offscreen, on local pages only.
+#include "platform/QtPrinters.h"
+#include "platform/TempDriveC.h"
+#include "platform/VbError.h"
+#include "platform/WebEngineBrowser.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QThread>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kLoadTimeoutMs = 30000;
+
+// Lets the engine work until done() holds or the time is up.
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kLoadTimeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(5);
+    }
+    return true;
+}
+
+void Settle(int ms) { WaitUntil([] { return false; }, ms); }
+
+// Records every event as "Name argument"; answers Cancel as told.
+class Recorder : public WebBrowserEvents {
+public:
+    QStringList log;
+    std::function<bool(const QString&)> cancelNavigation = [](const QString&) { return false; };
+    bool cancelNewWindow = false;
+    bool cancelDownload = true; // nothing lands in the user's download folder
+    std::function<void()> onDocumentComplete;
+
+    void BeforeNavigate2(const QString& url, bool& cancel) override
+    {
+        log << QStringLiteral("BeforeNavigate2 ") + url;
+        cancel = cancelNavigation(url);
+    }
+    void NewWindow2(bool& cancel) override
+    {
+        log << QStringLiteral("NewWindow2");
+        cancel = cancelNewWindow;
+    }
+    void NavigateComplete2() override { log << QStringLiteral("NavigateComplete2"); }
+    void DocumentComplete(const QString& url) override
+    {
+        log << QStringLiteral("DocumentComplete ") + url;
+        if (onDocumentComplete)
+            onDocumentComplete();
+    }
+    void DownloadBegin() override { log << QStringLiteral("DownloadBegin"); }
+    void DownloadComplete() override { log << QStringLiteral("DownloadComplete"); }
+    void ProgressChange(std::int32_t progress, std::int32_t max) override
+    {
+        log << QStringLiteral("ProgressChange %1 %2").arg(progress).arg(max);
+    }
+    void StatusTextChange(const QString& text) override { log << QStringLiteral("StatusTextChange ") + text; }
+    void TitleChange(const QString& title) override { log << QStringLiteral("TitleChange ") + title; }
+    void FileDownload(bool& cancel) override
+    {
+        log << QStringLiteral("FileDownload");
+        cancel = cancelDownload;
+    }
+    void ClientToHostWindow() override { log << QStringLiteral("ClientToHostWindow"); }
+
+    bool Saw(const QString& prefix) const
+    {
+        return std::any_of(log.begin(), log.end(), [&](const QString& e) { return e.startsWith(prefix); });
+    }
+    // Event names in order, a run of the same event counted once; "ignored" left out.
+    QStringList Kinds(const QString& ignored = {}) const
+    {
+        QStringList kinds;
+        for (const QString& e : log) {
+            const QString kind = e.section(QLatin1Char(' '), 0, 0);
+            if (kind != ignored && (kinds.isEmpty() || kinds.constLast() != kind))
+                kinds << kind;
+        }
+        return kinds;
+    }
+};
+
+class WebEngineBrowserTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { profile_ = new QWebEngineProfile(); } // off the record
+    static void TearDownTestSuite()
+    {
+        delete profile_;
+        profile_ = nullptr;
+    }
+
+    void SetUp() override
+    {
+        window_ = std::make_unique<QWidget>();
+        browser_ = std::make_unique<WebEngineBrowser>(drive_.fs, window_.get(), profile_);
+        browser_->setEvents(&events_);
+        browser_->widget()->resize(640, 480);
+        window_->resize(640, 480);
+        window_->show();
+    }
+    void TearDown() override
+    {
+        browser_.reset();
+        window_.reset();
+    }
+
+    // A page in "C:\my site\".
+    void WritePage(const QString& name, const QByteArray& html) { drive_.Write(QStringLiteral("my site/") + name, html); }
+    static QByteArray Titled(const char* title, const char* body = "")
+    {
+        return QByteArray("<html><head><title>") + title + "</title></head><body>" + body + "</body></html>";
+    }
+
+    bool WaitForDocument() { return WaitUntil([this] { return events_.Saw(QStringLiteral("TitleChange")); }); }
+    void Open(const QString& address)
+    {
+        events_.log.clear();
+        browser_->Navigate(address);
+        ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+        events_.log.clear();
+    }
+    void RunScript(const QString& script)
+    {
+        auto* view = qobject_cast<QWebEngineView*>(browser_->widget());
+        ASSERT_NE(view, nullptr);
+        view->page()->runJavaScript(script);
+    }
+
+    static inline QWebEngineProfile* profile_ = nullptr;
+    TempDriveC drive_;
+    std::unique_ptr<QWidget> window_;
+    Recorder events_;
+    std::unique_ptr<WebEngineBrowser> browser_;
+};
+
+TEST_F(WebEngineBrowserTest, LocalPageOpensWithWindowsFormLocationAndEventsInOrder)
+{
+    WritePage(QStringLiteral("Prova.htm"), Titled("Pagina di prova"));
+    const QString location = QStringLiteral("file:///C:/my site/Prova.htm");
+
+    browser_->Navigate(QStringLiteral("c:\\MY SITE\\prova.htm"));
+    // Asked before Navigate returns, and only then.
+    ASSERT_EQ(events_.log, QStringList{QStringLiteral("BeforeNavigate2 ") + location});
+    ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+
+    // Status texts come and go while loading; the rest in this order.
+    EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")), (QStringList{"BeforeNavigate2", "DownloadBegin", "ProgressChange", "NavigateComplete2",
+                                  "DownloadComplete", "DocumentComplete", "TitleChange"}))
+        << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(events_.log.at(2), QStringLiteral("StatusTextChange ") + location);
+    EXPECT_TRUE(events_.log.contains(QStringLiteral("ProgressChange 100 100")));
+    EXPECT_TRUE(events_.log.contains(QStringLiteral("DocumentComplete ") + location));
+    EXPECT_EQ(events_.log.constLast(), QStringLiteral("TitleChange Pagina di prova"));
+    EXPECT_EQ(browser_->LocationURL(), location);
+    EXPECT_EQ(browser_->LocationName(), QStringLiteral("Pagina di prova"));
+    EXPECT_FALSE(browser_->Busy());
+}
+
+TEST_F(WebEngineBrowserTest, BusyWhileLoadingAndAPageWithoutTitleIsNamedByItsFile)
+{
+    WritePage(QStringLiteral("senza titolo.htm"), "<html><body>niente</body></html>");
+    bool busyAtBegin = false;
+    events_.onDocumentComplete = nullptr;
+    browser_->Navigate(QStringLiteral("file:///C:/my%20site/senza%20titolo.htm"));
+    ASSERT_TRUE(WaitUntil([&] {
+        busyAtBegin = busyAtBegin || (events_.Saw(QStringLiteral("DownloadBegin")) && browser_->Busy());
+        return events_.Saw(QStringLiteral("TitleChange"));
+    }));
+    EXPECT_TRUE(busyAtBegin);
+    EXPECT_FALSE(browser_->Busy());
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/senza titolo.htm"));
+    EXPECT_EQ(browser_->LocationName(), QStringLiteral("senza titolo.htm"));
+}
+
+TEST_F(WebEngineBrowserTest, AddressesThatCannotBeOpenedRaiseAndLoadNothing)
+{
+    for (const QString& address : {QString(), QStringLiteral("   "), QStringLiteral("C:\\my site\\manca.htm"),
+                                   QStringLiteral("Q:\\HOME-PAG\\INIZIO.HTM"), QStringLiteral("file:///C:/manca/x.htm"),
+                                   QStringLiteral("http://")}) {
+        EXPECT_THROW(browser_->Navigate(address), VbError) << address.toStdString();
+    }
+    Settle(300);
+    EXPECT_TRUE(events_.log.isEmpty()) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(browser_->Busy());
+}
+
+TEST_F(WebEngineBrowserTest, BlankPage)
+{
+    Open(QStringLiteral("about:blank"));
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("about:blank"));
+}
+
+TEST_F(WebEngineBrowserTest, CancelledNavigateLoadsNothingAndRaisesNothingMore)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    events_.cancelNavigation = [](const QString&) { return true; };
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    Settle(1000);
+    EXPECT_EQ(events_.Kinds(), QStringList{"BeforeNavigate2"});
+    EXPECT_FALSE(browser_->Busy());
+    EXPECT_TRUE(browser_->LocationURL().isEmpty());
+}
+
+TEST_F(WebEngineBrowserTest, CancelStopsALinkAndAllowingLetsItThrough)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A", "<a id='l' href='b.htm'>b</a>"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+
+    events_.cancelNavigation = [](const QString& url) { return url.endsWith(QLatin1String("b.htm")); };
+    RunScript(QStringLiteral("document.getElementById('l').click()"));
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("BeforeNavigate2")); }));
+    Settle(1000);
+    EXPECT_EQ(events_.log, QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")});
+    EXPECT_FALSE(browser_->Busy());
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
+
+    events_.log.clear();
+    events_.cancelNavigation = [](const QString&) { return false; };
+    RunScript(QStringLiteral("document.getElementById('l').click()"));
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(events_.log.count(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")), 1);
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
+}
+
+TEST_F(WebEngineBrowserTest, FramesAreAskedForAndARefusedFrameLeavesThePageComplete)
+{
+    WritePage(QStringLiteral("cornice.htm"), Titled("Cornice", "<iframe src='dentro.htm'></iframe>"));
+    WritePage(QStringLiteral("dentro.htm"), Titled("Dentro"));
+    events_.cancelNavigation = [](const QString& url) { return url.endsWith(QLatin1String("dentro.htm")); };
+    Open(QStringLiteral("C:\\my site\\cornice.htm"));
+    Settle(300);
+    EXPECT_FALSE(browser_->Busy());
+    EXPECT_EQ(browser_->LocationName(), QStringLiteral("Cornice"));
+
+    events_.log.clear();
+    events_.cancelNavigation = [](const QString&) { return false; };
+    browser_->Navigate(QStringLiteral("C:\\my site\\cornice.htm"));
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_TRUE(events_.log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/dentro.htm")));
+}
+
+TEST_F(WebEngineBrowserTest, NewWindowBlockedOrOpenedInAWindowOfItsOwn)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+
+    events_.cancelNewWindow = true;
+    RunScript(QStringLiteral("window.open('b.htm')"));
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("NewWindow2")); }));
+    Settle(500);
+    EXPECT_EQ(browser_->OpenPopupCount(), 0);
+
+    events_.cancelNewWindow = false;
+    RunScript(QStringLiteral("window.open('b.htm')"));
+    ASSERT_TRUE(WaitUntil([this] { return browser_->OpenPopupCount() == 1; }));
+    EXPECT_EQ(events_.log.count(QStringLiteral("NewWindow2")), 2);
+    // The opener stays where it was.
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
+}
+
+TEST_F(WebEngineBrowserTest, HistoryHomeAndRefresh)
+{
+    EXPECT_THROW(browser_->GoBack(), VbError);
+    EXPECT_THROW(browser_->GoForward(), VbError);
+
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    Open(QStringLiteral("C:\\my site\\b.htm"));
+
+    browser_->GoBack();
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
+    EXPECT_TRUE(events_.log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm")));
+    events_.log.clear();
+    browser_->GoForward();
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
+
+    events_.log.clear();
+    browser_->GoHome();
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
+
+    // A page rewritten on disk shows its new contents, without a question.
+    WritePage(QStringLiteral("a.htm"), Titled("A riscritta"));
+    events_.log.clear();
+    browser_->Refresh();
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(browser_->LocationName(), QStringLiteral("A riscritta"));
+    EXPECT_FALSE(events_.Saw(QStringLiteral("BeforeNavigate2")));
+}
+
+TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
+{
+    WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
+    events_.cancelDownload = true;
+    browser_->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
+    EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("FileDownload")); }))
+        << events_.log.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(WebEngineBrowserTest, AHandlerMayDestroyTheControl)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    events_.onDocumentComplete = [this] { browser_.reset(); };
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    ASSERT_TRUE(WaitUntil([this] { return !browser_; }));
+    Settle(300);
+    EXPECT_FALSE(events_.Saw(QStringLiteral("TitleChange")));
+}
+
+} // namespace
