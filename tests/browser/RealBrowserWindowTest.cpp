@@ -76,7 +76,6 @@ TEST_F(RealBrowserWindow, TheTimerEndsOnThePagePathAndStops)
     frmBrowser& window = OpenWindow();
     EXPECT_EQ(window.Tag, kPopUpPage);
     EXPECT_EQ(t.program->g.PERCORSO_PAGINA, kPopUpPage);
-    EXPECT_EQ(window.Caption(), kPopUpPage);
     EXPECT_EQ(window.AddressText(), QStringLiteral("file:///C:/HOME-PAG/POPUP.HTM"));
     EXPECT_FALSE(window.timTimer->isActive());
 }

@@ -1,0 +1,88 @@
+// A second copy of the built program, started the way the page button starts it, opens the
+// address it is given: in screenshot mode it pictures that page and exits with 0.
+#include "platform/DriveMap.h"
+#include "platform/HostFileSystem.h"
+#include "platform/HostSystemServices.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kRunTimeoutMs = 90000;
+
+void WriteFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    if (permissions)
+        file.setPermissions(permissions);
+}
+
+bool WaitForFile(const QString& path)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!QFile::exists(path) || QFileInfo(path).size() == 0) {
+        if (clock.elapsed() > kRunTimeoutMs)
+            return false;
+        QThread::msleep(100);
+    }
+    QThread::msleep(100); // the writer may still be flushing
+    return true;
+}
+
+int RedPixels(const QImage& image)
+{
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixelColor(x, y) == QColor(255, 0, 0))
+                ++red;
+    return red;
+}
+
+TEST(SecondCopy, OpensItsAddressAndExitsCleanly)
+{
+    const QString binary = qEnvironmentVariable("VINDREL_BINARY");
+    ASSERT_FALSE(binary.isEmpty()) << "VINDREL_BINARY must name the built program";
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    WriteFile(root.filePath(QStringLiteral("C/HOME-PAG/ROSSA.HTM")),
+              "<html><head><title>Rossa</title></head><body bgcolor=\"#FF0000\">Pagina rossa</body></html>");
+    // The program folder holds "vindrel": here a stand-in that runs the built program and
+    // records how it ended, since a started copy is not waited for.
+    const QString exitFile = root.filePath(QStringLiteral("exit-code"));
+    WriteFile(root.filePath(QStringLiteral("prog/vindrel")),
+              QStringLiteral("#!/bin/sh\n\"%1\" \"$@\"\necho $? > \"%2\"\n").arg(binary, exitFile).toUtf8(),
+              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    const QString shot = root.filePath(QStringLiteral("second-copy.png"));
+    qputenv("VINDREL_SCREENSHOT", shot.toUtf8());
+    qputenv("VINDREL_DRIVE_C", root.filePath(QStringLiteral("C")).toUtf8());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    HostFileSystem fs(DriveMap::FromProcessEnvironment(), root.filePath(QStringLiteral("prog")));
+    HostSystemServices system(fs);
+    system.StartProgram(fs.ProgramFolder() + QStringLiteral("\\vindrel C:\\HOME-PAG\\ROSSA.HTM"));
+    qunsetenv("VINDREL_SCREENSHOT");
+
+    ASSERT_TRUE(WaitForFile(exitFile)) << "the second copy did not end";
+    QFile code(exitFile);
+    ASSERT_TRUE(code.open(QIODevice::ReadOnly));
+    EXPECT_EQ(code.readAll().trimmed(), QByteArray("0"));
+    const QImage picture(shot);
+    ASSERT_FALSE(picture.isNull()) << "no screenshot at " << shot.toStdString();
+    EXPECT_GT(RedPixels(picture), 1000) << "the page given on the command line is not on display";
+}
+
+} // namespace
