@@ -3,10 +3,8 @@
 #include "platform/TempDriveC.h"
 #include "platform/VbError.h"
 #include "platform/WebEngineBrowser.h"
+#include "support/WaitUntil.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QWidget>
@@ -14,24 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int kLoadTimeoutMs = 30000;
-
-// Lets the engine work until done() holds or the time is up.
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kLoadTimeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-void Settle(int ms) { WaitUntil([] { return false; }, ms); }
 
 // Records every event as "Name argument"; answers Cancel as told.
 class Recorder : public WebBrowserEvents {
