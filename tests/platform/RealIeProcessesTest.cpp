@@ -8,9 +8,7 @@
 #include "platform/WebBrowser.h"
 #include "startup/Program.h"
 
-#include <QElapsedTimer>
 #include <QListWidget>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -53,19 +51,6 @@ public:
 };
 
 QString Id(const QProcess& process) { return QString::number(process.processId(), 16).toUpper(); }
-
-bool WaitForArgvZero(qint64 pid, const QByteArray& argv0)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 5000) {
-        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().startsWith(argv0 + '\0'))
-            return true;
-        QThread::msleep(10);
-    }
-    return false;
-}
 
 TEST(RealIeProcesses, ListEndOneByItsRowListAgainNotepadSurvives)
 {
