@@ -29,7 +29,7 @@ void BM_ElencaProcessiIe(benchmark::State& state)
         benchmark::DoNotOptimize(program.g.NUM_PID_IE);
     }
 }
-BENCHMARK(BM_ElencaProcessiIe)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ElencaProcessiIe)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_PsListing(benchmark::State& state)
 {
@@ -40,7 +40,7 @@ void BM_PsListing(benchmark::State& state)
         benchmark::DoNotOptimize(ps.readAllStandardOutput());
     }
 }
-BENCHMARK(BM_PsListing)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PsListing)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 
