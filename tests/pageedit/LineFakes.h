@@ -20,9 +20,18 @@ private:
     qsizetype next_ = 0;
 };
 
-class ListLineWriter : public LineWriter {
+class BytesLineWriter : public LineWriter {
 public:
-    QByteArrayList lines;
-    void WriteLine(const QByteArray& line) override { lines << line; }
+    QByteArray bytes;
+    void WriteLine(const QByteArray& line) override { bytes += line + "\r\n"; }
     void Close() override {}
 };
+
+// The bytes a writer holds after writing these lines.
+inline QByteArray AsWritten(const QByteArrayList& lines)
+{
+    QByteArray out;
+    for (const QByteArray& line : lines)
+        out += line + "\r\n";
+    return out;
+}

@@ -5,12 +5,12 @@
 
 namespace {
 
-QByteArrayList Insert(const QByteArrayList& page, const QString& markup = QStringLiteral("<H2>x</H2>"))
+QByteArray Insert(const QByteArrayList& page, const QString& markup = QStringLiteral("<H2>x</H2>"))
 {
     ListLineReader reader(page);
-    ListLineWriter writer;
+    BytesLineWriter writer;
     CopyTransformed(reader, writer, InsertAfterBodyEnd{markup});
-    return writer.lines;
+    return writer.bytes;
 }
 
 } // namespace
@@ -30,41 +30,51 @@ TEST(BodyEndLine, MarkersAreFoundInAnyCaseAndOnlyAsWritten)
 TEST(InsertMode, MarkupFollowsTheFirstMarkerLineOnlyAndTheRestIsCopied)
 {
     const QByteArrayList page{"<html>", "<!-- /body here -->", "<p>testo</p>", "</body>", "</html>"};
-    EXPECT_EQ(Insert(page), (QByteArrayList{"<html>", "<!-- /body here -->", "<H2>x</H2>", "<p>testo</p>",
+    EXPECT_EQ(Insert(page), AsWritten({"<html>", "<!-- /body here -->", "<H2>x</H2>", "<p>testo</p>",
                                             "</body>", "</html>"}));
 }
 
 TEST(InsertMode, BodyAndDocumentEndOnOneLineGetTheMarkupAfterBoth)
 {
-    EXPECT_EQ(Insert({"<p>a</p></body></html>"}), (QByteArrayList{"<p>a</p></body></html>", "<H2>x</H2>"}));
+    EXPECT_EQ(Insert({"<p>a</p></body></html>"}), AsWritten({"<p>a</p></body></html>", "<H2>x</H2>"}));
 }
 
 TEST(InsertMode, PageWithoutMarkerOrEmptyIsCopiedAsItIs)
 {
-    EXPECT_EQ(Insert({"<p>solo testo</p>", "html"}), (QByteArrayList{"<p>solo testo</p>", "html"}));
+    EXPECT_EQ(Insert({"<p>solo testo</p>", "html"}), AsWritten({"<p>solo testo</p>", "html"}));
     EXPECT_TRUE(Insert({}).isEmpty());
+    EXPECT_EQ(Insert({"", ""}), QByteArray("\r\n\r\n")); // empty lines are lines too
 }
 
 TEST(InsertMode, MarkupIsEncodedAndOtherLinesKeepTheirBytes)
 {
     const QByteArray latin1Line = "<p>citt\xe0 \x93virgolette\x94</p>"; // Windows-1252, not valid UTF-8
-    const auto out = Insert({latin1Line, "</BODY>"}, QStringLiteral("<H2>Perch\u00e9</H2>"));
-    ASSERT_EQ(out.size(), 3);
-    EXPECT_EQ(out[0], latin1Line);
-    EXPECT_EQ(out[2], QByteArray("<H2>Perch\xc3\xa9</H2>"));
+    EXPECT_EQ(Insert({latin1Line, "</BODY>"}, QStringLiteral("<H2>Perch\u00e9</H2>")),
+              AsWritten({latin1Line, "</BODY>", "<H2>Perch\xc3\xa9</H2>"}));
 }
 
 TEST(SubstitutionMode, OnlyLinesTheRuleChangesAreReplaced)
 {
     ListLineReader reader({"uno", "due", "\xe0tre"});
-    ListLineWriter writer;
+    BytesLineWriter writer;
     const LineRule rule = [](const QByteArray& line) -> std::optional<QByteArray> {
         if (line == "due")
             return QByteArray("DUE");
         return std::nullopt;
     };
     CopyTransformed(reader, writer, SubstituteLines{rule});
-    EXPECT_EQ(writer.lines, (QByteArrayList{"uno", "DUE", "\xe0tre"}));
+    EXPECT_EQ(writer.bytes, AsWritten({"uno", "DUE", "\xe0tre"}));
+}
+
+TEST(InsertMode, PagesLargerThanOneWriteBlockComeOutWhole)
+{
+    QByteArrayList page;
+    for (int i = 0; i < 40000; ++i)
+        page << "<p>riga " + QByteArray::number(i) + "</p>";
+    page.insert(20000, "</body>");
+    QByteArrayList expected = page;
+    expected.insert(20001, "<H2>x</H2>");
+    EXPECT_EQ(Insert(page), AsWritten(expected));
 }
 
 TEST(RewritePaths, LastCharacterIsReplaced)
