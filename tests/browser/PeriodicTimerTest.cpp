@@ -1,8 +1,8 @@
 #include "BrowserFixture.h"
 #include "ietools/Test_URL.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
+#include "support/WaitUntil.h"
+
 #include <QListWidget>
 
 namespace {
@@ -139,15 +139,10 @@ TEST_F(PeriodicTimer, TheRunningTimerTicksEverySecondUntilTheControlIsIdle)
     browser().url = QStringLiteral("file:///D:/HOME-PAG/A.HTM");
     browser().busy = true;
     w->SetTimerEnabled(true);
-    QElapsedTimer clock;
-    clock.start();
-    while (w->Caption() != QStringLiteral("Working...") && clock.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+    EXPECT_TRUE(WaitUntil([this] { return w->Caption() == QLatin1String("Working..."); }, 5000));
     EXPECT_TRUE(w->timTimer->isActive());
     browser().busy = false;
-    while (w->timTimer->isActive() && clock.elapsed() < 10000)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-    EXPECT_FALSE(w->timTimer->isActive());
+    EXPECT_TRUE(WaitUntil([this] { return !w->timTimer->isActive(); }, 5000));
     EXPECT_EQ(w->Tag, QStringLiteral("D:\\HOME-PAG\\A.HTM"));
 }
 

@@ -2,34 +2,14 @@
 #include "browser/frmBrowser.h"
 #include "fakes/TestProgram.h"
 #include "platform/WebEngineBrowser.h"
+#include "support/WaitUntil.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
 #include <QTimer>
 
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int kLoadTimeoutMs = 30000;
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = kLoadTimeoutMs)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        QThread::msleep(5);
-    }
-    return true;
-}
-
-void Settle(int ms) { WaitUntil([] { return false; }, ms); }
 
 const QString kPopUpPage = QStringLiteral("C:\\HOME-PAG\\POPUP.HTM");
 

@@ -95,14 +95,19 @@ TEST_F(SideCommands, IdShowsAddressAndUpperCaseHostThenCopiesTheAddress)
     EXPECT_EQ(t.system.clipboard, QStringLiteral("192.168.1.20"));
 }
 
+void ExpectOneLocationBox(const FakeUi& ui, const QString& text)
+{
+    ASSERT_EQ(ui.boxes.size(), 1u);
+    EXPECT_EQ(ui.boxes[0].text, text);
+    EXPECT_EQ(ui.boxes[0].icon, MsgIcon::Information);
+    EXPECT_EQ(ui.boxes[0].title, QStringLiteral("Location Url"));
+}
+
 TEST_F(SideCommands, CopyAddressShowsAndCopiesEvenTheBlankPage)
 {
     browser().url = QStringLiteral("about:blank");
     w->Command7_Click();
-    ASSERT_EQ(t.ui.boxes.size(), 1u);
-    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Indirizzo attuale: about:blank"));
-    EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::Information);
-    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Location Url"));
+    ExpectOneLocationBox(t.ui, QStringLiteral("Indirizzo attuale: about:blank"));
     EXPECT_EQ(t.system.clipboard, QStringLiteral("about:blank"));
 }
 
@@ -110,10 +115,7 @@ TEST_F(SideCommands, CopyAddressWithoutAnAddressLeavesTheClipboard)
 {
     browser().url.clear();
     w->Command7_Click();
-    ASSERT_EQ(t.ui.boxes.size(), 1u);
-    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Non c'e' nessun indirizzo valido !!!"));
-    EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::Information);
-    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Location Url"));
+    ExpectOneLocationBox(t.ui, QStringLiteral("Non c'e' nessun indirizzo valido !!!"));
     EXPECT_EQ(t.system.clipboard, QStringLiteral("(untouched)"));
     EXPECT_EQ(t.system.clipboardClears, 0);
 }
