@@ -66,6 +66,7 @@ TEST_F(frmFavTest, HiddenWindowKeepsItsTreeAndAnUnloadedOneScansAgain)
     EXPECT_FALSE(Node(QStringLiteral("Nuovo_URL")));
 
     Window().Unload();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the unloaded window goes now
     EXPECT_FALSE(state().TreeLoaded);
     EXPECT_TRUE(Node(QStringLiteral("Nuovo_URL")));
 }
