@@ -1,4 +1,4 @@
-#include "WrappingButton.h"
+#include "FittingButton.h"
 #include "frmBrowser.h"
 
 #include "startup/Program.h"
@@ -17,7 +17,7 @@ namespace {
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& caption, const QString& toolTip)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new FittingButton(caption, parent);
     button->setObjectName(name);
     button->setToolTip(toolTip);
     return button;
@@ -29,20 +29,6 @@ QCheckBox* MakeCheckedBox(QWidget* parent, const QString& name, const QString& c
     box->setObjectName(name);
     box->setChecked(true);
     return box;
-}
-
-// The largest font, up to maxPixelSize, at which the caption fits inside the button's frame.
-void ShrinkFontToFit(QPushButton* button, int maxPixelSize)
-{
-    constexpr int frame = 4;
-    constexpr int smallestReadable = 6;
-    QFont fitted = button->font();
-    for (int size = maxPixelSize; size >= smallestReadable; --size) {
-        fitted.setPixelSize(size);
-        if (QFontMetrics(fitted).horizontalAdvance(button->text()) <= button->width() - frame)
-            break;
-    }
-    button->setFont(fitted);
 }
 
 } // namespace
@@ -93,9 +79,8 @@ void frmBrowser::CreateStrip()
     lblAddress->setBuddy(cboAddress);
     SetTwipsGeometry(cboAddress, 4545, -15, 3360, 315);
 
-    Command1 = new WrappingButton(QStringLiteral(" Modifica    pagina"), picAddress);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setToolTip(QStringLiteral(" Modifica Pagina .HTML"));
+    Command1 = MakeButton(picAddress, QStringLiteral("Command1"), QStringLiteral(" Modifica    pagina"),
+                          QStringLiteral(" Modifica Pagina .HTML"));
     SetTwipsGeometry(Command1, 2850, 0, 870, 495);
 
     Check1 = MakeCheckedBox(picAddress, QStringLiteral("Check1"), QStringLiteral("Elimina domande"));
@@ -128,10 +113,12 @@ void frmBrowser::CreateStrip()
                                  QStringLiteral("Google"), QStringLiteral("Antivirus"),   QStringLiteral("..")};
     constexpr int presetsLeft = 45;
     constexpr int presetWidth = (3765 - presetsLeft) / 6;
+    QFont presetFont = font();
+    presetFont.setPixelSize(9);
     for (int i = 0; i < 6; ++i) {
         Command8[i] = MakeButton(picAddress, QStringLiteral("Command8_%1").arg(i), presets[i], QString());
         SetTwipsGeometry(Command8[i], presetsLeft + i * presetWidth, 495, presetWidth, 195);
-        ShrinkFontToFit(Command8[i], 9);
+        Command8[i]->setFont(presetFont);
     }
 }
 
@@ -178,6 +165,9 @@ void frmBrowser::CreateStatusBar()
 void frmBrowser::ConnectHandlers()
 {
     connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
+    // The box would also report a pick when the focus leaves an edit field holding a listed
+    // address; only the list and Enter open an address.
+    disconnect(cboAddress->lineEdit(), &QLineEdit::editingFinished, cboAddress, nullptr);
     cboAddress->lineEdit()->installEventFilter(this);
     lblAddress->installEventFilter(this);
     connect(tbToolBar, &QToolBar::actionTriggered, this,

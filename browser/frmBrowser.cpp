@@ -16,7 +16,15 @@
 #include <QToolBar>
 
 frmBrowser::frmBrowser(Program& program) : Form(program) { CreateControls(); }
-frmBrowser::~frmBrowser() = default;
+frmBrowser::~frmBrowser()
+{
+    // The controls outlive this class while the base tears them down: no handler may run then.
+    brwWebBrowser->setEvents(nullptr);
+    for (QObject* control : findChildren<QObject*>()) {
+        control->disconnect(this);
+        control->removeEventFilter(this);
+    }
+}
 
 QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
 void frmBrowser::SetAddressText(const QString& text) { cboAddress->setEditText(text); }

@@ -27,8 +27,12 @@ void ScreenshotMode::Poll()
         return;
     }
     // After a load, idle is final; before any, give the start-up navigation a moment to begin.
-    if (sawLoad_ || sinceBusy_.elapsed() >= kIdleWithoutLoadMs)
+    if (sawLoad_) {
+        poll_.stop();
+        QTimer::singleShot(kSettleMs, this, &ScreenshotMode::Save);
+    } else if (sinceBusy_.elapsed() >= kIdleWithoutLoadMs) {
         Save();
+    }
 }
 
 void ScreenshotMode::Save()

@@ -21,6 +21,8 @@ public:
     static constexpr int kPollMs = 50;
     // Without any load seen, the browser counts as settled after this long idle.
     static constexpr int kIdleWithoutLoadMs = 300;
+    // The engine paints its first frame a little after it reports the load finished.
+    static constexpr int kSettleMs = 150;
     // A page that never stops loading is pictured as it is.
     static constexpr int kTimeoutMs = 20000;
 
