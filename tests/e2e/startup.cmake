@@ -1,0 +1,2 @@
+# The built program started in screenshot mode, with and without an argument.
+vindrel_integration_test(e2e_startup_test SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/StartupTest.cpp)
