@@ -26,7 +26,7 @@ bool FileLineReader::Refill()
 
 bool FileLineReader::ReadLine(QByteArray& line)
 {
-    line.clear();
+    line.resize(0); // keeps the line's capacity: no allocation per line
     bool anything = false;
     for (;;) {
         if (position_ >= buffer_.size() && !Refill())

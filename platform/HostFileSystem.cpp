@@ -3,17 +3,15 @@
 #include "FileLineStreams.h"
 #include "HostPaths.h"
 #include "NameMatching.h"
+#include "ReplacingCopy.h"
 #include "VbError.h"
 
 #include <QDir>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <dirent.h>
 
 namespace {
-
-constexpr qint64 kCopyChunk = 256 * 1024;
 
 VbError AlreadyExists() { return VbError(58, QStringLiteral("File already exists")); }
 VbError DeviceError() { return VbError(57, QStringLiteral("Device I/O error")); }
@@ -158,30 +156,10 @@ void HostFileSystem::WriteAll(const QString& path, const QByteArray& bytes)
 
 void HostFileSystem::FileCopy(const QString& source, const QString& target)
 {
-    const auto input = OpenExisting(source, QIODevice::ReadOnly);
+    const auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
     const QString targetHost = HostPath(target);
     RequireWritableFile(targetHost);
-
-    // Written beside the target and put in its place at the end, through any link to it.
-    const QString canonical = QFileInfo(targetHost).canonicalFilePath();
-    QSaveFile output(canonical.isEmpty() ? targetHost : canonical);
-    output.setDirectWriteFallback(true);
-    if (!output.open(QIODevice::WriteOnly))
-        throw VbError::pathAccess();
-    QByteArray chunk;
-    do {
-        chunk = input->read(kCopyChunk);
-        if (input->error() != QFileDevice::NoError) {
-            output.cancelWriting();
-            throw DeviceError();
-        }
-        if (output.write(chunk) != chunk.size()) {
-            output.cancelWriting();
-            throw VbError::pathAccess();
-        }
-    } while (!chunk.isEmpty());
-    if (!output.commit())
-        throw VbError::pathAccess();
+    CopyReplacing(input->handle(), targetHost);
 }
 
 void HostFileSystem::Kill(const QString& path)
