@@ -69,6 +69,7 @@ void WebEngineBrowser::Navigate(const QString& address)
     if (homeAddress_.isEmpty())
         homeAddress_ = address;
     ownLoadPending_ = true;
+    rejectedPending_ = false;
     page_->load(url);
 }
 
@@ -157,8 +158,9 @@ bool WebEngineBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::Navigat
     }
     const QPointer<WebEngineBrowser> alive(this);
     const bool go = MayNavigate(AddressOf(url));
-    if (!go && alive && isMainFrame)
-        rejectedPending_ = true;
+    // Only the latest main-frame decision says whether the next load is a real one.
+    if (alive && isMainFrame)
+        rejectedPending_ = !go;
     return go;
 }
 

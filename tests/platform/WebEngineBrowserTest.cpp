@@ -284,6 +284,25 @@ TEST_F(WebEngineBrowserTest, HistoryHomeAndRefresh)
     EXPECT_FALSE(events_.Saw(QStringLiteral("BeforeNavigate2")));
 }
 
+TEST_F(WebEngineBrowserTest, ARefusedGoBackLeavesTheNextLoadReported)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    Open(QStringLiteral("C:\\my site\\b.htm"));
+
+    events_.cancelNavigation = [](const QString&) { return true; };
+    browser_->GoBack();
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("BeforeNavigate2")); }));
+    Settle(500);
+    EXPECT_EQ(events_.Kinds(), QStringList{"BeforeNavigate2"});
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
+
+    events_.cancelNavigation = [](const QString&) { return false; };
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
+}
+
 TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
 {
     WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
