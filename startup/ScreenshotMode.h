@@ -18,7 +18,7 @@ public:
     ScreenshotMode(QWidget& window, BusyProbe busy, QString file, Finish finish);
     void Start();
 
-    static constexpr int kPollMs = 50;
+    static constexpr int kPollMs = 10;
     // Without any load seen, the browser counts as settled after this long idle.
     static constexpr int kIdleWithoutLoadMs = 300;
     // The engine paints its first frame a little after it reports the load finished.
