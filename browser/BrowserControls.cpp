@@ -31,6 +31,33 @@ QCheckBox* MakeCheckedBox(QWidget* parent, const QString& name, const QString& c
     return box;
 }
 
+// The buttons of the strip with their design texts and places, and their click handlers.
+struct SideButton {
+    QPushButton* frmBrowser::*control;
+    void (frmBrowser::*handler)();
+    const char* name;
+    const char* caption;
+    const char* toolTip;
+    QRect twips;
+};
+
+const SideButton kSideButtons[] = {
+    {&frmBrowser::Command1, &frmBrowser::Command1_Click, "Command1", " Modifica    pagina", " Modifica Pagina .HTML",
+     {2850, 0, 870, 495}},
+    {&frmBrowser::Command2, &frmBrowser::Command2_Click, "Command2", "Vedo Storia",
+     "Visualizzo lo Storico dei Siti visitati", {10575, 0, 990, 315}},
+    {&frmBrowser::Command3, &frmBrowser::Command3_Click, "Command3", "Vedo Link Preferiti",
+     "Richiama elenco Preferiti di IE", {5520, 315, 1485, 315}},
+    {&frmBrowser::Command4, &frmBrowser::Command4_Click, "Command4", "Vedo finestre IE aperte",
+     "Gestione finestre IE aperte e cancellazione dalla memoria", {7005, 315, 1875, 315}},
+    {&frmBrowser::Command5, &frmBrowser::Command5_Click, "Command5", "Varia storia",
+     "Gestione dello Storico dei Siti visitatii", {8880, 315, 975, 315}},
+    {&frmBrowser::Command6, &frmBrowser::Command6_Click, "Command6", "ID", "Informazioni Login e Numero IP del PC",
+     {9855, 315, 525, 315}},
+    {&frmBrowser::Command7, &frmBrowser::Command7_Click, "Command7", "Copia Address",
+     "Copia URL indirizzo Internet nella Storia dei Siti visitati", {10380, 315, 1215, 315}},
+};
+
 } // namespace
 
 void frmBrowser::CreateControls()
@@ -79,34 +106,18 @@ void frmBrowser::CreateStrip()
     lblAddress->setBuddy(cboAddress);
     SetTwipsGeometry(cboAddress, 4545, -15, 3360, 315);
 
-    Command1 = MakeButton(picAddress, QStringLiteral("Command1"), QStringLiteral(" Modifica    pagina"),
-                          QStringLiteral(" Modifica Pagina .HTML"));
-    SetTwipsGeometry(Command1, 2850, 0, 870, 495);
+    for (const SideButton& design : kSideButtons) {
+        QPushButton* button = MakeButton(picAddress, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
+                                         QString::fromLatin1(design.toolTip));
+        SetTwipsGeometry(button, design.twips.left(), design.twips.top(), design.twips.width(), design.twips.height());
+        this->*design.control = button;
+    }
+    Command2->setVisible(false); // its handler is the merge run by the load and closing steps
 
     Check1 = MakeCheckedBox(picAddress, QStringLiteral("Check1"), QStringLiteral("Elimina domande"));
     SetTwipsGeometry(Check1, 3825, 285, 1680, 195);
     Check2 = MakeCheckedBox(picAddress, QStringLiteral("Check2"), QStringLiteral("Elimina Win PopUp"));
     SetTwipsGeometry(Check2, 3825, 495, 1680, 195);
-
-    Command2 = MakeButton(picAddress, QStringLiteral("Command2"), QStringLiteral("Vedo Storia"),
-                          QStringLiteral("Visualizzo lo Storico dei Siti visitati"));
-    SetTwipsGeometry(Command2, 10575, 0, 990, 315);
-    Command2->setVisible(false);
-    Command3 = MakeButton(picAddress, QStringLiteral("Command3"), QStringLiteral("Vedo Link Preferiti"),
-                          QStringLiteral("Richiama elenco Preferiti di IE"));
-    SetTwipsGeometry(Command3, 5520, 315, 1485, 315);
-    Command4 = MakeButton(picAddress, QStringLiteral("Command4"), QStringLiteral("Vedo finestre IE aperte"),
-                          QStringLiteral("Gestione finestre IE aperte e cancellazione dalla memoria"));
-    SetTwipsGeometry(Command4, 7005, 315, 1875, 315);
-    Command5 = MakeButton(picAddress, QStringLiteral("Command5"), QStringLiteral("Varia storia"),
-                          QStringLiteral("Gestione dello Storico dei Siti visitatii"));
-    SetTwipsGeometry(Command5, 8880, 315, 975, 315);
-    Command6 = MakeButton(picAddress, QStringLiteral("Command6"), QStringLiteral("ID"),
-                          QStringLiteral("Informazioni Login e Numero IP del PC"));
-    SetTwipsGeometry(Command6, 9855, 315, 525, 315);
-    Command7 = MakeButton(picAddress, QStringLiteral("Command7"), QStringLiteral("Copia Address"),
-                          QStringLiteral("Copia URL indirizzo Internet nella Storia dei Siti visitati"));
-    SetTwipsGeometry(Command7, 10380, 315, 1215, 315);
 
     // Six small preset buttons spread evenly from 45 to 3765 twips, under the toolbar.
     const QStringList presets = {QStringLiteral("Tin"),    QStringLiteral("Libero/wind"), QStringLiteral("Tiscali"),
@@ -173,13 +184,8 @@ void frmBrowser::ConnectHandlers()
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* action) { tbToolBar_ButtonClick(action->data().toString()); });
     connect(Check2, &QCheckBox::clicked, this, &frmBrowser::Check2_Click);
-    connect(Command1, &QPushButton::clicked, this, &frmBrowser::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &frmBrowser::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &frmBrowser::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &frmBrowser::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &frmBrowser::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &frmBrowser::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &frmBrowser::Command7_Click);
+    for (const SideButton& design : kSideButtons)
+        connect(this->*design.control, &QPushButton::clicked, this, design.handler);
     for (int i = 0; i < 6; ++i)
         connect(Command8[i], &QPushButton::clicked, this, [this, i]() { Command8_Click(i); });
     connect(timTimer, &QTimer::timeout, this, &frmBrowser::timTimer_Timer);
