@@ -1,4 +1,5 @@
 #include "FittingButton.h"
+#include "PresetSites.h"
 #include "frmBrowser.h"
 
 #include "startup/Program.h"
@@ -120,16 +121,15 @@ void frmBrowser::CreateStrip()
     SetTwipsGeometry(Check2, 3825, 495, 1680, 195);
 
     // Six small preset buttons spread evenly from 45 to 3765 twips, under the toolbar.
-    const QStringList presets = {QStringLiteral("Tin"),    QStringLiteral("Libero/wind"), QStringLiteral("Tiscali"),
-                                 QStringLiteral("Google"), QStringLiteral("Antivirus"),   QStringLiteral("..")};
     constexpr int presetsLeft = 45;
     constexpr int presetWidth = (3765 - presetsLeft) / 6;
     QFont presetFont = font();
     presetFont.setPixelSize(9);
-    for (int i = 0; i < 6; ++i) {
-        Command8[i] = MakeButton(picAddress, QStringLiteral("Command8_%1").arg(i), presets[i], QString());
-        SetTwipsGeometry(Command8[i], presetsLeft + i * presetWidth, 495, presetWidth, 195);
+    for (std::size_t i = 0; i < Command8.size(); ++i) {
+        const PresetSite& site = kPresetSites[i];
+        Command8[i] = MakeButton(picAddress, QStringLiteral("Command8_%1").arg(i), site.caption, site.toolTip);
         Command8[i]->setFont(presetFont);
+        SetTwipsGeometry(Command8[i], presetsLeft + static_cast<int>(i) * presetWidth, 495, presetWidth, 195);
     }
 }
 

@@ -34,8 +34,8 @@ const ControlCase kControls[] = {
     {"Command5", "Varia storia", "Gestione dello Storico dei Siti visitatii", {8880, 315, 975, 315}},
     {"Command6", "ID", "Informazioni Login e Numero IP del PC", {9855, 315, 525, 315}},
     {"Command7", "Copia Address", "Copia URL indirizzo Internet nella Storia dei Siti visitati", {10380, 315, 1215, 315}},
-    {"Command8_0", "Tin", "", {45, 495, 615, 195}},
-    {"Command8_5", "..", "", {3135, 495, 615, 195}},
+    {"Command8_0", "Tin", "www.tin.it", {45, 495, 615, 195}},
+    {"Command8_5", "..", "www.virgilio.it", {3135, 495, 615, 195}},
 };
 
 QString CaptionOf(const QWidget* control)
