@@ -1,6 +1,5 @@
 #include "startup/StartAddress.h"
 
-#include <QSet>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,36 +39,5 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"D:/x/  ", "D:\\x\\INIZIO.HTM", "D:\\x\\", "D:\\x\\  "},
         ArgumentCase{" pagina.htm ", " pagina.htm ", "", " pagina.htm "},
         ArgumentCase{"\t", "\t", "", "\t"}));
-
-struct DefaultCase {
-    const char* name;
-    QSet<QString> existing;
-    const char* address;
-    const char* home;
-};
-
-class DefaultChoice : public ::testing::TestWithParam<DefaultCase> {};
-
-TEST_P(DefaultChoice, TriesTheTwoHomesThenTheBlankPage)
-{
-    const DefaultCase c = GetParam();
-    for (const char* blank : {"", "   "}) {
-        const StartAddress start = ChooseStartAddress(QString::fromLatin1(blank),
-                                                      [&c](const QString& path) { return c.existing.contains(path); });
-        EXPECT_FALSE(start.fromArgument);
-        EXPECT_EQ(start.INDIRIZZO_INIZIALE, QString::fromUtf8(c.address)) << c.name;
-        EXPECT_EQ(start.CARTELLA_HOME, QString::fromUtf8(c.home)) << c.name;
-        EXPECT_TRUE(start.PERCORSO_PAGINA.isEmpty());
-    }
-}
-
-const QString kHomeC = QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM");
-const QString kHomeD = QStringLiteral("D:\\HOME-PAG\\INIZIO.HTM");
-
-INSTANTIATE_TEST_SUITE_P(
-    StartAddress, DefaultChoice,
-    ::testing::Values(DefaultCase{"both", {kHomeC, kHomeD}, "C:\\HOME-PAG\\INIZIO.HTM", "C:\\HOME-PAG\\"},
-                      DefaultCase{"only D", {kHomeD}, "D:\\HOME-PAG\\INIZIO.HTM", "D:\\HOME-PAG\\"},
-                      DefaultCase{"neither", {}, "about:blank", "D:\\HOME-PAG\\"}));
 
 } // namespace
