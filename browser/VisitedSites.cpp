@@ -9,10 +9,13 @@
 
 QString frmBrowser::VisitedSitesPath() const { return VisitedSitesFile(program().fs().ProgramFolder()); }
 
-void frmBrowser::MergeVisitedSites()
+void frmBrowser::MergeVisitedSites() { MergeVisitedSitesFile(); }
+
+bool frmBrowser::MergeVisitedSitesFile()
 {
     UiServices& ui = program().ui();
     ui.SetHourglass(true);
+    bool wholeFile = true;
     try {
         const auto reader = program().fs().OpenForInput(VisitedSitesPath());
         QStringList list = AddressList();
@@ -25,15 +28,19 @@ void frmBrowser::MergeVisitedSites()
             AppendToAddressList(line);
             list << line;
         }
-    } catch (const VbError&) {
-        // A missing or unreadable file adds nothing (or only the lines read so far).
+    } catch (const VbError& error) {
+        // A missing file adds nothing; one that exists but cannot be read is not whole.
+        wholeFile = IsMissingFileError(error.number());
     }
     ui.SetHourglass(false);
+    return wholeFile;
 }
 
 void frmBrowser::RewriteVisitedSites()
 {
-    MergeVisitedSites();
+    // Replacing a file that could not be read would lose the addresses it holds.
+    if (!MergeVisitedSitesFile())
+        return;
     try {
         const auto writer = program().fs().OpenForOutput(VisitedSitesPath());
         try {

@@ -19,6 +19,14 @@ bool ListHoldsAddress(const QStringList& list, const QString& address)
     return false;
 }
 
+bool IsMissingFileError(int errorNumber)
+{
+    constexpr int fileNotFound = 53;
+    constexpr int deviceUnavailable = 68;
+    constexpr int pathNotFound = 76;
+    return errorNumber == fileNotFound || errorNumber == deviceUnavailable || errorNumber == pathNotFound;
+}
+
 QByteArray OriginalLines::BytesFor(const QString& entry) const
 {
     const auto found = bytes_.constFind(entry);

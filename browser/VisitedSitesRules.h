@@ -14,6 +14,10 @@ bool IsStorableAddress(const QString& text);
 // True when some entry, trimmed, equals the address trimmed.
 bool ListHoldsAddress(const QStringList& list, const QString& address);
 
+// Errors that say the file is not there at all (file, folder or drive missing), as opposed to
+// a file that exists but cannot be read.
+bool IsMissingFileError(int errorNumber);
+
 // The raw bytes of lines read from the file, by their text. Lines that were not UTF-8 (written
 // on Windows in its code page) are written back byte for byte instead of re-encoded.
 class OriginalLines {

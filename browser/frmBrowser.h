@@ -112,6 +112,8 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ConnectHandlers();
+    // The merge; false when the file exists but could not be read to its end.
+    bool MergeVisitedSitesFile();
     int loadRetries_ = 0;
     OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
 };

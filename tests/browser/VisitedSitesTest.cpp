@@ -107,6 +107,17 @@ TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
     EXPECT_TRUE(t.ui.boxes.empty());
 }
 
+TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)
+{
+    WriteVisitedFile("uno\r\n");
+    QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::WriteOwner);
+    frmBrowser& w = WithList({QStringLiteral("due")});
+    w.RewriteVisitedSites();
+    QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::ReadOwner | QFile::WriteOwner);
+    EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
+    EXPECT_FALSE(t.ui.hourglass);
+}
+
 TEST_F(VisitedSites, EditTriesBothEditorsThenTheDefaultApplication)
 {
     frmBrowser& w = WithList({});
