@@ -1,5 +1,6 @@
 // A banner confirmed in the banner window lands in a local page shown by the real browser
 // control, which then reloads it.
+#include "fakes/IgnoringEvents.h"
 #include "fakes/TestProgram.h"
 #include "pageedit/Form3.h"
 #include "platform/WebEngineBrowser.h"
@@ -14,7 +15,7 @@
 namespace {
 
 // The browser window reduced to what the page editor drives: its Tag and its browser control.
-class StandInBrowserWindow : public BrowserWindow, public WebBrowserEvents {
+class StandInBrowserWindow : public BrowserWindow, public IgnoringEvents {
 public:
     explicit StandInBrowserWindow(FileSystem& fs) : browser(fs, &frame) { browser.setEvents(this); }
 
@@ -25,17 +26,7 @@ public:
     WebBrowser& Browser() override { return browser; }
     void SetCommand1Caption(const QString&) override {}
 
-    void BeforeNavigate2(const QString&, bool&) override {}
-    void NewWindow2(bool&) override {}
-    void NavigateComplete2() override {}
     void DocumentComplete(const QString&) override { ++documentsCompleted; }
-    void DownloadBegin() override {}
-    void DownloadComplete() override {}
-    void ProgressChange(std::int32_t, std::int32_t) override {}
-    void StatusTextChange(const QString&) override {}
-    void TitleChange(const QString&) override {}
-    void FileDownload(bool&) override {}
-    void ClientToHostWindow() override {}
 
     QWidget frame;
     WebEngineBrowser browser;

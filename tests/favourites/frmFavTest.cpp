@@ -1,4 +1,5 @@
 #include "FavouritesFixture.h"
+#include "fakes/IgnoringEvents.h"
 #include "favourites/OrganizeDialog.h"
 #include "favourites/frmFav.h"
 #include "startup/Twips.h"
@@ -133,20 +134,10 @@ TEST_F(frmFavTest, ResizeKeepsTheMinimumSizes)
 }
 
 // Puts the target address into the address box during Navigate, as the browser window does.
-class ReplacingEvents : public WebBrowserEvents {
+class ReplacingEvents : public IgnoringEvents {
 public:
     ReplacingEvents(FakeBrowserWindow& window, QString replacement) : window_(window), replacement_(std::move(replacement)) {}
     void BeforeNavigate2(const QString&, bool&) override { window_.address = replacement_; }
-    void NewWindow2(bool&) override {}
-    void NavigateComplete2() override {}
-    void DocumentComplete(const QString&) override {}
-    void DownloadBegin() override {}
-    void DownloadComplete() override {}
-    void ProgressChange(std::int32_t, std::int32_t) override {}
-    void StatusTextChange(const QString&) override {}
-    void TitleChange(const QString&) override {}
-    void FileDownload(bool&) override {}
-    void ClientToHostWindow() override {}
 
 private:
     FakeBrowserWindow& window_;
