@@ -24,13 +24,14 @@ VbError MissingError(const QString& host)
     return !host.isEmpty() && IsFolder(StatHost(HostParent(host))) ? VbError::fileNotFound() : VbError::pathNotFound();
 }
 
-// Throws unless host names a readable file.
+// Throws unless host names a readable file. Only regular files count: opening a pipe would
+// wait for its other end and hang the program.
 void RequireReadableFile(const QString& host)
 {
     const auto status = StatHost(host);
     if (!status)
         throw MissingError(host);
-    if (status->isFolder || !status->ownerRead)
+    if (!status->isFile || !status->ownerRead)
         throw VbError::pathAccess();
 }
 
@@ -51,7 +52,7 @@ void RequireWritableFile(const QString& host)
     if (host.isEmpty())
         throw VbError::pathNotFound();
     if (const auto status = StatHost(host)) {
-        if (status->isFolder || !status->ownerWrite)
+        if (!status->isFile || !status->ownerWrite)
             throw VbError::pathAccess();
         return;
     }

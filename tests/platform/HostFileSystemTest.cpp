@@ -7,6 +7,7 @@
 #include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -88,6 +89,20 @@ TEST_F(HostFileSystemTest, CanOpenForReadingOnlyForReadableFiles)
     for (const char* path : {"C:\\missing.htm", "D:\\f.htm", "C:\\folder", "C:\\secret.htm", "http://www.x.it/f.htm",
                              "about:blank", ""})
         EXPECT_FALSE(fs.CanOpenForReading(QString::fromLatin1(path))) << path;
+}
+
+TEST_F(HostFileSystemTest, APipeIsNoFileAndNeverWaitedOn)
+{
+    // Opening a pipe without a writer (or reader) would block the program for good.
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root.filePath(QStringLiteral("pipe.htm"))).constData(), 0644), 0);
+    const QString pipe = QStringLiteral("C:\\pipe.htm");
+    EXPECT_FALSE(fs.CanOpenForReading(pipe));
+    EXPECT_EQ(ErrorOf([&] { fs.OpenForInput(pipe); }), 75);
+    EXPECT_EQ(ErrorOf([&] { fs.ReadAll(pipe, 10); }), 75);
+    EXPECT_EQ(ErrorOf([&] { fs.OpenForOutput(pipe); }), 75);
+    Write(QStringLiteral("page.htm"), "x");
+    EXPECT_EQ(ErrorOf([&] { fs.FileCopy(QStringLiteral("C:\\page.htm"), pipe); }), 75);
+    EXPECT_EQ(ErrorOf([&] { fs.FileCopy(pipe, QStringLiteral("C:\\copy.htm")); }), 75);
 }
 
 TEST_F(HostFileSystemTest, ListingMatchesPatternsWithoutCaseInNtfsOrder)
