@@ -59,8 +59,10 @@ void frmFav::mnuOpenSite_Click()
 void frmFav::mnuOpenSiteNew_Click()
 {
     FileSystem& fs = program().fs();
-    const QString folder = AddBackslash(fs.ProgramFolder());
-    const QString probe = folder + QStringLiteral("temphtm.HTM");
+    // Joined as they are: a program folder at a drive's root ("E:\") gives a doubled backslash,
+    // which still names the same file.
+    const QString folder = fs.ProgramFolder();
+    const QString probe = folder + QStringLiteral("\\temphtm.HTM");
     // A probe that cannot be written still lets the lookup run, as the name is what it reads.
     Trapped([&] { fs.WriteAll(probe, kProbeBytes); });
     if (program().system().FindExecutable(probe) <= 32) {
@@ -72,7 +74,7 @@ void frmFav::mnuOpenSiteNew_Click()
             const std::optional<QString> address = SelectedAddress(program());
             if (!address)
                 throw VbError(91, QStringLiteral("Object variable or With block variable not set"));
-            program().system().StartProgram(folder + QStringLiteral("VINDREL.EXE ") + *address);
+            program().system().StartProgram(folder + QStringLiteral("\\VINDREL.EXE ") + *address);
             started = true;
         });
         if (!started) {

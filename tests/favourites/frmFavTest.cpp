@@ -263,6 +263,26 @@ TEST_F(frmFavTest, OpenSiteNewWindowWithAnEmptyAddressEndsTheCommandLineWithTheB
     EXPECT_EQ(t.system.started, QStringList{t.fs->ProgramFolder() + QStringLiteral("\\VINDREL.EXE ")});
 }
 
+TEST_F(frmFavTest, OpenSiteNewWindowJoinsTheProgramFolderAsItIsAlsoAtADrivesRoot)
+{
+    t.environment[QStringLiteral("VINDREL_DRIVE_E")] = t.host(QStringLiteral("prog"));
+    ASSERT_EQ(t.fs->ProgramFolder(), QStringLiteral("E:\\"));
+    Click(QStringLiteral("Rai_URL"));
+
+    Window().mnuOpenSiteNew_Click();
+    EXPECT_EQ(t.system.findExecutableAsked, QStringList{QStringLiteral("E:\\\\temphtm.HTM")});
+    EXPECT_EQ(t.system.started, QStringList{QStringLiteral("E:\\\\VINDREL.EXE http://www.rai.it/")});
+    EXPECT_FALSE(t.HostFileExists(ProbeHostPath()));
+
+    // The doubled backslash still reaches the probe in the program folder.
+    t.system.findExecutableResult = 31;
+    QByteArray probeWhileShown;
+    t.ui.onMsgBox = [&](const FakeUi::Box&) { probeWhileShown = t.ReadHostFile(ProbeHostPath()); };
+    Window().mnuOpenSiteNew_Click();
+    EXPECT_EQ(probeWhileShown, QByteArray("\"<HTML> <\\HTML>\"\r\n"));
+    EXPECT_FALSE(t.HostFileExists(ProbeHostPath()));
+}
+
 TEST_F(frmFavTest, OrganizeShowsTheDialogModallyAndLeavesTheTreeAsItWas)
 {
     frmFav& w = Window();
