@@ -26,9 +26,18 @@ bool HasScheme(const QString& text)
 
 QString Backslashed(QString path) { return path.replace(QLatin1Char('/'), QLatin1Char('\\')); }
 
-// "file:///C:/x", "file://C:\x", "file:/home/x"... to a drive or rooted path. An escaped
-// name ("my%20site") is read unescaped unless the name exists as written.
-QString PathOfFileAddress(const QString& address, const std::function<bool(const QString&)>& isFile)
+// The path a "file:" address names, as given, else unescaped ("my%20site") when that exists.
+QString ExistingOrAsGiven(const QString& path, const std::function<bool(const QString&)>& isFile)
+{
+    if (!path.contains(QLatin1Char('%')) || isFile(path))
+        return path;
+    const QString unescaped = QUrl::fromPercentEncoding(path.toUtf8());
+    return isFile(unescaped) ? unescaped : path;
+}
+
+// "file:///C:/x", "file://C:\x", "file:/home/x"... to a drive or rooted path. A "#place" after
+// the name of an existing file is a place in that page, unless the whole text names a file.
+AddressTarget FileAddressTarget(const QString& address, const std::function<bool(const QString&)>& isFile)
 {
     QString rest = address.mid(5);
     qsizetype slashes = 0;
@@ -36,10 +45,14 @@ QString PathOfFileAddress(const QString& address, const std::function<bool(const
         ++slashes;
     rest = rest.mid(slashes);
     const QString path = Backslashed(StartsWithDrive(rest) ? rest : QLatin1Char('\\') + rest);
-    if (!path.contains(QLatin1Char('%')) || isFile(path))
-        return path;
-    const QString unescaped = QUrl::fromPercentEncoding(path.toUtf8());
-    return isFile(unescaped) ? unescaped : path;
+    const QString whole = ExistingOrAsGiven(path, isFile);
+    const qsizetype hash = path.lastIndexOf(QLatin1Char('#'));
+    if (hash > 0 && !isFile(whole)) {
+        const QString page = ExistingOrAsGiven(path.left(hash), isFile);
+        if (isFile(page))
+            return {AddressTarget::Kind::LocalFile, page, path.mid(hash + 1)};
+    }
+    return {AddressTarget::Kind::LocalFile, whole, {}};
 }
 
 AddressTarget WebTarget(QString text)
@@ -49,7 +62,7 @@ AddressTarget WebTarget(QString text)
     const bool needsHost = url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https");
     if (!url.isValid() || (needsHost && url.host().isEmpty()))
         return {};
-    return {AddressTarget::Kind::Web, text};
+    return {AddressTarget::Kind::Web, text, {}};
 }
 
 } // namespace
@@ -60,15 +73,15 @@ AddressTarget ReadAddress(const QString& address, const std::function<bool(const
     if (text.isEmpty())
         return {};
     if (text.compare(kBlank, Qt::CaseInsensitive) == 0)
-        return {AddressTarget::Kind::Blank, kBlank};
+        return {AddressTarget::Kind::Blank, kBlank, {}};
     if (text.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
-        return {AddressTarget::Kind::LocalFile, PathOfFileAddress(text, isFile)};
+        return FileAddressTarget(text, isFile);
     if (StartsWithDrive(text) || IsRooted(text))
-        return {AddressTarget::Kind::LocalFile, Backslashed(text)};
+        return {AddressTarget::Kind::LocalFile, Backslashed(text), {}};
     if (HasScheme(text))
         return WebTarget(text);
     if (isFile(Backslashed(text)))
-        return {AddressTarget::Kind::LocalFile, Backslashed(text)};
+        return {AddressTarget::Kind::LocalFile, Backslashed(text), {}};
     return WebTarget(QStringLiteral("http://") + text);
 }
 

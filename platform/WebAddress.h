@@ -6,11 +6,13 @@
 struct AddressTarget {
     enum class Kind { Invalid, Blank, Web, LocalFile };
     Kind kind = Kind::Invalid;
-    QString text; // Web: the URL text; LocalFile: the Windows-form path
+    QString text;     // Web: the URL text; LocalFile: the Windows-form path
+    QString fragment; // LocalFile: the place in the page after "#", empty when none
 };
 
 // Reads an address as the control does: "about:blank"; a web address, its "\" read as "/";
-// a drive path, a rooted path or a "file:" address; a relative name for which isFile holds;
+// a drive path, a rooted path or a "file:" address (a "#place" after an existing file's name is
+// kept apart); a relative name for which isFile holds;
 // any other bare text is a web address on http. Blank text, or a text that makes no valid
 // URL, is Invalid. isFile is asked about Windows-form paths only.
 AddressTarget ReadAddress(const QString& address, const std::function<bool(const QString&)>& isFile);

@@ -70,7 +70,16 @@ void WebEngineBrowser::Navigate(const QString& address)
         homeAddress_ = address;
     ownLoadPending_ = true;
     rejectedPending_ = false;
+    // Busy from the request on, not only once the engine reports the load; a jump to a place in
+    // the page on display is no load, and the engine reports none for it.
+    if (!IsPlaceInPageOnDisplay(url))
+        busy_ = true;
     page_->load(url);
+}
+
+bool WebEngineBrowser::IsPlaceInPageOnDisplay(const QUrl& url) const
+{
+    return url.hasFragment() && url.adjusted(QUrl::RemoveFragment) == page_->url().adjusted(QUrl::RemoveFragment);
 }
 
 void WebEngineBrowser::GoBack() { Go(QWebEnginePage::Back, page_->history()->canGoBack()); }
@@ -116,8 +125,12 @@ QUrl WebEngineBrowser::UrlOf(const QString& address)
     case AddressTarget::Kind::Web:
         return QUrl(target.text, QUrl::TolerantMode);
     case AddressTarget::Kind::LocalFile:
-        if (isFile(target.text))
-            return QUrl::fromLocalFile(fs_.HostPath(target.text));
+        if (isFile(target.text)) {
+            QUrl url = QUrl::fromLocalFile(fs_.HostPath(target.text));
+            if (!target.fragment.isEmpty())
+                url.setFragment(target.fragment);
+            return url;
+        }
         break;
     case AddressTarget::Kind::Invalid:
         break;

@@ -44,6 +44,7 @@ private:
     QUrl UrlOf(const QString& address);
     QString AddressOf(const QUrl& url) const;
     bool MayNavigate(const QString& address);
+    bool IsPlaceInPageOnDisplay(const QUrl& url) const;
     void Go(QWebEnginePage::WebAction action, bool possible);
 
     void OnLoadStarted();

@@ -17,7 +17,7 @@ void PrintTo(const AddressCase& c, std::ostream* os) { *os << '"' << c.address <
 
 // Files that exist, in the Windows form the reader asks about.
 const QSet<QString> kFiles{QStringLiteral("INIZIO.HTM"), QStringLiteral("C:\\my site\\x.htm"),
-                           QStringLiteral("C:\\100%25\\x.htm")};
+                           QStringLiteral("C:\\100%25\\x.htm"), QStringLiteral("C:\\C#.htm")};
 
 AddressTarget Read(const char* address)
 {
@@ -59,6 +59,12 @@ INSTANTIATE_TEST_SUITE_P(LocalPaths, ReadAddressTest, ::testing::Values(
     AddressCase{"file:///C:/my%20site/x.htm", Kind::LocalFile, "C:\\my site\\x.htm"},
     AddressCase{"file:///C:/no%20such/x.htm", Kind::LocalFile, "C:\\no%20such\\x.htm"},
     AddressCase{"file:///C:/100%25/x.htm", Kind::LocalFile, "C:\\100%25\\x.htm"},
+    // A place in the page stays out of the file's name; a name that itself holds "#" keeps it.
+    AddressCase{"file:///C:/my site/x.htm#giu", Kind::LocalFile, "C:\\my site\\x.htm"},
+    AddressCase{"file:///C:/my%20site/x.htm#giu", Kind::LocalFile, "C:\\my site\\x.htm"},
+    AddressCase{"file:///C:/C#.htm", Kind::LocalFile, "C:\\C#.htm"},
+    AddressCase{"file:///C:/C#.htm#su", Kind::LocalFile, "C:\\C#.htm"},
+    AddressCase{"file:///C:/manca.htm#giu", Kind::LocalFile, "C:\\manca.htm#giu"},
     // A relative name is a file only when it exists; otherwise it is a host name.
     AddressCase{"INIZIO.HTM", Kind::LocalFile, "INIZIO.HTM"},
     AddressCase{"ALTRO.HTM", Kind::Web, "http://ALTRO.HTM"}));
@@ -70,6 +76,14 @@ INSTANTIATE_TEST_SUITE_P(Unusable, ReadAddressTest, ::testing::Values(
     AddressCase{"http://", Kind::Invalid, ""},
     AddressCase{"http:\\\\", Kind::Invalid, ""},
     AddressCase{"due parole", Kind::Invalid, ""}));
+
+TEST(ReadAddressFragmentTest, APlaceInALocalPageIsKeptApart)
+{
+    EXPECT_EQ(Read("file:///C:/my site/x.htm#giu").fragment, QStringLiteral("giu"));
+    EXPECT_EQ(Read("file:///C:/C#.htm#su").fragment, QStringLiteral("su"));
+    EXPECT_EQ(Read("file:///C:/C#.htm").fragment, QString());
+    EXPECT_EQ(Read("C:\\my site\\x.htm").fragment, QString());
+}
 
 TEST(FileLocationTest, ForwardSlashesAndNothingEscaped)
 {

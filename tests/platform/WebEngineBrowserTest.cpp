@@ -175,6 +175,41 @@ TEST_F(WebEngineBrowserTest, AddressesThatCannotBeOpenedRaiseAndLoadNothing)
     EXPECT_FALSE(browser_->Busy());
 }
 
+TEST_F(WebEngineBrowserTest, NavigateTwiceInARowAsksOnceForEachCall)
+{
+    // Start-up with an argument opens its address twice, one call right after the other.
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    for (const auto& [first, second] : {std::pair{"a.htm", "a.htm"}, std::pair{"a.htm", "b.htm"}}) {
+        events_.log.clear();
+        browser_->Navigate(QStringLiteral("C:\\my site\\") + QLatin1String(first));
+        browser_->Navigate(QStringLiteral("C:\\my site\\") + QLatin1String(second));
+        ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+        Settle(500);
+        EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")).count(QStringLiteral("BeforeNavigate2")), 1)
+            << events_.log.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 2) << events_.log.join(QLatin1Char('\n')).toStdString();
+        EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/") + QLatin1String(second));
+        EXPECT_FALSE(browser_->Busy());
+    }
+}
+
+TEST_F(WebEngineBrowserTest, BusyFromTheNavigateCallUntilTheLoadEnds)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A", "<a id='l' href='#giu'>giu</a><p id='giu'>x</p>"));
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_TRUE(browser_->Busy());
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_FALSE(browser_->Busy());
+
+    // A jump inside the page on display is no load that could leave the control busy.
+    events_.log.clear();
+    browser_->Navigate(QStringLiteral("file:///C:/my site/a.htm#giu"));
+    ASSERT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
+    Settle(500);
+    EXPECT_FALSE(browser_->Busy()) << events_.log.join(QLatin1Char('\n')).toStdString();
+}
+
 TEST_F(WebEngineBrowserTest, BlankPage)
 {
     Open(QStringLiteral("about:blank"));
@@ -310,6 +345,8 @@ TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
     browser_->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
     EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("FileDownload")); }))
         << events_.log.join(QLatin1Char('\n')).toStdString();
+    // A download is no page load: the control does not stay busy.
+    EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(WebEngineBrowserTest, AHandlerMayDestroyTheControl)
