@@ -114,7 +114,7 @@ QString DriveMap::ToWindows(const QString& hostPath) const
         if (!target.isEmpty() && target != candidates.back().folder)
             candidates.push_back({letter, target});
     };
-    for (char16_t l = u'C'; l <= u'Z'; ++l) {
+    for (char16_t l = u'A'; l <= u'Z'; ++l) {
         const QChar letter(l);
         const QString configured = environment_(QStringLiteral("VINDREL_DRIVE_") + letter);
         const QString folder = configured.isEmpty() ? WineDriveLink(letter) : configured;

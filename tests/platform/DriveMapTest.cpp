@@ -103,6 +103,9 @@ TEST_F(DriveMapTest, LongestPrefixWinsAndSiblingNamesAreNotPrefixes)
     const DriveMap map = Map();
     EXPECT_EQ(map.ToWindows(Host(QStringLiteral("data/sub/a.htm"))), QStringLiteral("E:\\a.htm"));
     EXPECT_EQ(map.ToWindows(Host(QStringLiteral("data/other/a.htm"))), QStringLiteral("C:\\other\\a.htm"));
+    // Every letter counts, A: and B: too.
+    environment[QStringLiteral("VINDREL_DRIVE_A")] = Host(QStringLiteral("floppy"));
+    EXPECT_EQ(Map().ToWindows(Host(QStringLiteral("floppy/a.htm"))), QStringLiteral("A:\\a.htm"));
     // "data2" merely begins with "data": not on C:.
     EXPECT_TRUE(map.ToWindows(Host(QStringLiteral("data2/a.htm"))).startsWith(QStringLiteral("Z:\\")));
 }
