@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -25,7 +26,7 @@ using PageTransform = std::variant<InsertAfterBodyEnd, SubstituteLines>;
 
 // True when the line, upper-cased, holds "/BODY" or "</HTML". Only ASCII letters are
 // upper-cased, so the test reads a page in any 8-bit code page or in UTF-8 alike.
-bool IsBodyEndLine(const QByteArray& line);
+bool IsBodyEndLine(QByteArrayView line);
 
 // Copies every line from the reader to the writer through the transform. Throws VbError
 // from either side.

@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <memory>
 #include <optional>
@@ -12,6 +13,18 @@ public:
     virtual ~LineReader() = default;
     // False at the end of the file; throws VbError on a read error.
     virtual bool ReadLine(QByteArray& line) = 0;
+    // The same, as a view valid until the next read: a reader that keeps its own buffer hands
+    // out lines without copying them.
+    virtual bool ReadLineView(QByteArrayView& line)
+    {
+        if (!ReadLine(viewed_))
+            return false;
+        line = viewed_;
+        return true;
+    }
+
+private:
+    QByteArray viewed_;
 };
 
 // Sequential writing; every line written is followed by CR LF.
@@ -19,6 +32,8 @@ class LineWriter {
 public:
     virtual ~LineWriter() = default;
     virtual void WriteLine(const QByteArray& line) = 0; // throws VbError
+    // The same for a line held elsewhere, so that a caller need not build a QByteArray for it.
+    virtual void WriteLineView(QByteArrayView line) { WriteLine(line.toByteArray()); }
     virtual void Close() = 0;                          // throws VbError when the data cannot be flushed
 };
 

@@ -55,6 +55,28 @@ TEST_F(PageRewriteTest, LineEndsAndMarkersOnRealFiles)
     EXPECT_TRUE(t.ui.boxes.empty());
 }
 
+TEST_F(PageRewriteTest, LargePageWithMixedLineEndsAndAVeryLongLineComesOutWhole)
+{
+    // Lines cross the reader's and the writer's buffers, one is longer than both.
+    QByteArray page;
+    QByteArray expected;
+    const char* ends[] = {"\r\n", "\r"};
+    for (int i = 0; i < 120000; ++i) {
+        const QByteArray line = i == 60000 ? QByteArray(3 * 1024 * 1024, 'x') + "\n"
+                                : i == 90000 ? QByteArray("</BODY>")
+                                             : "<p>riga \xe0 " + QByteArray::number(i) + "</p>";
+        const QByteArray end = i == 119999 ? QByteArray() : QByteArray(ends[i % 2]);
+        page += line + end;
+        expected += line + "\r\n";
+        if (i == 90000)
+            expected += "<H2>Ciao</H2>\r\n";
+    }
+    WritePage(page);
+    ASSERT_TRUE(Insert());
+    EXPECT_TRUE(Page() == expected);
+    EXPECT_TRUE(Backup() == page);
+}
+
 TEST_F(PageRewriteTest, TwoRewritesInARowKeepTheStateBeforeTheSecondAsBackup)
 {
     WritePage("</body>\r\n");
