@@ -104,6 +104,7 @@ void frmBrowser::CreateStrip()
     cboAddress->setEditable(true);
     cboAddress->setInsertPolicy(QComboBox::NoInsert);
     cboAddress->setDuplicatesEnabled(true);
+    cboAddress->setCompleter(nullptr); // the typed text is opened as typed, never completed from the list
     lblAddress->setBuddy(cboAddress);
     SetTwipsGeometry(cboAddress, 4545, -15, 3360, 315);
 

@@ -1,6 +1,25 @@
 #include "BrowserFixture.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+
 namespace {
+
+// Keys reach the address box as the user's typing does.
+void Type(QComboBox& box, const QString& text)
+{
+    for (const QChar c : text) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(box.lineEdit(), &key);
+    }
+}
+
+void PressEnter(QComboBox& box)
+{
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(box.lineEdit(), &key);
+}
 
 using AddressBar = BrowserFixture;
 
@@ -28,6 +47,18 @@ TEST_F(AddressBar, EnterOpensTheUntrimmedTextAndCaptionFollowsTheTrimmedOne)
         EXPECT_TRUE(w->timTimer->isActive());
         EXPECT_EQ(g().SITI_VISITATI, 1);
     }
+}
+
+TEST_F(AddressBar, TypedTextIsOpenedAsTypedNotCompletedFromTheList)
+{
+    w->AppendToAddressList(QStringLiteral("C:\\SITI\\PAGINA.HTML"));
+    w->SetAddressText(QString());
+    QApplication::setActiveWindow(w); // typing goes to the focused box, which completes only then
+    w->cboAddress->lineEdit()->setFocus();
+    Type(*w->cboAddress, QStringLiteral("C:\\siti\\pagina.htm"));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("C:\\siti\\pagina.htm"));
+    PressEnter(*w->cboAddress);
+    EXPECT_EQ(browser().navigations(), QStringList{QStringLiteral("C:\\siti\\pagina.htm")});
 }
 
 TEST_F(AddressBar, OtherKeysDoNothing)
