@@ -214,6 +214,10 @@ TEST_F(WebEngineBrowserTest, BlankPage)
 {
     Open(QStringLiteral("about:blank"));
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("about:blank"));
+    // Opened again on itself, as start-up does with "about:blank" as its argument: idle again.
+    browser_->Navigate(QStringLiteral("about:blank"));
+    browser_->Navigate(QStringLiteral("about:blank"));
+    EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(WebEngineBrowserTest, CancelledNavigateLoadsNothingAndRaisesNothingMore)
