@@ -41,6 +41,7 @@ MarkupForm::MarkupForm(Program& program, int colourWindow, int rowsTop) : Form(p
     Combo1 = new QComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert); // a typed heading is used, never added to the list
     SetTwipsGeometry(Combo1, 1920, rowsTop, 2400, 375);
 
     const QString colourCaptions[] = {QStringLiteral("Colore testo :"), QStringLiteral("Colore sfondo:")};

@@ -5,9 +5,11 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QKeyEvent>
 
 namespace {
 
@@ -52,6 +54,18 @@ TEST_F(MarkupWindowsTest, LoadFillsHeadingsAndColoursInBothWindows)
     }
     EXPECT_EQ(banner().Caption(), QStringLiteral("Creazione di una nuova scritta"));
     EXPECT_EQ(link().Caption(), QStringLiteral("Creazione collegamento ad altra pagina .HTML "));
+}
+
+TEST_F(MarkupWindowsTest, ATypedHeadingIsUsedButNotAddedToTheList)
+{
+    Form3& f = banner();
+    f.Combo1->setEditText(QStringLiteral("Titolo"));
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(f.Combo1->lineEdit(), &enter);
+    EXPECT_EQ(f.Combo1->count(), 7);
+    f.Text1->setText(QStringLiteral("x"));
+    f.Command1_Click();
+    EXPECT_EQ(InsertedLine(), QByteArray("<Ti><p align=\"left\"><font color=\"#FFFF80\">x</font></p></Ti>"));
 }
 
 TEST_F(MarkupWindowsTest, ScrollingDisablesAlignmentWithoutChangingIt)
