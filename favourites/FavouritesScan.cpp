@@ -52,7 +52,9 @@ bool FavouritesScan::BuildFavouritesTree(Caller caller)
     }
     state_.ScanPath = state_.FavFolder;
     state_.ScanPattern = QStringLiteral("*.url");
+    const qsizetype folders = visitedFolders_.size();
     visitedFolders_.clear();
+    visitedFolders_.reserve(folders); // as for the tree's keys: no regrowth on a rescan
     hiddenLevels_ = 0;
     ScanFolder();
     tree_.Find(kRootKey)->setExpanded(true);
