@@ -12,10 +12,18 @@ bash "$top/scripts/configure.sh" "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVI
 cmake --build "$top/build-asan" -j2
 
 status=0
+# The fuzz run first, its chatter in a log, so the test runners' summaries close the output.
+if [ -x "$top/tests/fuzz/run.sh" ]; then
+  mkdir -p "$top/build-fuzz"
+  if bash "$top/tests/fuzz/run.sh" "$top/build-fuzz" > "$top/build-fuzz/fuzz.log" 2>&1; then
+    echo "fuzz: $(grep -E '^Done [0-9]+ runs|clang\+\+ not found' "$top/build-fuzz/fuzz.log" | tail -n 1)"
+  else
+    tail -n 40 "$top/build-fuzz/fuzz.log"
+    echo "fuzz: FAILED (log: build-fuzz/fuzz.log)"
+    status=1
+  fi
+fi
 (cd "$top/build" && ctest --output-on-failure -j2) || status=1
 (cd "$top/build-asan" && ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --output-on-failure -j2) || status=1
-if [ -x "$top/tests/fuzz/run.sh" ]; then
-  bash "$top/tests/fuzz/run.sh" "$top/build-fuzz" || status=1
-fi
 exit $status
