@@ -11,6 +11,7 @@
 #include <QHostInfo>
 #include <QNetworkInterface>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <pwd.h>
@@ -76,9 +77,12 @@ void HostSystemServices::OpenWithDefaultApplication(const QString& path)
 
 int HostSystemServices::FindExecutable(const QString& path)
 {
-    constexpr int kFileNotFound = 2, kNoAssociation = 31, kFound = 42;
-    if (!fs_.CanOpenForReading(path))
-        return kFileNotFound;
+    constexpr int kNoAssociation = 31, kFound = 42;
+    // The association belongs to the file's type, so the file need not exist: a probe page that
+    // could not be written is looked up as if it had been.
+    static const QRegularExpression webPage(QStringLiteral("\\.html?$"), QRegularExpression::CaseInsensitiveOption);
+    if (!webPage.match(path).hasMatch())
+        return kNoAssociation;
     const QString query = FindOnPath(QStringLiteral("xdg-mime"));
     if (query.isEmpty())
         return kNoAssociation;

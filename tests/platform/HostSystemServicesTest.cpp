@@ -132,7 +132,8 @@ TEST_F(HostSystemServicesTest, FindExecutableAsksTheDesktopForHtml)
     EXPECT_EQ(system.FindExecutable(probe), 31); // no xdg-mime
     PutOnPath(QStringLiteral("xdg-mime"), "[ \"$*\" = \"query default text/html\" ] && echo firefox-esr.desktop\n");
     EXPECT_EQ(system.FindExecutable(probe), 42);
-    EXPECT_EQ(system.FindExecutable(probe + QStringLiteral("x")), 2);
+    EXPECT_EQ(system.FindExecutable(probe + QStringLiteral("x")), 31); // not a web page
+    EXPECT_EQ(system.FindExecutable(QStringLiteral("C:\\prog\\never-written.htm")), 42);
     PutOnPath(QStringLiteral("xdg-mime"), "echo\n");
     EXPECT_EQ(system.FindExecutable(probe), 31);
 }
