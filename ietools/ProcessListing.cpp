@@ -1,10 +1,18 @@
 #include "ProcessListing.h"
 
+#include <algorithm>
+
 namespace {
 const QString kIeExeName = QStringLiteral("IEXPLORE.EXE");
 }
 
-bool IsIeProcessName(const QString& exeName) { return exeName.toUpper().contains(kIeExeName); }
+QString ProgramFileName(const QString& exeName)
+{
+    const qsizetype slash = std::max(exeName.lastIndexOf(QLatin1Char('/')), exeName.lastIndexOf(QLatin1Char('\\')));
+    return exeName.mid(slash + 1);
+}
+
+bool IsIeProcessName(const QString& exeName) { return ProgramFileName(exeName).toUpper().contains(kIeExeName); }
 
 QString ProcessIdText(std::uint32_t pid) { return QString::number(pid, 16).toUpper(); }
 
@@ -28,7 +36,7 @@ std::vector<ListedProcess> SelectIeProcesses(const std::vector<ProcessEntry>& ta
     for (const ProcessEntry& entry : table) {
         if (listed.size() == static_cast<std::size_t>(kMaxIeProcesses))
             break;
-        const QString name = entry.exeName.toUpper();
+        const QString name = ProgramFileName(entry.exeName).toUpper();
         const QString idText = ProcessIdText(entry.pid);
         if (!name.contains(kIeExeName) || idText == lastIdText)
             continue;

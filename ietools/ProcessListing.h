@@ -11,13 +11,18 @@
 // Room in the program-wide table of listed ids (slots 1 to 200).
 inline constexpr int kMaxIeProcesses = 200;
 
-// One process as listed: upper-cased executable name and id as hexadecimal text.
+// One process as listed: upper-cased file name of its program and id as hexadecimal text.
 struct ListedProcess {
     QString name;
     QString idText;
 };
 
-// True when the name, upper-cased, contains "IEXPLORE.EXE".
+// The program's own file name: what follows the last "/" or "\" of the name a process gives
+// (Wine gives "C:\Program Files\Internet Explorer\iexplore.exe").
+QString ProgramFileName(const QString& exeName);
+
+// True when the program's file name, upper-cased, contains "IEXPLORE.EXE"; the folders it lies
+// in do not count.
 bool IsIeProcessName(const QString& exeName);
 
 // The id as upper-case hexadecimal text without leading zeros (420 gives "1A4").

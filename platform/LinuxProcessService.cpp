@@ -1,6 +1,7 @@
 #include "LinuxProcessService.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 
 #include <algorithm>
 #include <csignal>
@@ -52,6 +53,32 @@ std::optional<QByteArray> ReadUpToNul(const QByteArray& path)
     return text;
 }
 
+// A process that has ended (a zombie not yet reaped by its parent, or one being torn down) still
+// has its folder; it is gone as far as a listing goes.
+bool HasEnded(QByteArrayView state) { return state.startsWith('Z') || state.startsWith('X'); }
+
+// True when the process is alive and runs for `user` (its real user id), as read from its status
+// file; false when it has ended, belongs to someone else, or vanished while it was read.
+bool IsLiveProcessOf(const QByteArray& processFolder, uid_t user)
+{
+    const auto status = ReadUpToNul(processFolder + "/status");
+    if (!status)
+        return false;
+    bool alive = false;
+    bool owned = false;
+    for (const QByteArray& line : status->split('\n')) {
+        if (line.startsWith("State:"))
+            alive = !HasEnded(QByteArrayView(line).sliced(6).trimmed());
+        else if (line.startsWith("Uid:")) {
+            // Real, effective, saved and file-system ids: the first one says whose process it is.
+            const QList<QByteArray> ids = line.sliced(4).simplified().split(' ');
+            bool number = false;
+            owned = ids.first().toUInt(&number) == user && number;
+        }
+    }
+    return alive && owned;
+}
+
 // argv[0] as the process gave it; its short command name when argv is empty (kernel threads,
 // zombies). nullopt when the process vanished while it was read.
 std::optional<QString> ExeName(const QByteArray& processFolder)
@@ -71,7 +98,7 @@ std::optional<QString> ExeName(const QByteArray& processFolder)
 
 } // namespace
 
-LinuxProcessService::LinuxProcessService(QString procRoot) : procRoot_(std::move(procRoot)) {}
+LinuxProcessService::LinuxProcessService(QString procRoot) : procRoot_(std::move(procRoot)), user_(::getuid()) {}
 
 std::optional<std::vector<ProcessEntry>> LinuxProcessService::Snapshot()
 {
@@ -88,9 +115,13 @@ std::optional<std::vector<ProcessEntry>> LinuxProcessService::Snapshot()
 
     std::vector<ProcessEntry> table;
     table.reserve(pids.size());
-    for (const std::uint32_t pid : pids)
-        if (auto name = ExeName(root + '/' + QByteArray::number(pid)))
+    for (const std::uint32_t pid : pids) {
+        const QByteArray folder = root + '/' + QByteArray::number(pid);
+        if (!IsLiveProcessOf(folder, user_))
+            continue;
+        if (auto name = ExeName(folder))
             table.push_back({pid, std::move(*name)});
+    }
     return table;
 }
 
@@ -103,9 +134,10 @@ void LinuxProcessService::Terminate(std::uint32_t pid, const std::function<bool(
     const int pidfd = static_cast<int>(::syscall(SYS_pidfd_open, static_cast<pid_t>(pid), 0));
     if (pidfd < 0)
         return;
-    // The name read now belongs to the pinned process, unless it has already ended, and then the
+    // What is read now belongs to the pinned process, unless it has already ended, and then the
     // signal below finds nobody.
-    const auto name = ExeName(procRoot_.toLocal8Bit() + '/' + QByteArray::number(pid));
+    const QByteArray folder = procRoot_.toLocal8Bit() + '/' + QByteArray::number(pid);
+    const auto name = IsLiveProcessOf(folder, user_) ? ExeName(folder) : std::nullopt;
     if (name && stillWanted(*name))
         ::syscall(SYS_pidfd_send_signal, pidfd, SIGKILL, nullptr, 0);
     ::close(pidfd);

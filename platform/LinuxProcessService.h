@@ -1,7 +1,11 @@
 #pragma once
 #include "ProcessService.h"
 
-// Processes read from /proc; ending pins the process with a pidfd first.
+#include <sys/types.h>
+
+// Processes read from /proc: only the live ones of the user running the program (same real user
+// id, root included), as another user's processes may not be ended. Ending pins the process with
+// a pidfd first.
 class LinuxProcessService : public ProcessService {
 public:
     // procRoot: where the process table is mounted; other roots serve tests only.
@@ -12,4 +16,5 @@ public:
 
 private:
     QString procRoot_;
+    uid_t user_;
 };

@@ -13,7 +13,8 @@ struct ProcessEntry {
 class ProcessService {
 public:
     virtual ~ProcessService() = default;
-    // Every running process in ascending id order; nullopt when no snapshot can be taken.
+    // Every running process the program may end, in ascending id order; one that has ended is
+    // not listed. nullopt when no snapshot can be taken.
     virtual std::optional<std::vector<ProcessEntry>> Snapshot() = 0;
     // Ends the process at once, but only if, once pinned, its name still satisfies stillWanted
     // (an id can be reused between a listing and the ending). Missing or not permitted: nothing.

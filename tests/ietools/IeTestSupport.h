@@ -18,5 +18,5 @@ inline QStringList Rows(Test_URL& window)
 
 inline QString IeRow(std::uint32_t pid)
 {
-    return QStringLiteral("C:\\PROGRAM FILES\\INTERNET EXPLORER\\IEXPLORE.EXE ") + QString::number(pid, 16).toUpper();
+    return QStringLiteral("IEXPLORE.EXE ") + QString::number(pid, 16).toUpper();
 }

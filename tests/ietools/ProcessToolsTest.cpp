@@ -53,6 +53,22 @@ TEST(ElencaProcessiIe, NameCaseAndSubstringAndRepeats)
     EXPECT_EQ(t.program->g.NUM_PID_IE, 3);
 }
 
+TEST(ElencaProcessiIe, OnlyTheProgramsOwnFileNameCounts)
+{
+    TestProgram t;
+    t.processes.table = {{1, QStringLiteral("/home/anna/iexplore.exe.cartella/notepad.exe")},
+                         {2, QStringLiteral("/tmp/iexplore.exe.d/sleep")},
+                         {3, QStringLiteral("C:\\iexplore.exe\\x.exe")},
+                         {4, QStringLiteral("/opt/wine/MyIExplore.exe")},
+                         {5, QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe")}};
+    ELENCA_PROCESSI_IE(*t.program);
+    EXPECT_EQ(Rows(t.program->form<Test_URL>()), QStringList({QStringLiteral("IEXPLORE.EXE 5"), QStringLiteral("MYIEXPLORE.EXE 4")}));
+
+    for (const std::uint32_t pid : {1u, 2u, 3u, 5u})
+        TERMINA_PROCESSO(*t.program, QString::number(pid));
+    EXPECT_EQ(t.processes.terminated, std::vector<std::uint32_t>{5});
+}
+
 TEST(ElencaProcessiIe, NoSnapshotOrNoIeLeavesAnEmptyList)
 {
     for (const bool snapshotFails : {true, false}) {

@@ -13,9 +13,17 @@ void WriteFile(const QString& path, const QByteArray& bytes)
     f.write(bytes);
 }
 
+// The status file of a live process of this user.
+QByteArray OwnStatus(const char* state = "S (sleeping)", uid_t uid = ::getuid())
+{
+    return QByteArray("Name:\tx\nState:\t") + state + "\nTgid:\t1\nUid:\t" + QByteArray::number(uid) + "\t0\t0\t0\n";
+}
+
 TEST(LinuxProcessServiceSnapshot, AscendingIdsArgvZeroOrCommVanishedSkipped)
 {
     QTemporaryDir proc;
+    for (const char* pid : {"10", "9", "2"})
+        WriteFile(proc.filePath(QLatin1String(pid) + QStringLiteral("/status")), OwnStatus());
     WriteFile(proc.filePath(QStringLiteral("10/cmdline")), QByteArray());
     WriteFile(proc.filePath(QStringLiteral("10/comm")), "kworker/0:1\n");
     WriteFile(proc.filePath(QStringLiteral("9/cmdline")), QByteArray("C:\\Programmi\\iexplore.exe\0-nohome\0", 35));
@@ -34,6 +42,30 @@ TEST(LinuxProcessServiceSnapshot, AscendingIdsArgvZeroOrCommVanishedSkipped)
     EXPECT_EQ((*table)[1].exeName, QStringLiteral("C:\\Programmi\\iexplore.exe"));
     EXPECT_EQ((*table)[2].pid, 10u);
     EXPECT_EQ((*table)[2].exeName, QStringLiteral("kworker/0:1"));
+}
+
+TEST(LinuxProcessServiceSnapshot, OnlyLiveProcessesOfThisUser)
+{
+    QTemporaryDir proc;
+    const QByteArray ie("iexplore.exe\0", 13);
+    const std::pair<const char*, QByteArray> processes[] = {
+        {"3", OwnStatus()},
+        {"4", OwnStatus("Z (zombie)")},
+        {"5", OwnStatus("X (dead)")},
+        {"6", OwnStatus("S (sleeping)", ::getuid() + 1)}, // real id of someone else, whatever the others
+        {"7", QByteArray("State:\tR (running)\nUid:\t") + QByteArray::number(::getuid() + 1) + " " +
+                  QByteArray::number(::getuid()) + "\n"},
+        {"8", QByteArray()}, // no status: vanished
+    };
+    for (const auto& [pid, status] : processes) {
+        WriteFile(proc.filePath(QLatin1String(pid) + QStringLiteral("/cmdline")), ie);
+        if (!status.isEmpty())
+            WriteFile(proc.filePath(QLatin1String(pid) + QStringLiteral("/status")), status);
+    }
+    const auto table = LinuxProcessService(proc.path()).Snapshot();
+    ASSERT_TRUE(table.has_value());
+    ASSERT_EQ(table->size(), 1u);
+    EXPECT_EQ((*table)[0].pid, 3u);
 }
 
 TEST(LinuxProcessServiceSnapshot, NoTableWhenTheFolderCannotBeListed)
@@ -91,6 +123,33 @@ TEST(LinuxProcessServiceTerminate, MissingProcessIsNotAsked)
             return false; // never end anything, should the id have passed to another process
         });
     EXPECT_FALSE(asked);
+}
+
+TEST(LinuxProcessServiceReal, AnEndedProcessIsNeitherListedNorAsked)
+{
+    SpawnedProcesses spawned;
+    const pid_t zombie = spawned.Zombie(QStringLiteral("iexplore.exe"));
+    ASSERT_GT(zombie, 0);
+    const auto table = LinuxProcessService().Snapshot();
+    ASSERT_TRUE(table.has_value());
+    EXPECT_TRUE(std::none_of(table->begin(), table->end(), [&](const ProcessEntry& e) { return e.pid == std::uint32_t(zombie); }));
+    bool asked = false;
+    LinuxProcessService().Terminate(std::uint32_t(zombie), [&asked](const QString&) { return asked = true; });
+    EXPECT_FALSE(asked);
+}
+
+TEST(LinuxProcessServiceReal, AnotherUsersProcessIsNeitherListedNorEnded)
+{
+    if (::getuid() != 0)
+        GTEST_SKIP() << "only root can start a process of another user";
+    SpawnedProcesses spawned;
+    const pid_t other = spawned.SleeperOfUser(QStringLiteral("iexplore.exe"), 65534);
+    ASSERT_GT(other, 0);
+    const auto table = LinuxProcessService().Snapshot();
+    ASSERT_TRUE(table.has_value());
+    EXPECT_TRUE(std::none_of(table->begin(), table->end(), [&](const ProcessEntry& e) { return e.pid == std::uint32_t(other); }));
+    LinuxProcessService().Terminate(std::uint32_t(other), [](const QString&) { return true; });
+    EXPECT_EQ(::kill(other, 0), 0) << "still running";
 }
 
 } // namespace

@@ -22,23 +22,23 @@ public:
     {
     }
 
-    // Rows of the list that belong to processes started from `folder` (other programs on this
-    // machine may run Internet Explorer copies of their own).
-    QStringList RowsFrom(const QTemporaryDir& folder)
+    // Rows of the list that belong to the given processes (other programs on this machine may
+    // run Internet Explorer copies of their own).
+    QStringList RowsOf(const std::vector<const QProcess*>& processes)
     {
         QStringList rows;
-        const QString prefix = folder.path().toUpper() + QLatin1Char('/');
         const QListWidget* list = program.form<Test_URL>().List1;
         for (int r = 0; r < list->count(); ++r)
-            if (list->item(r)->text().startsWith(prefix))
-                rows << list->item(r)->text().mid(prefix.size());
+            for (const QProcess* process : processes)
+                if (list->item(r)->text().endsWith(QLatin1Char(' ') + QString::number(process->processId(), 16).toUpper()))
+                    rows << list->item(r)->text();
         return rows;
     }
     int RowOf(const QString& text)
     {
         const QListWidget* list = program.form<Test_URL>().List1;
         for (int r = 0; r < list->count(); ++r)
-            if (list->item(r)->text().endsWith(text))
+            if (list->item(r)->text() == text)
                 return r;
         return -1;
     }
@@ -64,16 +64,16 @@ TEST(RealIeProcesses, ListEndOneByItsRowListAgainNotepadSurvives)
     const QString ieRow = QStringLiteral("IEXPLORE.EXE ") + Id(ie);
     const QString myIeRow = QStringLiteral("MYIEXPLORE.EXE ") + Id(myIe);
     // Reverse order of the ids: the one found last is on top.
-    EXPECT_EQ(r.RowsFrom(spawned.folder),
+    EXPECT_EQ(r.RowsOf({&ie, &myIe, &notepad}),
               ie.processId() > myIe.processId() ? QStringList({ieRow, myIeRow}) : QStringList({myIeRow, ieRow}));
 
     Test_URL& window = r.program.form<Test_URL>();
-    window.List1->setCurrentRow(r.RowOf(QStringLiteral("/IEXPLORE.EXE ") + Id(ie)));
+    window.List1->setCurrentRow(r.RowOf(ieRow));
     r.ui.onPause = [&ie] { ie.waitForFinished(5000); }; // the ended process is gone before the refresh
     window.List1_Click();
 
     EXPECT_EQ(ie.state(), QProcess::NotRunning);
-    EXPECT_EQ(r.RowsFrom(spawned.folder), QStringList{myIeRow});
+    EXPECT_EQ(r.RowsOf({&ie, &myIe, &notepad}), QStringList{myIeRow});
     EXPECT_TRUE(IsRunning(myIe));
     EXPECT_TRUE(IsRunning(notepad));
 }
@@ -86,7 +86,7 @@ TEST(RealIeProcesses, AnIdThatPassedToAnotherProgramIsNotEnded)
                                        {QStringLiteral("-c"), QStringLiteral("read line; exec -a notepad.exe sleep 60")});
     RealProcessProgram r;
     ELENCA_PROCESSI_IE(r.program);
-    const int row = r.RowOf(QStringLiteral("/IEXPLORE.EXE ") + Id(changing));
+    const int row = r.RowOf(QStringLiteral("IEXPLORE.EXE ") + Id(changing));
     ASSERT_GE(row, 0);
 
     changing.write("\n");
