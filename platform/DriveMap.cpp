@@ -1,5 +1,7 @@
 #include "DriveMap.h"
 
+#include "HostPaths.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -17,20 +19,37 @@ QString CleanAbsolute(const QString& hostPath)
     return QDir::cleanPath(QDir::isAbsolutePath(hostPath) ? hostPath : QDir::current().absoluteFilePath(hostPath));
 }
 
-// "rest" is the part after the drive, with "/" separators; ".." never climbs above the drive.
+bool IsExistingFolder(const QString& hostPath)
+{
+    const auto status = StatHost(LookUpHostPath(hostPath));
+    return status && status->isFolder;
+}
+
+// "rest" is the part after the drive, with "/" separators. A ".." undoes only a folder that
+// exists, as the kernel resolves a path: after a name that does not exist (or is no folder) it
+// stays in the text, which then names nothing, so no made-up name can lead elsewhere. At the
+// drive's root it is dropped: it never climbs above the drive.
 QString JoinBelow(const QString& folder, const QString& rest)
 {
+    const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     QStringList parts;
+    bool reachable = true; // every part so far names an existing folder
     for (const QString& part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
-        if (part == QLatin1String("..")) {
-            if (!parts.isEmpty())
-                parts.removeLast();
-        } else if (part != QLatin1String("."))
+        if (part == QLatin1String("."))
+            continue;
+        if (part != QLatin1String("..")) {
+            parts.append(part);
+            continue;
+        }
+        if (parts.isEmpty())
+            continue;
+        reachable = reachable && IsExistingFolder(base + parts.join(QLatin1Char('/')));
+        if (reachable)
+            parts.removeLast();
+        else
             parts.append(part);
     }
-    if (parts.isEmpty())
-        return folder;
-    return (folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/')) + parts.join(QLatin1Char('/'));
+    return parts.isEmpty() ? folder : base + parts.join(QLatin1Char('/'));
 }
 
 bool IsUnder(const QString& path, const QString& folder)

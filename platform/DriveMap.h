@@ -15,8 +15,10 @@ public:
     // The running process's own environment, as an Environment.
     static Environment ProcessEnvironment();
 
-    // The host text for a Windows-form path (no lookup of names on disk); empty when its
-    // drive is missing or the text cannot name a file (a colon after the drive, a NUL).
+    // The host text for a Windows-form path; empty when its drive is missing or the text cannot
+    // name a file (a colon after the drive, a NUL). Names are looked up on disk only for "..",
+    // which undoes an existing folder and never climbs above the drive; after a name that does
+    // not exist it is kept, so the host text names nothing.
     QString ToHost(const QString& windowsPath) const;
     // The Windows form of a host path: the mapped drive whose folder is its longest prefix, else Z:.
     QString ToWindows(const QString& hostPath) const;

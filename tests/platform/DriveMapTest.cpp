@@ -42,11 +42,19 @@ TEST_F(DriveMapTest, ConfiguredDriveMapsBothWaysAndIgnoresLetterCase)
     EXPECT_EQ(map.ToWindows(Host(QStringLiteral("C"))), QStringLiteral("C:\\"));
 }
 
-TEST_F(DriveMapTest, ParentStepsStayOnTheDrive)
+TEST_F(DriveMapTest, ParentStepsUndoOnlyExistingFoldersAndStayOnTheDrive)
 {
     environment[QStringLiteral("VINDREL_DRIVE_C")] = Host(QStringLiteral("C"));
+    QDir().mkpath(Host(QStringLiteral("C/A/Sub")));
     EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\..\\..\\etc\\passwd")), Host(QStringLiteral("C/etc/passwd")));
     EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\A\\..\\B\\.\\x.htm")), Host(QStringLiteral("C/B/x.htm")));
+    EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\a\\sub\\..\\..\\..\\x.htm")), Host(QStringLiteral("C/x.htm")));
+    // After a name that does not exist (or is no folder) ".." stays: the path names nothing.
+    EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\A\\VINDREL.EXE x\\..\\..\\..\\etc")),
+              Host(QStringLiteral("C/A/VINDREL.EXE x/../../../etc")));
+    QFile(Host(QStringLiteral("C/A/file.htm"))).open(QIODevice::WriteOnly);
+    EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\A\\file.htm\\..\\x")), Host(QStringLiteral("C/A/file.htm/../x")));
+    EXPECT_FALSE(QFileInfo::exists(Map().ToHost(QStringLiteral("C:\\A\\missing\\..\\Sub"))));
 }
 
 TEST_F(DriveMapTest, ZIsTheRootAndOtherDrivesAreMissingWithoutConfiguration)

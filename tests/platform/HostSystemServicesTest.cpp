@@ -112,6 +112,21 @@ TEST_F(HostSystemServicesTest, NothingToStartIsFileNotFound)
     EXPECT_EQ(ErrorOf([&] { system.StartProgram(QString()); }), 53);
 }
 
+// A shortcut's address after "VINDREL.EXE " of a renamed program: the program part must not climb
+// out of the program folder through the name "VINDREL.EXE x", which does not exist.
+TEST_F(HostSystemServicesTest, AMadeUpNameLeadsNowhere)
+{
+    Write(QStringLiteral("vindrel-nuovo"), QByteArray("#!/bin/sh\n") + kRecorder, true);
+    const QString marker = root.filePath(QStringLiteral("toccato"));
+    const QString climb = QStringLiteral("\\..").repeated(12);
+    EXPECT_EQ(ErrorOf([&] {
+                  system.StartProgram(fs.ProgramFolder() + QStringLiteral("\\VINDREL.EXE x") + climb +
+                                      QStringLiteral("\\usr\\bin\\touch ") + marker);
+              }),
+              53);
+    EXPECT_FALSE(QFile::exists(marker));
+}
+
 TEST_F(HostSystemServicesTest, DefaultApplicationThroughXdgOpen)
 {
     Write(QStringLiteral("C/prog/VINDREL.DAT"), "x");
