@@ -72,7 +72,7 @@ TEST_F(PeriodicTimer, AnsweringNoEndsNothingAndTheQuestionComesBack)
     t.ui.answers = {MsgAnswer::No, MsgAnswer::No};
     w->timTimer_Timer();
     ASSERT_EQ(t.ui.boxes.size(), 1u);
-    EXPECT_EQ(t.ui.boxes[0].text, kQuestionStart + QStringLiteral("C:\\PROGRAM FILES\\INTERNET EXPLORER\\IEXPLORE.EXE 1A5"));
+    EXPECT_EQ(t.ui.boxes[0].text, kQuestionStart + QStringLiteral("IEXPLORE.EXE 1A5"));
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Gestione finestre IE"));
     EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_TRUE(t.processes.terminated.empty());
