@@ -51,6 +51,7 @@ public:
     void SetTimerEnabled(bool enabled) override;
     WebBrowser& Browser() override { return *brwWebBrowser; }
     void SetCommand1Caption(const QString& caption) override;
+    void Close() override { Unload(); }
 
     // The address box's list: appending keeps the text being edited.
     void AppendToAddressList(const QString& text);

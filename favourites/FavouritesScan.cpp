@@ -8,6 +8,7 @@
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "startup/BrowserWindow.h"
 #include "startup/Program.h"
 
 #include <QTreeWidgetItem>
@@ -47,7 +48,9 @@ bool FavouritesScan::BuildFavouritesTree(Caller caller)
     AddTreeNode(QStringLiteral("Internet Preferiti"), false, true, {}, {});
     if (state_.FavFolder.isEmpty()) {
         ShowFolderMissing(program_.ui(), caller);
-        program_.ui().EndProgram(true);
+        // Through the browser window's closing step, so that the addresses of this session may
+        // still be saved.
+        program_.browserWindow().Close();
         return false;
     }
     state_.ScanPath = state_.FavFolder;

@@ -16,7 +16,8 @@ public:
     FavouritesScan(Program& program, FavouritesTree& tree);
 
     // Fills the tree from scratch. False when the Favourites folder is missing: the caller's
-    // message was shown, the program is ending and the caller must return at once.
+    // message was shown, the browser window has been closed (the program is ending) and the
+    // caller must return at once.
     bool BuildFavouritesTree(Caller caller);
 
     QString GetSpecialFolderPath(int folderId) const;

@@ -100,9 +100,10 @@ int HostSystemServices::FindExecutable(const QString& path)
 
 QString HostSystemServices::FavoritesFolder()
 {
+    // A folder named by the variable is the user's choice: when it is missing, there is none.
     const QString configured = environment_(QStringLiteral("VINDREL_FAVORITES"));
     if (!configured.isEmpty())
-        return fs_.WindowsPath(configured);
+        return IsFolder(configured) ? fs_.WindowsPath(configured) : QString();
     const QString winePrefix = DriveMap(environment_).WinePrefix();
     const QString user = UserName();
     if (!winePrefix.isEmpty() && !user.isEmpty()) {

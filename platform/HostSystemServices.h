@@ -16,7 +16,8 @@ public:
     void OpenWithDefaultApplication(const QString& path) override;
     // 2 when the file is missing; 42 when the desktop names an application for HTML, else 31.
     int FindExecutable(const QString& path) override;
-    // VINDREL_FAVORITES, else the Wine user's Favorites, else ~/Favorites, else empty.
+    // VINDREL_FAVORITES, else the Wine user's Favorites, else ~/Favorites; empty when the folder
+    // chosen this way does not exist.
     QString FavoritesFolder() override;
     void ClipboardClear() override;
     void ClipboardSetText(const QString& text) override;

@@ -13,4 +13,6 @@ public:
     virtual void SetTimerEnabled(bool enabled) = 0;        // timTimer
     virtual WebBrowser& Browser() = 0;                     // brwWebBrowser
     virtual void SetCommand1Caption(const QString& caption) = 0;
+    // Closes the window as its close box does: its closing step runs and ends the program.
+    virtual void Close() = 0;
 };

@@ -15,6 +15,8 @@ Form::~Form() = default;
 
 void Form::Show()
 {
+    if (unloading_)
+        return; // closed while it was loading: it is going, not to be seen
     show();
     raise();
     activateWindow();

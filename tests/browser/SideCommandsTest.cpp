@@ -1,5 +1,6 @@
 #include "BrowserFixture.h"
 #include "browser/PresetSites.h"
+#include "favourites/frmFav.h"
 #include "ietools/Test_URL.h"
 #include "pageedit/Form2.h"
 
@@ -82,6 +83,25 @@ TEST_F(SideCommands, IeListButtonShowsTheList)
     w->Command4_Click();
     ASSERT_NE(t.program->loaded<Test_URL>(), nullptr);
     EXPECT_TRUE(t.program->loaded<Test_URL>()->isVisible());
+}
+
+// Without a Favourites folder the program ends, but through the closing step: the question about
+// this session's addresses still comes and Yes still saves them.
+TEST_F(SideCommands, FavouritesButtonWithoutAFolderEndsTheProgramThroughTheClosingStep)
+{
+    t.system.favorites.clear();
+    g().SITI_VISITATI = 1;
+    w->AppendToAddressList(QStringLiteral("http://www.rai.it/"));
+    w->Command3->click();
+
+    ASSERT_EQ(t.ui.boxes.size(), 2u);
+    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Errore di accesso"));
+    EXPECT_EQ(t.ui.boxes[1].text, QStringLiteral("Desideri registrare i Link dei Siti Internet visualizzati (S/N)"));
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("prog/VINDREL.DAT")), QByteArray("http://www.rai.it/\r\n"));
+    EXPECT_EQ(t.ui.ended, 1);
+    EXPECT_FALSE(t.ui.endedImmediately);
+    EXPECT_EQ(t.program->loaded<frmFav>(), nullptr);
+    EXPECT_FALSE(w->isVisible());
 }
 
 TEST_F(SideCommands, IdShowsAddressAndUpperCaseHostThenCopiesTheAddress)

@@ -10,6 +10,7 @@ public:
     bool timerEnabled = false;
     QString command1Caption;
     FakeWebBrowser browser;
+    int closed = 0;
 
     QString PagePath() const override { return tag; }
     QString AddressText() const override { return address; }
@@ -17,4 +18,5 @@ public:
     void SetTimerEnabled(bool enabled) override { timerEnabled = enabled; }
     WebBrowser& Browser() override { return browser; }
     void SetCommand1Caption(const QString& caption) override { command1Caption = caption; }
+    void Close() override { ++closed; }
 };

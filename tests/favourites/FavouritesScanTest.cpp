@@ -192,7 +192,7 @@ TEST_F(FavouritesScanTest, HiddenFolderAndItsContentsStayOutAndSiblingsKeepTheir
                                    Line("Zed", "InZed_URL", "InZed", "z"), Line("R", "B", "B")}));
 }
 
-TEST_F(FavouritesScanTest, MissingFavouritesFolderShowsTheCallersMessageAndEndsTheProgram)
+TEST_F(FavouritesScanTest, MissingFavouritesFolderShowsTheCallersMessageAndClosesTheBrowserWindow)
 {
     struct Case {
         FavouritesScan::Caller caller;
@@ -207,6 +207,7 @@ TEST_F(FavouritesScanTest, MissingFavouritesFolderShowsTheCallersMessageAndEndsT
          QStringLiteral(" Non trovo ila cartella preferiti Richiesto Microsoft's Internet Explorer Installato!")},
     };
     t.system.favorites.clear();
+    FakeBrowserWindow& browser = t.UseFakeBrowserWindow();
     for (const Case& c : cases) {
         t.ui.boxes.clear();
         EXPECT_EQ(Scan(c.caller), QStringList{kRoot});
@@ -217,8 +218,8 @@ TEST_F(FavouritesScanTest, MissingFavouritesFolderShowsTheCallersMessageAndEndsT
         EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::Stop);
         EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
     }
-    EXPECT_EQ(t.ui.ended, 2);
-    EXPECT_TRUE(t.ui.endedImmediately);
+    EXPECT_EQ(browser.closed, 2); // its closing step ends the program
+    EXPECT_EQ(t.ui.ended, 0);
 }
 
 TEST_F(FavouritesScanTest, ProfileGetItemReadsShortcutFilesAndGivesEmptyForNothing)

@@ -72,11 +72,11 @@ TEST_F(frmFavTest, HiddenWindowKeepsItsTreeAndAnUnloadedOneScansAgain)
     EXPECT_TRUE(Node(QStringLiteral("Nuovo_URL")));
 }
 
-TEST_F(frmFavTest, MissingFavouritesFolderAtLoadEndsTheProgramWithoutShowingTheWindow)
+TEST_F(frmFavTest, MissingFavouritesFolderAtLoadClosesTheBrowserWindowWithoutShowingItself)
 {
     t.system.favorites.clear();
     frmFav& w = Window();
-    EXPECT_EQ(t.ui.ended, 1);
+    EXPECT_EQ(t.browserWindow.closed, 1);
     ASSERT_EQ(t.ui.boxes.size(), 1u);
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Errore di accesso"));
     EXPECT_FALSE(w.isVisible());

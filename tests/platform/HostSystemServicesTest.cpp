@@ -169,7 +169,10 @@ TEST_F(HostSystemServicesTest, FavoritesFolderInOrderOfChoice)
     environment[QStringLiteral("WINEPREFIX")] = root.filePath(QStringLiteral("C/prefix"));
     EXPECT_EQ(system.FavoritesFolder(), QStringLiteral("C:\\home\\Favorites")); // that prefix has none
 
+    // A folder named by the variable but missing is no Favourites folder, and no other is sought.
     environment[QStringLiteral("VINDREL_FAVORITES")] = root.filePath(QStringLiteral("C/Preferiti"));
+    EXPECT_EQ(system.FavoritesFolder(), QString());
+    MakeDir(QStringLiteral("C/Preferiti"));
     EXPECT_EQ(system.FavoritesFolder(), QStringLiteral("C:\\Preferiti"));
 }
 
