@@ -77,7 +77,8 @@ int Answer(QMessageBox::StandardButton clicked, MsgButtons buttons)
     }
 }
 
-// Ends a modal run when its window is hidden.
+// Ends a modal run when its window is hidden. A minimise also sends a hide event, but the window
+// stays shown as far as the program goes, and its caller must go on waiting.
 class HideWatcher : public QObject {
 public:
     explicit HideWatcher(QEventLoop& loop) : loop_(loop) {}
@@ -85,7 +86,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Hide)
+        if (event->type() == QEvent::Hide && !static_cast<QWidget*>(watched)->isVisible())
             loop_.quit();
         return QObject::eventFilter(watched, event);
     }

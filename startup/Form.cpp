@@ -15,18 +15,29 @@ Form::~Form() = default;
 
 void Form::Show()
 {
+    // A window shown modal before comes back without the flag. The flag takes effect only on a
+    // hidden window; one on screen keeps what it was shown with.
+    if (!isVisible())
+        setWindowModality(Qt::NonModal);
+    Present();
+}
+
+void Form::ShowModal()
+{
+    if (isVisible() && !isModal())
+        hide(); // to be shown again with the flag
+    setWindowModality(Qt::ApplicationModal);
+    Present();
+    program_.ui().RunModal(*this);
+}
+
+void Form::Present()
+{
     if (unloading_)
         return; // closed while it was loading: it is going, not to be seen
     show();
     raise();
     activateWindow();
-}
-
-void Form::ShowModal()
-{
-    setWindowModality(Qt::ApplicationModal);
-    Show();
-    program_.ui().RunModal(*this);
 }
 
 void Form::Hide() { hide(); }

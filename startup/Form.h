@@ -47,6 +47,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void Present(); // on screen, on top, with the focus
+
     Program& program_;
     bool unloading_ = false;
 };

@@ -133,6 +133,22 @@ TEST_F(QtUiServicesTest, ModalRunEndsWhenTheWindowIsHiddenOrDestroyed)
     ui_.RunModal(neverShown); // returns at once
 }
 
+TEST_F(QtUiServicesTest, ModalRunOutlastsAMinimise)
+{
+    QWidget window;
+    window.show();
+    bool hiddenByTheProgram = false;
+    QTimer::singleShot(20, &window, [&] {
+        window.showMinimized(); // the window system hides it, the program does not
+        QTimer::singleShot(50, &window, [&] {
+            hiddenByTheProgram = true;
+            window.hide();
+        });
+    });
+    ui_.RunModal(window);
+    EXPECT_TRUE(hiddenByTheProgram);
+}
+
 TEST_F(QtUiServicesTest, FileDialogGivesTheWindowsFormOfTheChoiceOrTheRequestWhenCancelled)
 {
     drive_.Write(QStringLiteral("FOTO/sf2.jpg"), "x");

@@ -56,11 +56,18 @@ TEST(ProgramWindows, UnloadAllExceptKeepsOnlyTheGivenWindow)
     EXPECT_EQ(t.program->loaded<CountingForm>(), &keep);
 }
 
-TEST(ProgramWindows, ModalShowGoesThroughTheUiService)
+TEST(ProgramWindows, ModalShowGoesThroughTheUiServiceAndALaterShowIsNotModal)
 {
     TestProgram t;
-    t.program->form<OtherForm>().ShowModal();
+    OtherForm& f = t.program->form<OtherForm>();
+    f.Show();
+    f.ShowModal(); // already on screen without the flag: shown again with it
     EXPECT_EQ(t.ui.modalRuns, 1);
+    EXPECT_TRUE(f.isModal());
+    f.Hide();
+    f.Show();
+    EXPECT_FALSE(f.isModal());
+    EXPECT_TRUE(f.isVisible());
 }
 
 } // namespace
