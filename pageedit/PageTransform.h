@@ -24,12 +24,14 @@ struct SubstituteLines {
 };
 using PageTransform = std::variant<InsertAfterBodyEnd, SubstituteLines>;
 
-// True when the line, upper-cased, holds "/BODY" or "</HTML". Only ASCII letters are
-// upper-cased, so the test reads a page in any 8-bit code page or in UTF-8 alike.
-bool IsBodyEndLine(QByteArrayView line);
+// Where the text, upper-cased, first holds "/BODY" or "</HTML" (the position of its "/"), or -1:
+// a line that holds either ends the page's body. Only ASCII letters are upper-cased, so the test
+// reads a page in any 8-bit code page or in UTF-8 alike.
+qsizetype FindBodyEnd(QByteArrayView text);
 
-// Copies every line from the reader to the writer through the transform. Throws VbError
-// from either side.
+// Copies every line from the reader to the writer through the transform. A line keeps its own
+// end (CR LF, CR or LF), an inserted line takes the end of the line before it, and a last line
+// without an end gets CR LF. Throws VbError from either side.
 void CopyTransformed(LineReader& page, LineWriter& temporary, const PageTransform& transform);
 
 // The page path with its last character replaced by "~" and by "_".

@@ -6,35 +6,50 @@
 #include <optional>
 #include <vector>
 
-// Sequential reading of a text file, line by line, as raw bytes: a line ends at CR
-// or CR LF, a lone LF stays inside the line, a last line without an end is a line.
+// The line end the program writes.
+inline constexpr QByteArrayView kCrLf("\r\n", 2);
+
+// Sequential reading of a text file, line by line, as raw bytes: a line ends at CR LF, at CR or
+// at LF; a last line without an end is a line too.
 class LineReader {
 public:
     virtual ~LineReader() = default;
-    // False at the end of the file; throws VbError on a read error.
-    virtual bool ReadLine(QByteArray& line) = 0;
-    // The same, as a view valid until the next read: a reader that keeps its own buffer hands
-    // out lines without copying them.
-    virtual bool ReadLineView(QByteArrayView& line)
+    // The next line without its end, as a view valid until the next read; false at the end of
+    // the file. Throws VbError on a read error.
+    virtual bool ReadLineView(QByteArrayView& line) = 0;
+    // How the line last read ended: CR LF, CR, LF, or empty for a last line without an end.
+    virtual QByteArrayView LineEnd() const = 0;
+    // Whole lines from the next unread byte, each with its end, as they stand in the file: at
+    // least one line, or an empty view at the end of the file. Nothing is consumed; the view is
+    // valid until the next read. Throws VbError on a read error.
+    virtual QByteArrayView PeekLines() = 0;
+    // Consumes the first `bytes` bytes of what PeekLines gave; they must end a line.
+    virtual void Skip(qsizetype bytes) = 0;
+
+    // The next line, copied into `line`, whose capacity is kept: no allocation per line.
+    bool ReadLine(QByteArray& line)
     {
-        if (!ReadLine(viewed_))
+        QByteArrayView view;
+        line.resize(0);
+        if (!ReadLineView(view))
             return false;
-        line = viewed_;
+        line.append(view.data(), view.size());
         return true;
     }
-
-private:
-    QByteArray viewed_;
 };
 
-// Sequential writing; every line written is followed by CR LF.
+// Sequential writing of raw bytes; a line written without an end of its own gets CR LF.
 class LineWriter {
 public:
     virtual ~LineWriter() = default;
-    virtual void WriteLine(const QByteArray& line) = 0; // throws VbError
-    // The same for a line held elsewhere, so that a caller need not build a QByteArray for it.
-    virtual void WriteLineView(QByteArrayView line) { WriteLine(line.toByteArray()); }
-    virtual void Close() = 0;                          // throws VbError when the data cannot be flushed
+    virtual void Write(QByteArrayView bytes) = 0; // throws VbError
+    virtual void Close() = 0;                    // throws VbError when the data cannot be flushed
+
+    void WriteLine(QByteArrayView line, QByteArrayView end = kCrLf)
+    {
+        Write(line);
+        Write(end);
+    }
 };
 
 struct DirEntry {
@@ -53,6 +68,9 @@ public:
     virtual bool CanOpenForReading(const QString& path) = 0;
     virtual std::unique_ptr<LineReader> OpenForInput(const QString& path) = 0;  // throws VbError
     virtual std::unique_ptr<LineWriter> OpenForOutput(const QString& path) = 0; // creates or empties; throws
+    // Writes a new file beside `path` that replaces it as a whole when the writer is closed;
+    // a writer that fails, or goes without being closed, leaves `path` as it was. Throws VbError.
+    virtual std::unique_ptr<LineWriter> OpenForReplacement(const QString& path) = 0;
     virtual QByteArray ReadAll(const QString& path, qint64 maxBytes) = 0;      // throws VbError
     virtual void WriteAll(const QString& path, const QByteArray& bytes) = 0;    // throws VbError
     virtual void FileCopy(const QString& source, const QString& target) = 0;    // throws VbError

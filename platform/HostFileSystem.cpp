@@ -137,6 +137,14 @@ std::unique_ptr<LineWriter> HostFileSystem::OpenForOutput(const QString& path)
     return std::make_unique<FileLineWriter>(OpenNew(path));
 }
 
+// The new file lies beside the one it replaces, in whatever folder the drive map leads to.
+std::unique_ptr<LineWriter> HostFileSystem::OpenForReplacement(const QString& path)
+{
+    const QString host = HostPath(path);
+    RequireWritableFile(host);
+    return OpenReplacingWriter(host);
+}
+
 QByteArray HostFileSystem::ReadAll(const QString& path, qint64 maxBytes)
 {
     const auto file = OpenExisting(path, QIODevice::ReadOnly);

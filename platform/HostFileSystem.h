@@ -14,6 +14,7 @@ public:
     bool CanOpenForReading(const QString& path) override;
     std::unique_ptr<LineReader> OpenForInput(const QString& path) override;
     std::unique_ptr<LineWriter> OpenForOutput(const QString& path) override;
+    std::unique_ptr<LineWriter> OpenForReplacement(const QString& path) override;
     QByteArray ReadAll(const QString& path, qint64 maxBytes) override;
     void WriteAll(const QString& path, const QByteArray& bytes) override;
     // The target is replaced as a whole, or left as it was when the copy fails.

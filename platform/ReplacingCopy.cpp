@@ -1,5 +1,6 @@
 #include "ReplacingCopy.h"
 
+#include "FileLineStreams.h"
 #include "VbError.h"
 
 #include <QFile>
@@ -14,7 +15,8 @@ namespace {
 
 constexpr size_t kChunk = 256 * 1024;
 
-// Removes the half-made copy when the copy does not reach its rename.
+// A new file beside the target that takes its place by rename; removed when it does not get
+// there.
 class TemporaryCopy {
 public:
     explicit TemporaryCopy(const QString& finalPath) : path_(QFile::encodeName(finalPath + QStringLiteral(".~vindrel-XXXXXX")))
@@ -34,11 +36,14 @@ public:
     TemporaryCopy& operator=(const TemporaryCopy&) = delete;
 
     int fd() const { return fd_; }
-    void RenameTo(const QByteArray& finalPath)
+    // durable: the data reaches the disk before the name does, so that not even a crash of the
+    // system leaves a torn file under the target's name.
+    void RenameTo(const QByteArray& finalPath, bool durable)
     {
+        const bool synced = !durable || ::fdatasync(fd_) == 0;
         const int closed = ::close(fd_);
         fd_ = -1;
-        if (closed != 0 || ::rename(path_.constData(), finalPath.constData()) != 0)
+        if (!synced || closed != 0 || ::rename(path_.constData(), finalPath.constData()) != 0)
             throw VbError::pathAccess();
         renamed_ = true;
     }
@@ -97,21 +102,70 @@ void CopyContents(int in, int out)
     }
 }
 
+// The file that replaces the target: through a link to the target the file it leads to is
+// replaced, not the link; an existing target's permissions are kept.
+class Replacement {
+public:
+    explicit Replacement(const QString& targetHost)
+        : finalName_(QFile::encodeName(FinalPath(targetHost))), copy_(QFile::decodeName(finalName_))
+    {
+        struct stat existing {};
+        const mode_t mode = ::stat(finalName_.constData(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
+        if (::fchmod(copy_.fd(), mode) != 0)
+            throw VbError::pathAccess();
+    }
+    int fd() const { return copy_.fd(); }
+    void PutInPlace(bool durable) { copy_.RenameTo(finalName_, durable); }
+
+private:
+    static QString FinalPath(const QString& targetHost)
+    {
+        const QString canonical = QFileInfo(targetHost).canonicalFilePath();
+        return canonical.isEmpty() ? targetHost : canonical;
+    }
+
+    QByteArray finalName_;
+    TemporaryCopy copy_;
+};
+
+// Lines into the replacement, put in place by Close once every byte is written and on disk.
+class ReplacingLineWriter : public LineWriter {
+public:
+    explicit ReplacingLineWriter(const QString& targetHost) : replacement_(targetHost), lines_(OpenOn(replacement_.fd())) {}
+    void Write(QByteArrayView bytes) override { lines_.Write(bytes); }
+    void Close() override
+    {
+        if (closed_)
+            return;
+        closed_ = true;
+        lines_.Close();
+        replacement_.PutInPlace(true);
+    }
+
+private:
+    static std::unique_ptr<QIODevice> OpenOn(int fd)
+    {
+        auto file = std::make_unique<QFile>();
+        if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+            throw VbError::pathAccess();
+        return file;
+    }
+
+    Replacement replacement_; // declared first: its file outlives the writer's last flush
+    FileLineWriter lines_;
+    bool closed_ = false;
+};
+
 } // namespace
 
 void CopyReplacing(int sourceFd, const QString& targetHost)
 {
-    // Through a link to the target, the file it leads to is replaced, not the link.
-    const QString canonical = QFileInfo(targetHost).canonicalFilePath();
-    const QString finalPath = canonical.isEmpty() ? targetHost : canonical;
-    const QByteArray finalName = QFile::encodeName(finalPath);
-
-    struct stat existing {};
-    const mode_t mode = ::stat(finalName.constData(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
-
-    TemporaryCopy copy(finalPath);
-    if (::fchmod(copy.fd(), mode) != 0)
-        throw VbError::pathAccess();
+    Replacement copy(targetHost);
     CopyContents(sourceFd, copy.fd());
-    copy.RenameTo(finalName);
+    copy.PutInPlace(false);
+}
+
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost)
+{
+    return std::make_unique<ReplacingLineWriter>(targetHost);
 }

@@ -25,6 +25,7 @@ public:
     void SetTimerEnabled(bool) override {}
     WebBrowser& Browser() override { return browser; }
     void SetCommand1Caption(const QString&) override {}
+    void Close() override {}
 
     void DocumentComplete(const QString&) override { ++documentsCompleted; }
 

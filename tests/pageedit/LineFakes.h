@@ -1,33 +1,43 @@
 #pragma once
-#include "platform/FileSystem.h"
+#include "platform/FileLineStreams.h"
 
+#include <QBuffer>
 #include <QByteArrayList>
 
-// A page already cut into lines, and a temporary file that keeps what is written.
-class ListLineReader : public LineReader {
+// A page held in memory, read as a file is.
+inline FileLineReader PageReader(const QByteArray& bytes, qsizetype bufferSize = 1024 * 1024)
+{
+    auto buffer = std::make_unique<QBuffer>();
+    buffer->setData(bytes);
+    buffer->open(QIODevice::ReadOnly);
+    return FileLineReader(std::move(buffer), bufferSize);
+}
+
+// A temporary file held in memory.
+class MemoryFile {
 public:
-    explicit ListLineReader(QByteArrayList lines) : lines_(std::move(lines)) {}
-    bool ReadLine(QByteArray& line) override
+    // What has been written, once the writer is closed.
+    const QByteArray& Written()
     {
-        if (next_ >= lines_.size())
-            return false;
-        line = lines_[next_++];
-        return true;
+        writer.Close();
+        return bytes_;
     }
 
 private:
-    QByteArrayList lines_;
-    qsizetype next_ = 0;
-};
+    static std::unique_ptr<QIODevice> OpenOn(QByteArray& target)
+    {
+        auto buffer = std::make_unique<QBuffer>(&target);
+        buffer->open(QIODevice::WriteOnly);
+        return buffer;
+    }
 
-class BytesLineWriter : public LineWriter {
+    QByteArray bytes_; // before the writer, which writes into it
+
 public:
-    QByteArray bytes;
-    void WriteLine(const QByteArray& line) override { bytes += line + "\r\n"; }
-    void Close() override {}
+    FileLineWriter writer{OpenOn(bytes_)};
 };
 
-// The bytes a writer holds after writing these lines.
+// The bytes of these lines, each ended by CR LF.
 inline QByteArray AsWritten(const QByteArrayList& lines)
 {
     QByteArray out;

@@ -34,9 +34,9 @@ TEST_F(PageRewriteTest, LineEndsAndMarkersOnRealFiles)
         QByteArray page;
         QByteArray rewritten;
     } cases[] = {
-        {"lone LF stays inside the one line", "<p>a</p>\n</body>\n</html>", "<p>a</p>\n</body>\n</html>\r\n<H2>Ciao</H2>\r\n"},
+        {"LF ends a line and is kept", "<p>a</p>\n</body>\n</html>", "<p>a</p>\n</body>\n<H2>Ciao</H2>\n</html>\r\n"},
         {"last line without end gets CR LF", "<p>a</p>\r\n<p>b</p>", "<p>a</p>\r\n<p>b</p>\r\n"},
-        {"lone CR ends a line", "</BODY>\r</HTML>", "</BODY>\r\n<H2>Ciao</H2>\r\n</HTML>\r\n"},
+        {"lone CR ends a line and is kept", "</BODY>\r</HTML>", "</BODY>\r<H2>Ciao</H2>\r</HTML>\r\n"},
         {"lower-case marker", "<p>a</p>\r\n</body>\r\n", "<p>a</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
         {"marker inside a comment comes first", "<!-- /Body -->\r\n</body>\r\n",
          "<!-- /Body -->\r\n<H2>Ciao</H2>\r\n</body>\r\n"},
@@ -57,19 +57,20 @@ TEST_F(PageRewriteTest, LineEndsAndMarkersOnRealFiles)
 
 TEST_F(PageRewriteTest, LargePageWithMixedLineEndsAndAVeryLongLineComesOutWhole)
 {
-    // Lines cross the reader's and the writer's buffers, one is longer than both.
+    // Lines cross the reader's and the writer's buffers, one is longer than both; every line
+    // keeps its end.
     QByteArray page;
     QByteArray expected;
-    const char* ends[] = {"\r\n", "\r"};
+    const char* ends[] = {"\r\n", "\r", "\n"};
     for (int i = 0; i < 120000; ++i) {
         const QByteArray line = i == 60000 ? QByteArray(3 * 1024 * 1024, 'x') + "\n"
                                 : i == 90000 ? QByteArray("</BODY>")
                                              : "<p>riga \xe0 " + QByteArray::number(i) + "</p>";
-        const QByteArray end = i == 119999 ? QByteArray() : QByteArray(ends[i % 2]);
+        const QByteArray end = i == 119999 ? QByteArray() : QByteArray(ends[i % 3]);
         page += line + end;
-        expected += line + "\r\n";
+        expected += line + (end.isEmpty() ? QByteArray("\r\n") : end);
         if (i == 90000)
-            expected += "<H2>Ciao</H2>\r\n";
+            expected += "<H2>Ciao</H2>" + end;
     }
     WritePage(page);
     ASSERT_TRUE(Insert());
