@@ -42,13 +42,15 @@ std::optional<int> PercentBarLetters(std::int32_t done, std::int32_t total)
     return static_cast<int>(letters);
 }
 
-bool ListContainsTrimmed(const QStringList& entries, const QString& text)
+bool AddressIndex::Holds(const QString& text) const
 {
     const QString wanted = TrimBlanks(text);
-    if (wanted.isEmpty())
-        return true;
-    for (const QString& entry : entries)
-        if (TrimBlanks(entry) == wanted)
-            return true;
-    return false;
+    return wanted.isEmpty() || trimmed_.contains(wanted);
+}
+
+bool AddressIndex::Add(const QString& entry)
+{
+    const qsizetype before = trimmed_.size();
+    trimmed_.insert(TrimBlanks(entry));
+    return trimmed_.size() != before;
 }

@@ -1,6 +1,6 @@
 #pragma once
+#include <QSet>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -23,6 +23,16 @@ QString PathFormOfAddress(const QString& address);
 // large for the bar's 16-bit counter: the bar is then left as it was.
 std::optional<int> PercentBarLetters(std::int32_t done, std::int32_t total);
 
-// Whether the trimmed text equals one of the entries, each trimmed; an empty text counts as
-// present, so it is never added to a list.
-bool ListContainsTrimmed(const QStringList& entries, const QString& text);
+// The address list's entries, each trimmed, kept beside the list so that whether an address is
+// already listed is known at once, however long the history.
+class AddressIndex {
+public:
+    // Whether the trimmed text equals one of the entries, each trimmed (exact, case-sensitive);
+    // an empty text counts as present, so it is never added to a list.
+    bool Holds(const QString& text) const;
+    // Takes in a new entry; false when an equal one (trimmed) was already there.
+    bool Add(const QString& entry);
+
+private:
+    QSet<QString> trimmed_;
+};

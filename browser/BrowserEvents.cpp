@@ -75,7 +75,7 @@ void frmBrowser::DocumentComplete(const QString& url)
 {
     SetCaption(url);
     const QString address = TrimBlanks(AddressText());
-    if (!ListContainsTrimmed(AddressList(), address))
+    if (!listed_.Holds(address))
         AppendToAddressList(address);
 }
 

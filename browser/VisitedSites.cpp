@@ -16,22 +16,22 @@ bool frmBrowser::MergeVisitedSitesFile()
     UiServices& ui = program().ui();
     ui.SetHourglass(true);
     bool wholeFile = true;
+    QStringList added; // in file order; later lines are compared with them too
     try {
         const auto reader = program().fs().OpenForInput(VisitedSitesPath());
-        QStringList list = AddressList();
         QByteArray bytes;
         while (reader->ReadLine(bytes)) {
             const QString line = DecodeLine(bytes);
-            if (!IsStorableAddress(line) || ListHoldsAddress(list, line))
+            if (!IsStorableAddress(line) || !listed_.Add(line))
                 continue;
             visitedSitesLines_.Remember(line, bytes);
-            AppendToAddressList(line);
-            list << line;
+            added << line;
         }
     } catch (const VbError& error) {
         // A missing file adds nothing; one that exists but cannot be read is not whole.
         wholeFile = IsMissingFileError(error.number());
     }
+    AddToAddressBox(added); // what was read before an error is kept, as the list had it
     ui.SetHourglass(false);
     return wholeFile;
 }
@@ -42,14 +42,12 @@ void frmBrowser::RewriteVisitedSites()
     if (!MergeVisitedSitesFile())
         return;
     try {
-        const auto writer = program().fs().OpenForOutput(VisitedSitesPath());
-        try {
-            for (const QString& entry : AddressList())
-                if (IsStorableAddress(entry))
-                    writer->WriteLine(visitedSitesLines_.BytesFor(entry));
-        } catch (const VbError&) {
-            // Stop writing; the lines written so far stay in the file.
-        }
+        // A new file takes the old one's place only once every line is in it: a full disk, or
+        // the end of the program half-way, leaves the old file as it was.
+        const auto writer = program().fs().OpenForReplacement(VisitedSitesPath());
+        for (const QString& entry : AddressList())
+            if (IsStorableAddress(entry))
+                writer->WriteLine(visitedSitesLines_.BytesFor(entry));
         writer->Close();
     } catch (const VbError&) {
         // Not reported: the history is a convenience, closing goes on.

@@ -10,21 +10,18 @@ bool IsStorableAddress(const QString& text)
     return !TrimBlanks(text).isEmpty() && text != QStringLiteral("about:blank");
 }
 
-bool ListHoldsAddress(const QStringList& list, const QString& address)
-{
-    const QString wanted = TrimBlanks(address);
-    for (const QString& entry : list)
-        if (TrimBlanks(entry) == wanted)
-            return true;
-    return false;
-}
-
 bool IsMissingFileError(int errorNumber)
 {
     constexpr int fileNotFound = 53;
     constexpr int deviceUnavailable = 68;
     constexpr int pathNotFound = 76;
     return errorNumber == fileNotFound || errorNumber == deviceUnavailable || errorNumber == pathNotFound;
+}
+
+void OriginalLines::Remember(const QString& text, const QByteArray& bytes)
+{
+    if (EncodeText(text) != bytes)
+        bytes_.insert(text, bytes);
 }
 
 QByteArray OriginalLines::BytesFor(const QString& entry) const

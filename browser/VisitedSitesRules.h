@@ -11,18 +11,16 @@ QString VisitedSitesFile(const QString& programFolder);
 // A line worth keeping: not blank after trimming and not exactly "about:blank".
 bool IsStorableAddress(const QString& text);
 
-// True when some entry, trimmed, equals the address trimmed.
-bool ListHoldsAddress(const QStringList& list, const QString& address);
-
 // Errors that say the file is not there at all (file, folder or drive missing), as opposed to
 // a file that exists but cannot be read.
 bool IsMissingFileError(int errorNumber);
 
 // The raw bytes of lines read from the file, by their text. Lines that were not UTF-8 (written
-// on Windows in its code page) are written back byte for byte instead of re-encoded.
+// on Windows in its code page) are written back byte for byte instead of re-encoded; only those
+// are kept.
 class OriginalLines {
 public:
-    void Remember(const QString& text, const QByteArray& bytes) { bytes_.insert(text, bytes); }
+    void Remember(const QString& text, const QByteArray& bytes);
     // The bytes to write for a list entry: its original bytes if it came from the file, else UTF-8.
     QByteArray BytesFor(const QString& entry) const;
 

@@ -33,9 +33,15 @@ void frmBrowser::SetCommand1Caption(const QString& caption) { Command1->setText(
 
 void frmBrowser::AppendToAddressList(const QString& text)
 {
+    listed_.Add(text);
+    AddToAddressBox({text});
+}
+
+void frmBrowser::AddToAddressBox(const QStringList& entries)
+{
     // The first entry of an empty list would otherwise replace the text in the edit field.
     const QString edited = cboAddress->currentText();
-    cboAddress->addItem(text);
+    cboAddress->addItems(entries);
     if (cboAddress->currentText() != edited)
         cboAddress->setEditText(edited);
 }

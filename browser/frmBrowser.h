@@ -1,4 +1,5 @@
 #pragma once
+#include "AddressRules.h"
 #include "VisitedSitesRules.h"
 #include "platform/WebBrowser.h"
 #include "startup/BrowserWindow.h"
@@ -53,7 +54,9 @@ public:
     void SetCommand1Caption(const QString& caption) override;
     void Close() override { Unload(); }
 
-    // The address box's list: appending keeps the text being edited.
+    // The address box's list. Entries go in only through here (and the merge of the visited
+    // sites), which keeps the index of listed addresses in step; appending keeps the text being
+    // edited.
     void AppendToAddressList(const QString& text);
     QStringList AddressList() const;
 
@@ -115,6 +118,10 @@ private:
     void ConnectHandlers();
     // The merge; false when the file exists but could not be read to its end.
     bool MergeVisitedSitesFile();
+    // Entries already in listed_ go into the address box at once.
+    void AddToAddressBox(const QStringList& entries);
+
     int loadRetries_ = 0;
+    AddressIndex listed_;              // the address list's entries, trimmed
     OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
 };

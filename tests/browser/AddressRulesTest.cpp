@@ -55,14 +55,17 @@ TEST(PercentBarLetters, NoCountWhenNegativeOrBeyondTheCounter)
     EXPECT_EQ(PercentBarLetters(32767, 60), 32767);
 }
 
-TEST(ListContainsTrimmed, ComparesTrimmedEntriesExactly)
+TEST(AddressIndex, ComparesTrimmedEntriesExactly)
 {
-    const QStringList list{QStringLiteral("  www.tin.it "), QStringLiteral("about:blank")};
-    EXPECT_TRUE(ListContainsTrimmed(list, QStringLiteral("www.tin.it")));
-    EXPECT_TRUE(ListContainsTrimmed(list, QStringLiteral(" about:blank  ")));
-    EXPECT_FALSE(ListContainsTrimmed(list, QStringLiteral("WWW.TIN.IT")));
-    EXPECT_FALSE(ListContainsTrimmed({}, QStringLiteral("www.tin.it")));
-    EXPECT_TRUE(ListContainsTrimmed({}, QStringLiteral("   "))); // an empty text is never added
+    AddressIndex list;
+    EXPECT_FALSE(list.Holds(QStringLiteral("www.tin.it")));
+    EXPECT_TRUE(list.Holds(QStringLiteral("   "))); // an empty text is never added
+    EXPECT_TRUE(list.Add(QStringLiteral("  www.tin.it ")));
+    EXPECT_TRUE(list.Add(QStringLiteral("about:blank")));
+    EXPECT_FALSE(list.Add(QStringLiteral("www.tin.it"))); // equal once trimmed
+    EXPECT_TRUE(list.Holds(QStringLiteral("www.tin.it")));
+    EXPECT_TRUE(list.Holds(QStringLiteral(" about:blank  ")));
+    EXPECT_FALSE(list.Holds(QStringLiteral("WWW.TIN.IT")));
 }
 
 } // namespace

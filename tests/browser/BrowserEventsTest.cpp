@@ -98,7 +98,7 @@ TEST_F(BrowserEvents, DownloadBeginLetsEventsRunThenNamesThePage)
 TEST_F(BrowserEvents, DocumentCompleteAddsTheTrimmedAddressOnce)
 {
     const int start = w->cboAddress->count();
-    w->cboAddress->addItem(QStringLiteral("  http://www.tin.it/ "));
+    w->AppendToAddressList(QStringLiteral("  http://www.tin.it/ "));
     w->SetAddressText(QStringLiteral("http://www.tin.it/"));
     w->DocumentComplete(QStringLiteral("http://www.tin.it/frame"));
     EXPECT_EQ(w->Caption(), QStringLiteral("http://www.tin.it/frame"));

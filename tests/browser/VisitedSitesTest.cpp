@@ -1,10 +1,39 @@
 #include "WindowFixture.h"
 #include "browser/VisitedSitesRules.h"
 
+#include <QDir>
 #include <QFile>
+
+#include <csignal>
+#include <sys/resource.h>
 #include <QPushButton>
 
 namespace {
+
+// While it lives, no file this process writes may grow beyond `bytes`: writes beyond fail as
+// they do on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        ::getrlimit(RLIMIT_FSIZE, &saved_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit saved_{};
+    void (*signal_)(int) = nullptr;
+};
 
 TEST(VisitedSitesRules, FileNameIsAppendedEvenAtADriveRoot)
 {
@@ -52,6 +81,41 @@ TEST_F(VisitedSites, MergeAddsOnlyNewTrimmedAddressesOnce)
     w.MergeVisitedSites();
     EXPECT_EQ(w.AddressList(), expected);
     EXPECT_FALSE(t.ui.hourglass);
+}
+
+// Edited with a Linux editor, the file has LF line ends (or CR alone): each line is one address,
+// and the file is written back with CR LF throughout.
+TEST_F(VisitedSites, LinesEndedByLfOrCrAreAddressesOfTheirOwn)
+{
+    WriteVisitedFile("uno\ndue\rtre\r\n\nquattro");
+    frmBrowser& w = WithList({});
+    EXPECT_EQ(w.AddressList(), QStringList({QStringLiteral("about:blank"), QStringLiteral("uno"), QStringLiteral("due"),
+                                            QStringLiteral("tre"), QStringLiteral("quattro")}));
+    w.RewriteVisitedSites();
+    EXPECT_EQ(VisitedFile(), QByteArray("uno\r\ndue\r\ntre\r\nquattro\r\n"));
+}
+
+// A history of some hundred thousand addresses, with repeats: each once, in file order, the first
+// of equal ones kept. (Comparing each line with every entry took minutes here.)
+TEST_F(VisitedSites, AHugeHistoryMergesEachAddressOnceInFileOrder)
+{
+    constexpr int kAddresses = 300000;
+    QByteArray file;
+    QStringList expected{QStringLiteral("about:blank")};
+    for (int i = 0; i < kAddresses; ++i) {
+        const QByteArray address = "http://sito" + QByteArray::number(i) + ".it/";
+        file += address + "\r\n";
+        if (i % 3 == 0)
+            file += "  " + address + " \r\n"; // equal once trimmed: not added again
+        expected << QString::fromLatin1(address);
+    }
+    WriteVisitedFile(file);
+    frmBrowser& w = WithList({});
+    EXPECT_TRUE(w.AddressList() == expected);
+    w.AppendToAddressList(QStringLiteral("http://nuovo.it/"));
+    w.RewriteVisitedSites();
+    EXPECT_EQ(w.AddressList().size(), kAddresses + 2);
+    EXPECT_EQ(VisitedFile().count('\n'), kAddresses + 1);
 }
 
 TEST_F(VisitedSites, MissingFileAddsNothing)
@@ -105,6 +169,28 @@ TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
     w.RewriteVisitedSites();
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
     EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+// The disk fills up while the file is written (here: a limit on the size of the files this
+// process writes): the old file stays byte for byte, and no half-written file is left beside it.
+TEST_F(VisitedSites, AFullDiskLeavesTheOldFileByteForByte)
+{
+    const QByteArray old = "http://www.vecchio.it/\r\nhttp://www.altro.it/\r\n";
+    WriteVisitedFile(old);
+    frmBrowser& w = WithList({});
+    for (int i = 0; i < 2000; ++i)
+        w.AppendToAddressList(QStringLiteral("http://www.nuovo.it/pagina") + QString::number(i));
+    {
+        const FileSizeLimit full(4096);
+        w.RewriteVisitedSites();
+    }
+    EXPECT_EQ(VisitedFile(), old);
+    EXPECT_EQ(QDir(t.host(QStringLiteral("prog"))).entryList(QDir::Files), QStringList{QStringLiteral("VINDREL.DAT")});
+    EXPECT_TRUE(t.ui.boxes.empty());
+
+    w.RewriteVisitedSites(); // room again: every address is saved
+    EXPECT_TRUE(VisitedFile().startsWith(old));
+    EXPECT_TRUE(VisitedFile().endsWith("http://www.nuovo.it/pagina1999\r\n"));
 }
 
 TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)
