@@ -42,15 +42,39 @@ std::optional<int> PercentBarLetters(std::int32_t done, std::int32_t total)
     return static_cast<int>(letters);
 }
 
-bool AddressIndex::Holds(const QString& text) const
+bool AddressIndex::Find(const QString& trimmed)
+{
+    if (next_ < trimmed_.size() && trimmed_.at(next_) == trimmed) {
+        ++next_;
+        return true;
+    }
+    const auto found = positions_.constFind(trimmed);
+    if (found == positions_.cend())
+        return false;
+    next_ = *found + 1;
+    return true;
+}
+
+bool AddressIndex::Holds(const QString& text)
 {
     const QString wanted = TrimBlanks(text);
-    return wanted.isEmpty() || trimmed_.contains(wanted);
+    return wanted.isEmpty() || Find(wanted);
 }
 
 bool AddressIndex::Add(const QString& entry)
 {
-    const qsizetype before = trimmed_.size();
-    trimmed_.insert(TrimBlanks(entry));
-    return trimmed_.size() != before;
+    const QString key = TrimBlanks(entry);
+    if (next_ < trimmed_.size() && trimmed_.at(next_) == key) {
+        ++next_;
+        return false;
+    }
+    const qsizetype before = positions_.size();
+    qsizetype& position = positions_[key]; // one lookup, whether the text is new or not
+    if (positions_.size() == before) {
+        next_ = position + 1;
+        return false;
+    }
+    position = trimmed_.size();
+    trimmed_.append(key);
+    return true;
 }

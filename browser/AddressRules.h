@@ -1,6 +1,7 @@
 #pragma once
-#include <QSet>
+#include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -29,10 +30,16 @@ class AddressIndex {
 public:
     // Whether the trimmed text equals one of the entries, each trimmed (exact, case-sensitive);
     // an empty text counts as present, so it is never added to a list.
-    bool Holds(const QString& text) const;
+    bool Holds(const QString& text);
     // Takes in a new entry; false when an equal one (trimmed) was already there.
     bool Add(const QString& entry);
 
 private:
-    QSet<QString> trimmed_;
+    bool Find(const QString& trimmed);
+
+    QStringList trimmed_;                 // in list order
+    QHash<QString, qsizetype> positions_; // of each text in trimmed_
+    // The entry after the last one found. A file saved from this list holds its lines in the
+    // list's order, so merging it again mostly finds each line right there, without a lookup.
+    qsizetype next_ = 0;
 };

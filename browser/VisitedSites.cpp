@@ -13,12 +13,17 @@ void frmBrowser::MergeVisitedSites() { MergeVisitedSitesFile(); }
 
 bool frmBrowser::MergeVisitedSitesFile()
 {
+    FileSystem& fs = program().fs();
+    // A file unchanged since it was last merged or written holds nothing the list lacks.
+    const QString version = fs.FileVersion(VisitedSitesPath());
+    if (!version.isEmpty() && version == mergedVersion_)
+        return true;
     UiServices& ui = program().ui();
     ui.SetHourglass(true);
     bool wholeFile = true;
     QStringList added; // in file order; later lines are compared with them too
     try {
-        const auto reader = program().fs().OpenForInput(VisitedSitesPath());
+        const auto reader = fs.OpenForInput(VisitedSitesPath());
         QByteArray bytes;
         while (reader->ReadLine(bytes)) {
             const QString line = DecodeLine(bytes);
@@ -32,6 +37,8 @@ bool frmBrowser::MergeVisitedSitesFile()
         wholeFile = IsMissingFileError(error.number());
     }
     AddToAddressBox(added); // what was read before an error is kept, as the list had it
+    if (wholeFile)
+        mergedVersion_ = version; // as it was before reading: a change made meanwhile is merged next time
     ui.SetHourglass(false);
     return wholeFile;
 }
@@ -44,11 +51,13 @@ void frmBrowser::RewriteVisitedSites()
     try {
         // A new file takes the old one's place only once every line is in it: a full disk, or
         // the end of the program half-way, leaves the old file as it was.
-        const auto writer = program().fs().OpenForReplacement(VisitedSitesPath());
+        FileSystem& fs = program().fs();
+        const auto writer = fs.OpenForReplacement(VisitedSitesPath());
         for (const QString& entry : AddressList())
             if (IsStorableAddress(entry))
                 writer->WriteLine(visitedSitesLines_.BytesFor(entry));
         writer->Close();
+        mergedVersion_ = fs.FileVersion(VisitedSitesPath()); // it holds the list, nothing more
     } catch (const VbError&) {
         // Not reported: the history is a convenience, closing goes on.
     }

@@ -124,4 +124,5 @@ private:
     int loadRetries_ = 0;
     AddressIndex listed_;              // the address list's entries, trimmed
     OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
+    QString mergedVersion_;           // the visited-sites file as last merged whole or written
 };

@@ -84,6 +84,8 @@ public:
     virtual bool IsPlainFolder(const QString& path) = 0;
     // An identity of the folder that is the same whatever link leads to it; empty if none.
     virtual QString FolderIdentity(const QString& path) = 0;
+    // A text that changes whenever the file is written or replaced; empty when there is no file.
+    virtual QString FileVersion(const QString& path) = 0;
 
     virtual void MakeFolder(const QString& path) = 0;                    // throws VbError
     virtual void Rename(const QString& from, const QString& to) = 0;     // file or folder; throws

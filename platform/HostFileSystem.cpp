@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <dirent.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -216,6 +217,17 @@ QString HostFileSystem::FolderIdentity(const QString& path)
 {
     const auto status = StatHost(HostPath(path));
     return IsFolder(status) ? status->identity : QString();
+}
+
+QString HostFileSystem::FileVersion(const QString& path)
+{
+    const QString host = HostPath(path);
+    struct stat st {};
+    if (host.isEmpty() || ::stat(QFile::encodeName(host).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return {};
+    const auto number = [](auto value) { return QString::number(value); };
+    return number(st.st_dev) + u':' + number(st.st_ino) + u':' + number(st.st_size) + u':' + number(st.st_mtim.tv_sec) +
+           u'.' + number(st.st_mtim.tv_nsec) + u':' + number(st.st_ctim.tv_sec) + u'.' + number(st.st_ctim.tv_nsec);
 }
 
 void HostFileSystem::MakeFolder(const QString& path)

@@ -23,6 +23,8 @@ public:
     std::optional<std::vector<DirEntry>> List(const QString& folder, const QString& pattern) override;
     bool IsPlainFolder(const QString& path) override;
     QString FolderIdentity(const QString& path) override;
+    // The file's identity, size and times of change.
+    QString FileVersion(const QString& path) override;
     void MakeFolder(const QString& path) override;
     void Rename(const QString& from, const QString& to) override;
     // Removes nothing unless it can remove everything.

@@ -9,6 +9,7 @@
 #include "pageedit/PageRewrite.h"
 #include "platform/HostFileSystem.h"
 #include "startup/Program.h"
+#include "bench/support/TimesReporter.h"
 
 #include <QApplication>
 #include <QDir>
@@ -18,8 +19,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <map>
-#include <string>
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -117,19 +116,6 @@ void BM_CpSameCopies(benchmark::State& state)
 BENCHMARK(BM_CpSameCopies)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 BENCHMARK(BM_RewritePage)->Unit(benchmark::kMillisecond)->Iterations(5)->UseRealTime();
 
-// Prints the runs as usual and keeps each one's time, for the ratio printed at the end.
-class TimesReporter : public benchmark::ConsoleReporter {
-public:
-    TimesReporter() : ConsoleReporter(OO_Tabular) {}
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            milliseconds[run.run_name.function_name] = run.GetAdjustedRealTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-    std::map<std::string, double> milliseconds;
-};
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -142,8 +128,8 @@ int main(int argc, char** argv)
     TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    const double cp = reporter.milliseconds["BM_CpSameCopies"];
-    const double rewrite = reporter.milliseconds["BM_RewritePage"];
+    const double cp = reporter.Time("BM_CpSameCopies");
+    const double rewrite = reporter.Time("BM_RewritePage");
     if (cp > 0 && rewrite > 0)
         std::printf("rewrite %.0f ms, cp %.0f ms: ratio %.2fx (target <= 1.5x)\n", rewrite, cp, rewrite / cp);
     return 0;

@@ -66,6 +66,15 @@ TEST(AddressIndex, ComparesTrimmedEntriesExactly)
     EXPECT_TRUE(list.Holds(QStringLiteral("www.tin.it")));
     EXPECT_TRUE(list.Holds(QStringLiteral(" about:blank  ")));
     EXPECT_FALSE(list.Holds(QStringLiteral("WWW.TIN.IT")));
+    // Found in any order, in or out of the list's own.
+    for (const char* entry : {"a", "b", "c"})
+        EXPECT_TRUE(list.Add(QLatin1String(entry)));
+    for (const char* entry : {"c", "a", "b", "c", "www.tin.it", "about:blank", "b"})
+        EXPECT_TRUE(list.Holds(QLatin1String(entry))) << entry;
+    EXPECT_FALSE(list.Add(QStringLiteral("c")));
+    EXPECT_TRUE(list.Add(QStringLiteral("d")));
+    EXPECT_FALSE(list.Holds(QStringLiteral("e")));
+    EXPECT_FALSE(list.Add(QStringLiteral(" a")));
 }
 
 } // namespace

@@ -1,0 +1,93 @@
+// The visited-sites file with a large history of distinct addresses, in the browser window on
+// stand-in services with the real file system: the load step, which merges the file into the
+// address list, and the closing step answered Yes, which merges it again and replaces it.
+// Target: closing with the save of 1,000,000 entries within 1 s. (The start of the whole program
+// with such a history is timed by bench/startup/startup_bench.sh.)
+#include "bench/support/TimesReporter.h"
+#include "browser/frmBrowser.h"
+#include "fakes/TestProgram.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QByteArray History(qint64 lines)
+{
+    QByteArray history;
+    for (qint64 i = 0; i < lines; ++i)
+        history += "http://www.sito" + QByteArray::number(i) + ".it/pagina.htm\r\n";
+    return history;
+}
+
+// A program whose VINDREL.DAT holds `history`; the window is not loaded yet.
+std::unique_ptr<TestProgram> ProgramWith(const QByteArray& history)
+{
+    auto t = std::make_unique<TestProgram>();
+    t->WriteHostFile(QStringLiteral("prog/VINDREL.DAT"), history);
+    t->program->SetBrowserWindow([p = t.get()]() -> BrowserWindow& { return p->program->form<frmBrowser>(); });
+    t->program->g.INDIRIZZO_INIZIALE = QStringLiteral("about:blank");
+    return t;
+}
+
+void BM_LoadMergingTheHistory(benchmark::State& state)
+{
+    const QByteArray history = History(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto t = ProgramWith(history);
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(&t->program->form<frmBrowser>());
+        state.PauseTiming();
+        t.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LoadMergingTheHistory)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+// Closing with Yes; with `changed`, another copy of the program has saved one more address
+// meanwhile, so the file is merged whole again before it is replaced.
+void CloseSaving(benchmark::State& state, bool changed)
+{
+    const QByteArray history = History(state.range(0));
+    const QByteArray extra = "http://www.altra-copia.it/\r\n";
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto t = ProgramWith(history);
+        frmBrowser& window = t->program->form<frmBrowser>();
+        t->program->g.SITI_VISITATI = 1; // the question comes; the stand-in answers Yes
+        if (changed)
+            t->WriteHostFile(QStringLiteral("prog/VINDREL.DAT"), history + extra);
+        state.ResumeTiming();
+        window.Unload();
+        state.PauseTiming();
+        if (t->ReadHostFile(QStringLiteral("prog/VINDREL.DAT")) != (changed ? history + extra : history))
+            state.SkipWithError("the history was not saved as it was");
+        t.reset();
+        state.ResumeTiming();
+    }
+}
+void BM_CloseSavingTheHistory(benchmark::State& state) { CloseSaving(state, false); }
+void BM_CloseSavingAHistoryChangedMeanwhile(benchmark::State& state) { CloseSaving(state, true); }
+BENCHMARK(BM_CloseSavingTheHistory)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_CloseSavingAHistoryChangedMeanwhile)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    TimesReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    if (const double close = reporter.Time("BM_CloseSavingTheHistory/1000000"); close > 0)
+        std::printf("closing with the save of 1,000,000 entries: %.0f ms (target <= 1000 ms)\n", close);
+    if (const double close = reporter.Time("BM_CloseSavingAHistoryChangedMeanwhile/1000000"); close > 0)
+        std::printf("the same, the file changed meanwhile: %.0f ms (target <= 1000 ms)\n", close);
+    return 0;
+}
