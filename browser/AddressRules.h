@@ -1,7 +1,5 @@
 #pragma once
-#include <QHash>
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -23,23 +21,3 @@ QString PathFormOfAddress(const QString& address);
 // neighbour, total 0 counting as nothing done. No value when the count is negative or too
 // large for the bar's 16-bit counter: the bar is then left as it was.
 std::optional<int> PercentBarLetters(std::int32_t done, std::int32_t total);
-
-// The address list's entries, each trimmed, kept beside the list so that whether an address is
-// already listed is known at once, however long the history.
-class AddressIndex {
-public:
-    // Whether the trimmed text equals one of the entries, each trimmed (exact, case-sensitive);
-    // an empty text counts as present, so it is never added to a list.
-    bool Holds(const QString& text);
-    // Takes in a new entry; false when an equal one (trimmed) was already there.
-    bool Add(const QString& entry);
-
-private:
-    bool Find(const QString& trimmed);
-
-    QStringList trimmed_;                 // in list order
-    QHash<QString, qsizetype> positions_; // of each text in trimmed_
-    // The entry after the last one found. A file saved from this list holds its lines in the
-    // list's order, so merging it again mostly finds each line right there, without a lookup.
-    qsizetype next_ = 0;
-};

@@ -3,6 +3,8 @@
 #include "platform/TextCodec.h"
 #include "startup/TrimBlanks.h"
 
+#include <algorithm>
+
 QString VisitedSitesFile(const QString& programFolder) { return programFolder + QStringLiteral("\\VINDREL.DAT"); }
 
 bool IsStorableAddress(const QString& text)
@@ -20,7 +22,9 @@ bool IsMissingFileError(int errorNumber)
 
 void OriginalLines::Remember(const QString& text, const QByteArray& bytes)
 {
-    if (EncodeText(text) != bytes)
+    // Plain ASCII, as most addresses are, comes back the same from its text.
+    const bool ascii = std::all_of(bytes.cbegin(), bytes.cend(), [](char c) { return (c & 0x80) == 0; });
+    if (!ascii && EncodeText(text) != bytes)
         bytes_.insert(text, bytes);
 }
 

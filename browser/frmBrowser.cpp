@@ -15,7 +15,19 @@
 #include <QTimer>
 #include <QToolBar>
 
-frmBrowser::frmBrowser(Program& program) : Form(program) { CreateControls(); }
+frmBrowser::frmBrowser(Program& program) : Form(program)
+{
+    CreateControls();
+    addressModel_ = new AddressListModel(cboAddress);
+    cboAddress->setModel(addressModel_);
+    // Entries go away only when the whole box is cleared: the index then starts afresh from
+    // what is left.
+    connect(addressModel_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        listed_ = AddressIndex();
+        for (const QString& entry : addressModel_->Entries())
+            listed_.Add(entry);
+    });
+}
 frmBrowser::~frmBrowser()
 {
     // The controls outlive this class while the base tears them down: no handler may run then.
@@ -41,19 +53,12 @@ void frmBrowser::AddToAddressBox(const QStringList& entries)
 {
     // The first entry of an empty list would otherwise replace the text in the edit field.
     const QString edited = cboAddress->currentText();
-    cboAddress->addItems(entries);
+    addressModel_->Append(entries);
     if (cboAddress->currentText() != edited)
         cboAddress->setEditText(edited);
 }
 
-QStringList frmBrowser::AddressList() const
-{
-    QStringList entries;
-    entries.reserve(cboAddress->count());
-    for (int i = 0; i < cboAddress->count(); ++i)
-        entries << cboAddress->itemText(i);
-    return entries;
-}
+QStringList frmBrowser::AddressList() const { return addressModel_->Entries(); }
 
 void frmBrowser::Form_Load()
 {

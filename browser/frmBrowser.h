@@ -1,5 +1,6 @@
 #pragma once
-#include "AddressRules.h"
+#include "AddressIndex.h"
+#include "AddressListModel.h"
 #include "VisitedSitesRules.h"
 #include "platform/WebBrowser.h"
 #include "startup/BrowserWindow.h"
@@ -122,6 +123,7 @@ private:
     void AddToAddressBox(const QStringList& entries);
 
     int loadRetries_ = 0;
+    AddressListModel* addressModel_ = nullptr; // the address box's list, owned by the box
     AddressIndex listed_;              // the address list's entries, trimmed
     OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
     QString mergedVersion_;           // the visited-sites file as last merged whole or written

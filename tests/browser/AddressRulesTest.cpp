@@ -1,3 +1,4 @@
+#include "browser/AddressIndex.h"
 #include "browser/AddressRules.h"
 
 #include <gtest/gtest.h>
