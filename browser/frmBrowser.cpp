@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -20,6 +21,9 @@ frmBrowser::frmBrowser(Program& program) : Form(program)
     CreateControls();
     addressModel_ = new AddressListModel(cboAddress);
     cboAddress->setModel(addressModel_);
+    // Every entry is one line of text: the drop-down need not measure each of a long history.
+    if (auto* list = qobject_cast<QListView*>(cboAddress->view()))
+        list->setUniformItemSizes(true);
     // Entries go away only when the whole box is cleared: the index then starts afresh from
     // what is left.
     connect(addressModel_, &QAbstractItemModel::rowsRemoved, this, [this] {

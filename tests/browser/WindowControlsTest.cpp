@@ -1,6 +1,7 @@
 #include "WindowFixture.h"
 #include "startup/Twips.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -133,6 +134,22 @@ TEST_F(WindowControls, DoubleClickOnTheLabelShowsTheAboutBox)
     EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("VINDREL - Visualizzatore files .HTML per INTERNET\r\rUA 16/01/03"));
     EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Vindrel"));
+}
+
+// The drop-down of a long history: an entry chosen in it with the keys opens it.
+TEST_F(WindowControls, AnEntryPickedInTheDropDownIsOpened)
+{
+    frmBrowser& w = Load();
+    for (int i = 0; i < 3000; ++i)
+        w.AppendToAddressList(QStringLiteral("http://www.sito%1.it/").arg(i));
+    t.browser().calls.clear();
+    w.cboAddress->showPopup();
+    QAbstractItemView& list = *w.cboAddress->view();
+    list.setCurrentIndex(list.model()->index(2001, 0)); // as the arrow keys move there
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QCoreApplication::sendEvent(&list, &enter);
+    EXPECT_EQ(t.browser().navigations(), QStringList{QStringLiteral("http://www.sito2000.it/")});
+    EXPECT_EQ(w.AddressText(), QStringLiteral("http://www.sito2000.it/"));
 }
 
 TEST_F(WindowControls, AppendingTheFirstEntryKeepsTheTypedText)
