@@ -33,16 +33,19 @@ QString JoinBelow(const QString& folder, const QString& rest)
 {
     const QString base = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
     QStringList parts;
+    int depth = 0;         // below the drive's root, counting a ".." that stays as a step up
     bool reachable = true; // every part so far names an existing folder
     for (const QString& part : rest.split(QLatin1Char('/'), Qt::SkipEmptyParts)) {
         if (part == QLatin1String("."))
             continue;
         if (part != QLatin1String("..")) {
             parts.append(part);
+            ++depth;
             continue;
         }
-        if (parts.isEmpty())
+        if (depth == 0)
             continue;
+        --depth;
         reachable = reachable && IsExistingFolder(base + parts.join(QLatin1Char('/')));
         if (reachable)
             parts.removeLast();

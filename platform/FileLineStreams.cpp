@@ -11,7 +11,6 @@ namespace {
 
 VbError DeviceError() { return VbError(57, QStringLiteral("Device I/O error")); }
 
-constexpr qsizetype kWriteBufferBytes = 1024 * 1024;
 constexpr QByteArrayView kCr("\r", 1);
 constexpr QByteArrayView kLf("\n", 1);
 
@@ -115,8 +114,8 @@ QByteArrayView FileLineReader::PeekLines()
     }
 }
 
-FileLineWriter::FileLineWriter(std::unique_ptr<QIODevice> device)
-    : device_(std::move(device)), buffer_(kWriteBufferBytes, '\0')
+FileLineWriter::FileLineWriter(std::unique_ptr<QIODevice> device, qsizetype bufferSize)
+    : device_(std::move(device)), buffer_(bufferSize, Qt::Uninitialized)
 {
 }
 

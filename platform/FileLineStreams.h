@@ -29,7 +29,7 @@ private:
 // the destructor) writes what is left.
 class FileLineWriter : public LineWriter {
 public:
-    explicit FileLineWriter(std::unique_ptr<QIODevice> device);
+    explicit FileLineWriter(std::unique_ptr<QIODevice> device, qsizetype bufferSize = 1024 * 1024);
     ~FileLineWriter() override;
     void Write(QByteArrayView bytes) override;
     void Close() override;
