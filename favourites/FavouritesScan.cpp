@@ -47,6 +47,7 @@ bool FavouritesScan::BuildFavouritesTree(Caller caller)
     state_.FavFolder = GetSpecialFolderPath(kFavoritesFolderId);
     AddTreeNode(QStringLiteral("Internet Preferiti"), false, true, {}, {});
     if (state_.FavFolder.isEmpty()) {
+        program_.ui().SetHourglass(false); // the user answers the boxes that follow
         ShowFolderMissing(program_.ui(), caller);
         // Through the browser window's closing step, so that the addresses of this session may
         // still be saved.

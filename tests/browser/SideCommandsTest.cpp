@@ -102,6 +102,7 @@ TEST_F(SideCommands, FavouritesButtonWithoutAFolderEndsTheProgramThroughTheClosi
     EXPECT_FALSE(t.ui.endedImmediately);
     EXPECT_EQ(t.program->loaded<frmFav>(), nullptr);
     EXPECT_FALSE(w->isVisible());
+    EXPECT_FALSE(t.ui.hourglass);
 }
 
 TEST_F(SideCommands, IdShowsAddressAndUpperCaseHostThenCopiesTheAddress)
