@@ -23,7 +23,8 @@ int main(int argc, char* argv[])
     QApplication::setFont(font);
     QApplication::setWindowIcon(app.style()->standardIcon(QStyle::SP_DriveNetIcon));
 
-    HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath());
+    HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath(),
+                      UserProgramFolder(DriveMap::ProcessEnvironment()));
     QtUiServices ui(fs);
     LinuxProcessService processes;
     HostSystemServices system(fs);
