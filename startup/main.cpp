@@ -10,7 +10,7 @@
 #include "platform/WebEngineBrowser.h"
 
 #include <QApplication>
-#include <QStyle>
+#include <QIcon>
 
 #include <optional>
 
@@ -21,7 +21,9 @@ int main(int argc, char* argv[])
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(app.style()->standardIcon(QStyle::SP_DriveNetIcon));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/it.vindrel.Vindrel.png")));
+    // Lets the desktop match the windows to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.vindrel.Vindrel"));
 
     HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath(),
                       UserProgramFolder(DriveMap::ProcessEnvironment()));
