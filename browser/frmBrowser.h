@@ -1,4 +1,5 @@
 #pragma once
+#include "AddressBox.h"
 #include "VisitedSitesRules.h"
 #include "platform/WebBrowser.h"
 #include "startup/BrowserWindow.h"
@@ -9,7 +10,6 @@
 #include <memory>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -28,7 +28,7 @@ public:
     QToolBar* tbToolBar = nullptr;
     QWidget* picAddress = nullptr;
     QLabel* lblAddress = nullptr;
-    QComboBox* cboAddress = nullptr;
+    AddressBox* cboAddress = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
