@@ -136,6 +136,10 @@ class Vindrel:
             os.link(os.environ["VINDREL_BINARY"], program)
         except OSError:
             shutil.copy2(os.environ["VINDREL_BINARY"], program)
+        self.run(program, *arguments)
+
+    def run(self, program, *arguments):
+        """Starts that program file (the built one placed by start(), or an installed copy)."""
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QTWEBENGINE_DISABLE_SANDBOX="1", VINDREL_DRIVE_C=str(self.root / "C"),
                            VINDREL_FAVORITES=str(self.favourites))
