@@ -53,6 +53,16 @@ public:
         cancel = cancelDownload;
     }
     void ClientToHostWindow() override { log << QStringLiteral("ClientToHostWindow"); }
+    void RenderProcessTerminated() override { log << QStringLiteral("RenderProcessTerminated"); }
+    // The events of each window let through, with the window; they live as long as it does.
+    std::vector<std::pair<Recorder*, WebBrowser*>> windows;
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override
+    {
+        auto events = std::make_unique<Recorder>();
+        events->cancelNewWindow = cancelNewWindow;
+        windows.emplace_back(events.get(), &window);
+        return events;
+    }
 
     bool Saw(const QString& prefix) const
     {
