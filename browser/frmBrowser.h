@@ -99,6 +99,16 @@ public:
     void TitleChange(const QString& title) override;
     void FileDownload(bool& cancel) override;
     void ClientToHostWindow() override;
+    void RenderProcessTerminated() override;
+    // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
+
+    // The answers shared by every window of pages: this one's control and the windows its pages
+    // open. Each names the control that raised the event.
+    bool NavigationAllowed(const QString& url);
+    void AnswerNewWindow(WebBrowser& asking, bool& cancel);
+    void AnnounceDownload(WebBrowser& page);
+    bool ReloadWanted(WebBrowser& page);
 
 protected:
     void Form_Load() override;

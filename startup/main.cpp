@@ -2,6 +2,7 @@
 #include "Program.h"
 #include "ScreenshotMode.h"
 #include "browser/frmBrowser.h"
+#include "platform/DriveAddresses.h"
 #include "platform/DriveMap.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostSystemServices.h"
@@ -17,6 +18,7 @@
 int main(int argc, char* argv[])
 {
     PrepareWebEngineEnvironment();
+    RegisterDriveSchemes();
     QApplication app(argc, argv);
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);

@@ -228,7 +228,7 @@ class Vindrel:
         self.click_at(x + width // 2, y + height // 2)
 
     def click_at(self, x, y):
-        xdotool("mousemove", "--sync", str(x), str(y), "click", "1")
+        xdotool("mousemove", str(x), str(y), "click", "1")
 
     def type(self, text):
         xdotool("type", "--delay", "20", "--", text)
