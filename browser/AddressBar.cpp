@@ -4,13 +4,8 @@
 #include "IgnoreErrors.h"
 #include "startup/Program.h"
 
-#include <QComboBox>
 #include <QPushButton>
 #include <QTimer>
-
-namespace {
-constexpr int kEnterKey = 13;
-}
 
 void frmBrowser::cboAddress_Click()
 {
@@ -27,7 +22,7 @@ void frmBrowser::cboAddress_Click()
 
 void frmBrowser::cboAddress_KeyPress(int keyAscii)
 {
-    if (keyAscii == kEnterKey)
+    if (keyAscii == AddressBox::kEnterKey)
         cboAddress_Click();
 }
 

@@ -6,10 +6,8 @@
 #include "startup/Twips.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QStyle>
 #include <QTimer>
 #include <QToolBar>
@@ -99,12 +97,8 @@ void frmBrowser::CreateStrip()
     lblAddress->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     SetTwipsGeometry(lblAddress, 3735, 15, 795, 255);
 
-    cboAddress = new QComboBox(picAddress);
+    cboAddress = new AddressBox(picAddress);
     cboAddress->setObjectName(QStringLiteral("cboAddress"));
-    cboAddress->setEditable(true);
-    cboAddress->setInsertPolicy(QComboBox::NoInsert);
-    cboAddress->setDuplicatesEnabled(true);
-    cboAddress->setCompleter(nullptr); // the typed text is opened as typed, never completed from the list
     lblAddress->setBuddy(cboAddress);
     SetTwipsGeometry(cboAddress, 4545, -15, 3360, 315);
 
@@ -176,15 +170,13 @@ void frmBrowser::CreateStatusBar()
 
 void frmBrowser::ConnectHandlers()
 {
-    connect(cboAddress, &QComboBox::activated, this, &frmBrowser::cboAddress_Click);
-    // The box would also report a pick when the focus leaves an edit field holding a listed
-    // address; only the list and Enter open an address.
-    disconnect(cboAddress->lineEdit(), &QLineEdit::editingFinished, cboAddress, nullptr);
-    cboAddress->lineEdit()->installEventFilter(this);
+    connect(cboAddress, &AddressBox::picked, this, &frmBrowser::cboAddress_Click);
+    connect(cboAddress, &AddressBox::keyTyped, this, &frmBrowser::cboAddress_KeyPress);
     lblAddress->installEventFilter(this);
     connect(tbToolBar, &QToolBar::actionTriggered, this,
             [this](QAction* action) { tbToolBar_ButtonClick(action->data().toString()); });
-    connect(Check2, &QCheckBox::clicked, this, &frmBrowser::Check2_Click);
+    // Any change of the box's state, by a click, the keyboard or an assistive tool.
+    connect(Check2, &QCheckBox::stateChanged, this, &frmBrowser::Check2_Click);
     for (const SideButton& design : kSideButtons)
         connect(this->*design.control, &QPushButton::clicked, this, design.handler);
     for (int i = 0; i < 6; ++i)

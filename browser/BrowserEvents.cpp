@@ -2,12 +2,14 @@
 
 #include "AddressRules.h"
 #include "IgnoreErrors.h"
+#include "PopupEvents.h"
 #include "platform/UiServices.h"
 #include "startup/Program.h"
 #include "startup/TrimBlanks.h"
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QTimer>
 
 namespace {
 
@@ -22,19 +24,23 @@ bool AnsweredOk(UiServices& ui, const QString& text, const QString& title)
 
 } // namespace
 
-void frmBrowser::BeforeNavigate2(const QString& url, bool& cancel)
+bool frmBrowser::NavigationAllowed(const QString& url)
 {
-    if (!QuestionsOff(*this)
-        && !AnsweredOk(program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url,
-                       QStringLiteral("Apre nella stessa finestra"))) {
-        cancel = true;
-        return;
-    }
-    cancel = false;
-    SetAddressText(url);
+    return QuestionsOff(*this)
+        || AnsweredOk(program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url,
+                      QStringLiteral("Apre nella stessa finestra"));
 }
 
-void frmBrowser::NewWindow2(bool& cancel)
+void frmBrowser::BeforeNavigate2(const QString& url, bool& cancel)
+{
+    cancel = !NavigationAllowed(url);
+    if (!cancel)
+        SetAddressText(url);
+}
+
+void frmBrowser::NewWindow2(bool& cancel) { AnswerNewWindow(*brwWebBrowser, cancel); }
+
+void frmBrowser::AnswerNewWindow(WebBrowser& asking, bool& cancel)
 {
     if (QuestionsOff(*this)) {
         if (program().g.POPUP_PERMESSI == -1) {
@@ -46,11 +52,13 @@ void frmBrowser::NewWindow2(bool& cancel)
         return;
     }
     // The address asked about is the page that wants the window, not the window's target.
-    const QString url = ReadIgnoringErrors([this] { return brwWebBrowser->LocationURL(); });
+    const QString url = ReadIgnoringErrors([&asking] { return asking.LocationURL(); });
     const QString title = QStringLiteral("Apre in una nuova finestra");
     if (AnsweredOk(program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url, title)
         || AnsweredOk(program().ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title)) {
-        Command1_Click();
+        // The page button works on this window's page: a pop-up's request leaves it alone.
+        if (&asking == brwWebBrowser.get())
+            Command1_Click();
         return;
     }
     cancel = true;
@@ -99,14 +107,43 @@ void frmBrowser::StatusTextChange(const QString& text) { StatusPanels[0]->setTex
 
 void frmBrowser::TitleChange(const QString&) {}
 
-void frmBrowser::FileDownload(bool&)
+void frmBrowser::FileDownload(bool&) { AnnounceDownload(*brwWebBrowser); }
+
+void frmBrowser::AnnounceDownload(WebBrowser& page)
 {
     if (QuestionsOff(*this))
         return;
-    const QString name = ReadIgnoringErrors([this] { return brwWebBrowser->LocationName(); });
+    const QString name = ReadIgnoringErrors([&page] { return page.LocationName(); });
     if (TrimBlanks(name).isEmpty())
         return;
-    program().ui().MsgBox(QStringLiteral("FileDownload: ") + name + QStringLiteral(" ") + ReadIgnoringErrors([this] { return brwWebBrowser->LocationURL(); }));
+    program().ui().MsgBox(QStringLiteral("FileDownload: ") + name + QStringLiteral(" ")
+                          + ReadIgnoringErrors([&page] { return page.LocationURL(); }));
 }
 
 void frmBrowser::ClientToHostWindow() {}
+
+void frmBrowser::RenderProcessTerminated()
+{
+    // The control is idle now: a running timer's next tick shows the page as it stands.
+    if (timTimer->isActive())
+        timTimer_Timer();
+    if (ReloadWanted(*brwWebBrowser)) {
+        SetTimerEnabled(true);
+        IgnoreErrors([this] { brwWebBrowser->Refresh(); });
+    }
+}
+
+bool frmBrowser::ReloadWanted(WebBrowser& page)
+{
+    const QString url = ReadIgnoringErrors([&page] { return page.LocationURL(); });
+    return program().ui().MsgBox(QStringLiteral("La visualizzazione della pagina ") + url
+                                     + QStringLiteral(" si e' interrotta !!!") + QStringLiteral("\r\r")
+                                     + QStringLiteral("Ricarico la pagina ?"),
+                                 MsgButtons::YesNo, MsgIcon::Exclamation, QStringLiteral("Errore di visualizzazione"))
+        == MsgAnswer::Yes;
+}
+
+std::unique_ptr<WebBrowserEvents> frmBrowser::NewWindowEvents(WebBrowser& window)
+{
+    return std::make_unique<PopupEvents>(*this, window);
+}

@@ -75,7 +75,7 @@ void frmBrowser::EditVisitedSites()
         }
     }
     try {
-        system.OpenWithDefaultApplication(path);
+        system.OpenInTextEditor(path);
     } catch (const VbError&) {
         program().ui().Beep();
         program().ui().MsgBox(QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));

@@ -8,7 +8,7 @@
 #include "startup/TrimBlanks.h"
 
 #include <QComboBox>
-#include <QKeyEvent>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -137,16 +137,7 @@ void frmBrowser::Form_Unload()
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == cboAddress->lineEdit() && event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-            // Handled here only, so that the box does not also report a pick from its list.
-            cboAddress_KeyPress(13);
-            return true;
-        }
-        if (!key->text().isEmpty())
-            cboAddress_KeyPress(key->text().at(0).unicode());
-    } else if (watched == lblAddress && event->type() == QEvent::MouseButtonDblClick) {
+    if (watched == lblAddress && event->type() == QEvent::MouseButtonDblClick) {
         lblAddress_DblClick();
         return true;
     }

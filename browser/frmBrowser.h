@@ -1,6 +1,7 @@
 #pragma once
 #include "AddressIndex.h"
 #include "AddressListModel.h"
+#include "AddressBox.h"
 #include "VisitedSitesRules.h"
 #include "platform/WebBrowser.h"
 #include "startup/BrowserWindow.h"
@@ -11,7 +12,6 @@
 #include <memory>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -30,7 +30,7 @@ public:
     QToolBar* tbToolBar = nullptr;
     QWidget* picAddress = nullptr;
     QLabel* lblAddress = nullptr;
-    QComboBox* cboAddress = nullptr;
+    AddressBox* cboAddress = nullptr;
     QPushButton* Command1 = nullptr;
     QPushButton* Command2 = nullptr;
     QPushButton* Command3 = nullptr;
@@ -104,6 +104,16 @@ public:
     void TitleChange(const QString& title) override;
     void FileDownload(bool& cancel) override;
     void ClientToHostWindow() override;
+    void RenderProcessTerminated() override;
+    // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
+
+    // The answers shared by every window of pages: this one's control and the windows its pages
+    // open. Each names the control that raised the event.
+    bool NavigationAllowed(const QString& url);
+    void AnswerNewWindow(WebBrowser& asking, bool& cancel);
+    void AnnounceDownload(WebBrowser& page);
+    bool ReloadWanted(WebBrowser& page);
 
 protected:
     void Form_Load() override;

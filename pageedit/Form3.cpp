@@ -17,9 +17,14 @@ Form3::Form3(Program& program) : MarkupForm(program, 3, 600)
         Option1[i] = new QRadioButton(captions[i], Frame1);
         Option1[i]->setObjectName(QStringLiteral("Option1_") + QString::number(i));
         SetTwipsGeometry(Option1[i], 240, 360 + 420 * i, 1800, 315);
-        connect(Option1[i], &QRadioButton::clicked, this, [this, i] { Option1_Click(i); });
     }
     Option1[0]->setChecked(true);
+    // The choice however made (a click, the keyboard, an assistive tool), once, for the button chosen.
+    for (int i = 0; i < 2; ++i)
+        connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool chosen) {
+            if (chosen)
+                Option1_Click(i);
+        });
 }
 
 void Form3::Option1_Click(int)

@@ -93,7 +93,10 @@ public:
 
     // Folder of the running executable, Windows form, without trailing "\" (root: "Z:\").
     virtual QString ProgramFolder() = 0;
-    // The drive map both ways; empty text when a path cannot be mapped.
+    // The drive map both ways; empty text when a path cannot be mapped. HostPath is where the
+    // file is read; HostPathForWriting where a write of it goes (they differ only for a program
+    // folder the user may not write).
     virtual QString HostPath(const QString& windowsPath) = 0;
+    virtual QString HostPathForWriting(const QString& windowsPath) = 0;
     virtual QString WindowsPath(const QString& hostPath) = 0;
 };

@@ -93,8 +93,9 @@ std::optional<bool> EntryIsFolder(const QString& folder, const dirent* entry)
 
 } // namespace
 
-HostFileSystem::HostFileSystem(DriveMap driveMap, QString programFolderHost)
-    : driveMap_(std::move(driveMap)), programFolderHost_(std::move(programFolderHost))
+HostFileSystem::HostFileSystem(DriveMap driveMap, QString programFolderHost, QString userFolder)
+    : driveMap_(std::move(driveMap)), programFolderHost_(std::move(programFolderHost)),
+      redirect_(programFolderHost_, std::move(userFolder))
 {
 }
 
@@ -110,7 +111,7 @@ std::unique_ptr<QFile> HostFileSystem::OpenExisting(const QString& path, QIODevi
 
 std::unique_ptr<QFile> HostFileSystem::OpenNew(const QString& path)
 {
-    const QString host = HostPath(path);
+    const QString host = HostPathForWriting(path);
     RequireWritableFile(host);
     auto file = std::make_unique<QFile>(host);
     if (!file->open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -138,10 +139,11 @@ std::unique_ptr<LineWriter> HostFileSystem::OpenForOutput(const QString& path)
     return std::make_unique<FileLineWriter>(OpenNew(path));
 }
 
-// The new file lies beside the one it replaces, in whatever folder the drive map leads to.
+// The new file lies beside the one it replaces, in whatever folder the drive map (and the user's
+// own folder, for a program folder the user may not write) leads to.
 std::unique_ptr<LineWriter> HostFileSystem::OpenForReplacement(const QString& path)
 {
-    const QString host = HostPath(path);
+    const QString host = HostPathForWriting(path);
     RequireWritableFile(host);
     return OpenReplacingWriter(host);
 }
@@ -167,7 +169,7 @@ void HostFileSystem::WriteAll(const QString& path, const QByteArray& bytes)
 void HostFileSystem::FileCopy(const QString& source, const QString& target)
 {
     const auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
-    const QString targetHost = HostPath(target);
+    const QString targetHost = HostPathForWriting(target);
     RequireWritableFile(targetHost);
     CopyReplacing(input->handle(), targetHost);
 }
@@ -247,9 +249,9 @@ void HostFileSystem::Rename(const QString& from, const QString& to)
     const QString fromHost = HostPath(from);
     if (!StatHost(fromHost))
         throw MissingError(fromHost);
-    QString toHost = HostPath(to);
+    QString toHost = HostPathForWriting(to);
     if (toHost == fromHost) // a change of letter case only: keep the name as given
-        toHost = driveMap_.ToHost(to);
+        toHost = HostParent(fromHost) + QLatin1Char('/') + QFileInfo(driveMap_.ToHost(to)).fileName();
     else if (StatHost(toHost))
         throw AlreadyExists();
     if (toHost.isEmpty())
@@ -277,5 +279,13 @@ void HostFileSystem::RemoveTree(const QString& path)
 }
 
 QString HostFileSystem::ProgramFolder() { return driveMap_.ToWindows(programFolderHost_); }
-QString HostFileSystem::HostPath(const QString& windowsPath) { return LookUpHostPath(driveMap_.ToHost(windowsPath)); }
+QString HostFileSystem::HostPath(const QString& windowsPath)
+{
+    return redirect_.ForReading(LookUpHostPath(driveMap_.ToHost(windowsPath)));
+}
+
+QString HostFileSystem::HostPathForWriting(const QString& windowsPath)
+{
+    return redirect_.ForWriting(LookUpHostPath(driveMap_.ToHost(windowsPath)));
+}
 QString HostFileSystem::WindowsPath(const QString& hostPath) { return driveMap_.ToWindows(hostPath); }

@@ -1,15 +1,18 @@
 #pragma once
 #include "DriveMap.h"
 #include "FileSystem.h"
+#include "ProgramFolderRedirect.h"
 
 #include <QFile>
 
 // The host's files seen through the drive map. Names are found without regard to case; the
 // owner's permission bits count like Windows attributes, for root too: no write bit, read-only.
+// Files of a program folder the user may not write live in the user's folder (ProgramFolderRedirect).
 class HostFileSystem : public FileSystem {
 public:
-    // programFolderHost: the host folder of the running executable.
-    HostFileSystem(DriveMap driveMap, QString programFolderHost);
+    // programFolderHost: the host folder of the running executable; userFolder: where its files
+    // go when the user may not write it (empty: nowhere, the program folder is used as it is).
+    HostFileSystem(DriveMap driveMap, QString programFolderHost, QString userFolder = {});
 
     bool CanOpenForReading(const QString& path) override;
     std::unique_ptr<LineReader> OpenForInput(const QString& path) override;
@@ -32,6 +35,7 @@ public:
     QString ProgramFolder() override;
     // The host path, with every existing name found without regard to case.
     QString HostPath(const QString& windowsPath) override;
+    QString HostPathForWriting(const QString& windowsPath) override;
     QString WindowsPath(const QString& hostPath) override;
 
 private:
@@ -40,4 +44,5 @@ private:
 
     DriveMap driveMap_;
     QString programFolderHost_;
+    ProgramFolderRedirect redirect_;
 };

@@ -1,9 +1,11 @@
 #include "HostSystemServices.h"
 
 #include "CommandLineSplit.h"
+#include "DesktopEntry.h"
 #include "FileSystem.h"
 #include "HostPaths.h"
 #include "VbError.h"
+#include "XdgFolders.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -68,10 +70,52 @@ void HostSystemServices::StartProgram(const QString& commandLine)
         throw VbError::fileNotFound();
 }
 
-void HostSystemServices::OpenWithDefaultApplication(const QString& path)
+QString HostSystemServices::DefaultApplication(const QString& mimeType) const
 {
-    const QString opener = FindOnPath(QStringLiteral("xdg-open"));
-    if (!fs_.CanOpenForReading(path) || opener.isEmpty() || !QProcess::startDetached(opener, {fs_.HostPath(path)}))
+    const QString query = FindOnPath(QStringLiteral("xdg-mime"));
+    if (query.isEmpty())
+        return {};
+    QProcess process;
+    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), mimeType});
+    if (!process.waitForFinished(kAssociationLookupMs)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    if (process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0)
+        return {};
+    return QString::fromLocal8Bit(process.readAllStandardOutput()).trimmed();
+}
+
+std::optional<QStringList> HostSystemServices::TextEditorCommand(const QString& file) const
+{
+    const QString entryName = DefaultApplication(QStringLiteral("text/plain"));
+    if (entryName.isEmpty() || entryName.contains(QLatin1Char('/')))
+        return std::nullopt;
+    for (const QString& folder : XdgDataFolders(environment_)) {
+        QFile entryFile(folder + QStringLiteral("/applications/") + entryName);
+        if (!entryFile.open(QIODevice::ReadOnly))
+            continue;
+        const auto launch = ReadDesktopEntry(entryFile.readAll());
+        auto command = launch ? ExecArguments(launch->exec, file) : std::nullopt;
+        if (command && launch->terminal)
+            *command = QStringList{QStringLiteral("x-terminal-emulator"), QStringLiteral("-e")} + *command;
+        if (!command)
+            return std::nullopt;
+        const QString program = FindOnPath(command->takeFirst());
+        if (program.isEmpty())
+            return std::nullopt;
+        command->prepend(program);
+        return command;
+    }
+    return std::nullopt;
+}
+
+void HostSystemServices::OpenInTextEditor(const QString& path)
+{
+    const QString file = fs_.CanOpenForReading(path) ? fs_.HostPath(path) : fs_.HostPathForWriting(path);
+    const auto command = file.isEmpty() ? std::nullopt : TextEditorCommand(file);
+    if (!command || !QProcess::startDetached(command->first(), command->mid(1)))
         throw VbError::fileNotFound();
 }
 
@@ -83,19 +127,7 @@ int HostSystemServices::FindExecutable(const QString& path)
     static const QRegularExpression webPage(QStringLiteral("\\.html?$"), QRegularExpression::CaseInsensitiveOption);
     if (!webPage.match(path).hasMatch())
         return kNoAssociation;
-    const QString query = FindOnPath(QStringLiteral("xdg-mime"));
-    if (query.isEmpty())
-        return kNoAssociation;
-    QProcess process;
-    process.start(query, {QStringLiteral("query"), QStringLiteral("default"), QStringLiteral("text/html")});
-    if (!process.waitForFinished(kAssociationLookupMs)) {
-        process.kill();
-        process.waitForFinished();
-        return kNoAssociation;
-    }
-    const bool named = process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0 &&
-                       !process.readAllStandardOutput().trimmed().isEmpty();
-    return named ? kFound : kNoAssociation;
+    return DefaultApplication(QStringLiteral("text/html")).isEmpty() ? kNoAssociation : kFound;
 }
 
 QString HostSystemServices::FavoritesFolder()

@@ -2,19 +2,25 @@
 #include "DriveMap.h"
 #include "SystemServices.h"
 
+#include <QStringList>
+#include <optional>
+
 class FileSystem;
 
 // Starting programs, the desktop's associations, clipboard and network on the host.
 // Programs are never started through a shell.
 class HostSystemServices : public SystemServices {
 public:
-    // environment: where PATH, HOME, USER, WINEPREFIX and VINDREL_FAVORITES are read.
+    // environment: where PATH, HOME, USER, WINEPREFIX, VINDREL_FAVORITES and the desktop's
+    // XDG_DATA_HOME and XDG_DATA_DIRS are read.
     explicit HostSystemServices(FileSystem& fs, DriveMap::Environment environment = DriveMap::ProcessEnvironment());
 
     void StartProgram(const QString& commandLine) override;
-    // Through xdg-open.
-    void OpenWithDefaultApplication(const QString& path) override;
-    // 2 when the file is missing; 42 when the desktop names an application for HTML, else 31.
+    // The desktop's application for plain text (xdg-mime), started from its desktop entry, in
+    // a terminal when the entry asks for one. A missing file is given where the program would
+    // write it, for the editor to create.
+    void OpenInTextEditor(const QString& path) override;
+    // 42 when the desktop names an application for HTML, else 31.
     int FindExecutable(const QString& path) override;
     // VINDREL_FAVORITES, else the Wine user's Favorites, else ~/Favorites; empty when the folder
     // chosen this way does not exist.
@@ -26,6 +32,10 @@ public:
 
 private:
     QString FindOnPath(const QString& program) const;
+    // The desktop entry name the desktop gives for a type of file; empty when none.
+    QString DefaultApplication(const QString& mimeType) const;
+    // Program and arguments that open file in the desktop's text editor; nullopt when none.
+    std::optional<QStringList> TextEditorCommand(const QString& file) const;
     QString UserName() const;
 
     FileSystem& fs_;

@@ -8,8 +8,8 @@ public:
     // Starts a program from a Windows-form command line, maximised and focused, not waited for.
     // Throws VbError (53 "File not found") when nothing can be started.
     virtual void StartProgram(const QString& commandLine) = 0;
-    // Opens a file with the desktop's default application; throws VbError when nothing starts.
-    virtual void OpenWithDefaultApplication(const QString& path) = 0;
+    // Opens a text file in the desktop's text editor; throws VbError when none starts.
+    virtual void OpenInTextEditor(const QString& path) = 0;
     // Greater than 32 when a program is associated with the file's type (as FindExecutable).
     virtual int FindExecutable(const QString& path) = 0;
     // The user's Favourites folder in Windows form, or empty when there is none.

@@ -1,16 +1,13 @@
 #include "VindrelPage.h"
 
-VindrelPage::VindrelPage(QWebEngineProfile* profile, Owner& owner, QObject* parent)
-    : QWebEnginePage(profile, parent), owner_(owner)
-{
-}
+#include "DriveAddresses.h"
 
-bool VindrelPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame)
-{
-    return owner_.AcceptNavigation(url, type, isMainFrame);
-}
+#include <QWebEngineScriptCollection>
 
-QWebEnginePage* VindrelPage::createWindow(WebWindowType)
+VindrelPage::VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : QWebEnginePage(profile, parent)
 {
-    return owner_.CreatePopup();
+    InstallDriveSchemeHandlers(*this->profile());
+    // A child, so that it outlives the engine's last use of it while the page goes.
+    setUrlRequestInterceptor(new DriveAddressInterceptor(fs, this));
+    scripts().insert(DriveAddressScript());
 }

@@ -90,3 +90,15 @@ QString FileLocation(const QString& windowsPath)
     QString path = windowsPath;
     return QStringLiteral("file:///") + path.replace(QLatin1Char('\\'), QLatin1Char('/'));
 }
+
+QString PageWindowsPath(const QString& address)
+{
+    static const QRegularExpression placeOrQuery(QStringLiteral("[#?]"));
+    static const QRegularExpression drivePath(QStringLiteral("^(?:file:[\\\\/]*)?([A-Za-z]):[\\\\/](.*)$"),
+                                              QRegularExpression::CaseInsensitiveOption);
+    const QString beforePlace = address.trimmed().section(placeOrQuery, 0, 0);
+    const QRegularExpressionMatch match = drivePath.match(QUrl::fromPercentEncoding(beforePlace.toUtf8()));
+    if (!match.hasMatch())
+        return {};
+    return match.captured(1).toUpper() + QStringLiteral(":\\") + Backslashed(match.captured(2));
+}

@@ -20,3 +20,10 @@ AddressTarget ReadAddress(const QString& address, const std::function<bool(const
 // The address the control reports for a local file: "file:///" and the Windows-form path with
 // forward slashes, nothing escaped ("file:///C:/my site/x.htm").
 QString FileLocation(const QString& windowsPath);
+
+// The Windows-form path that an address inside a page names, as the page wrote it or as the
+// engine reports it: a drive letter, a colon and a "\" or "/", after "file:" and any number of
+// slashes or on its own ("file://C:\HOME-PAG\X.HTM", "file:///C:/my%20site/x.htm", "C:\X.HTM",
+// the engine's "c:%5CX.HTM"). Escapes are undone, "/" becomes "\", the letter is upper-cased and
+// a "#place" or "?query" is left off. Empty for any other address.
+QString PageWindowsPath(const QString& address);

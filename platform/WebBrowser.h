@@ -1,8 +1,10 @@
 #pragma once
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 class QWidget;
+class WebBrowser;
 
 // Events of the web-browser control; handlers run on the user-interface thread.
 class WebBrowserEvents {
@@ -19,6 +21,10 @@ public:
     virtual void TitleChange(const QString& title) = 0;
     virtual void FileDownload(bool& cancel) = 0;
     virtual void ClientToHostWindow() = 0;
+    // The page's renderer crashed or was killed; the control is idle.
+    virtual void RenderProcessTerminated() = 0;
+    // The events of a window the control opened for a page, once NewWindow2 let it through.
+    virtual std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) = 0;
 };
 
 // The web-browser control: operations raise VbError where the control would raise an error.

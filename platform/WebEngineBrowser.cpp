@@ -7,8 +7,13 @@
 #include <QFileInfo>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineHistory>
+#include <QWebEngineNavigationRequest>
+#include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
+#include <QtDebug>
+
+#include <exception>
 
 namespace {
 
@@ -21,6 +26,16 @@ VbError ControlError(const char* operation)
     return VbError(-2147467259, QStringLiteral("Method '%1' of object 'IWebBrowser2' failed").arg(QLatin1String(operation)));
 }
 
+// The engine spells a load its own way: escaped, with a "/" after a bare host name.
+bool SameLoad(const QUrl& a, const QUrl& b)
+{
+    const auto spelling = [](const QUrl& url) {
+        return url.adjusted(QUrl::RemoveFragment | QUrl::StripTrailingSlash | QUrl::NormalizePathSegments)
+            .toString(QUrl::FullyEncoded);
+    };
+    return spelling(a) == spelling(b);
+}
+
 } // namespace
 
 template <typename Call>
@@ -29,15 +44,24 @@ bool WebEngineBrowser::Raise(Call&& call)
     if (!events_)
         return true;
     const QPointer<WebEngineBrowser> alive(this);
-    call(*events_);
+    try {
+        call(*events_);
+    } catch (const std::exception& e) {
+        qWarning("Browser event handler failed: %s", e.what());
+    } catch (...) {
+        qWarning("Browser event handler failed");
+    }
     return !alive.isNull();
 }
 
 WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEngineProfile* profile)
     : fs_(fs), profile_(profile ? profile : QWebEngineProfile::defaultProfile()), view_(new QWebEngineView(parent))
 {
-    page_ = new VindrelPage(profile_, *this, view_);
+    page_ = new VindrelPage(profile_, fs_, view_);
     view_->setPage(page_);
+    connect(page_, &QWebEnginePage::navigationRequested, this, &WebEngineBrowser::OnNavigationRequested);
+    connect(page_, &QWebEnginePage::newWindowRequested, this, &WebEngineBrowser::OnNewWindowRequested);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this, &WebEngineBrowser::OnRenderProcessTerminated);
     connect(page_, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::OnLoadStarted);
     connect(page_, &QWebEnginePage::loadProgress, this, &WebEngineBrowser::OnLoadProgress);
     connect(page_, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::OnLoadFinished);
@@ -68,7 +92,7 @@ void WebEngineBrowser::Navigate(const QString& address)
         return;
     if (homeAddress_.isEmpty())
         homeAddress_ = address;
-    ownLoadPending_ = true;
+    ownLoads_ << url;
     rejectedPending_ = false;
     // Busy from the request on, not only once the engine reports the load; a jump to a place in
     // the page on display is no load, and the engine reports none for it.
@@ -93,6 +117,7 @@ void WebEngineBrowser::Stop()
 {
     page_->triggerAction(QWebEnginePage::Stop);
     busy_ = false;
+    ownLoads_.clear();
 }
 
 QString WebEngineBrowser::LocationURL() const { return AddressOf(page_->url()); }
@@ -140,6 +165,10 @@ QUrl WebEngineBrowser::UrlOf(const QString& address)
 
 QString WebEngineBrowser::AddressOf(const QUrl& url) const
 {
+    // A page's own drive address is shown as written, not as the host file it leads to.
+    const QString pagePath = PageWindowsPath(url.toString(QUrl::FullyEncoded));
+    if (!pagePath.isEmpty())
+        return FileLocation(pagePath);
     if (url.isLocalFile()) {
         const QString windowsPath = fs_.WindowsPath(url.toLocalFile());
         if (!windowsPath.isEmpty())
@@ -161,29 +190,48 @@ void WebEngineBrowser::Go(QWebEnginePage::WebAction action, bool possible)
     page_->triggerAction(action);
 }
 
-bool WebEngineBrowser::AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame)
+void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& request)
 {
-    if (type == QWebEnginePage::NavigationTypeRedirect || type == QWebEnginePage::NavigationTypeReload)
-        return true;
-    if (type == QWebEnginePage::NavigationTypeTyped && isMainFrame && ownLoadPending_) {
-        ownLoadPending_ = false; // asked already, before load()
-        return true;
-    }
+    using Type = QWebEngineNavigationRequest::NavigationType;
+    const Type type = request.navigationType();
+    if (type == Type::RedirectNavigation || type == Type::ReloadNavigation)
+        return;
+    const bool mainFrame = request.isMainFrame();
+    const QUrl url = request.url();
+    if (mainFrame && std::any_of(ownLoads_.begin(), ownLoads_.end(), [&url](const QUrl& own) { return SameLoad(url, own); }))
+        return; // asked already, before load()
     const QPointer<WebEngineBrowser> alive(this);
     const bool go = MayNavigate(AddressOf(url));
+    if (!alive)
+        return;
     // Only the latest main-frame decision says whether the next load is a real one.
-    if (alive && isMainFrame)
+    if (mainFrame)
         rejectedPending_ = !go;
-    return go;
+    if (!go)
+        request.reject();
 }
 
-QWebEnginePage* WebEngineBrowser::CreatePopup()
+void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
 {
     bool cancel = false;
     if (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel)
-        return nullptr;
-    popups_.removeAll(nullptr);
+        return;
+    if (WebEngineBrowser* popup = OpenPopup())
+        request.openIn(popup->page_);
+}
+
+WebEngineBrowser* WebEngineBrowser::OpenPopup()
+{
     auto* popup = new WebEngineBrowser(fs_, nullptr, profile_);
+    // The opener's handling of questions, pop-ups and downloads goes with the window; a window
+    // without it is not opened.
+    if (!Raise([popup](WebBrowserEvents& e) { popup->popupEvents_ = e.NewWindowEvents(*popup); }) || !popup->popupEvents_) {
+        delete popup;
+        return nullptr;
+    }
+    popup->events_ = popup->popupEvents_.get();
+    popups_.removeAll(nullptr);
+    popups_ << popup;
     QWebEngineView* view = popup->view_;
     view->setAttribute(Qt::WA_DeleteOnClose);
     view->resize(800, 600);
@@ -191,8 +239,19 @@ QWebEnginePage* WebEngineBrowser::CreatePopup()
     connect(popup->page_, &QWebEnginePage::titleChanged, view, &QWidget::setWindowTitle);
     connect(popup->page_, &QWebEnginePage::windowCloseRequested, view, &QWidget::close);
     view->show();
-    popups_ << popup;
-    return popup->page_;
+    return popup;
+}
+
+void WebEngineBrowser::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    if (status == QWebEnginePage::NormalTerminationStatus)
+        return;
+    // No load is going on any more, and none will report its end.
+    busy_ = false;
+    swallowing_ = false;
+    rejectedPending_ = false;
+    ownLoads_.clear();
+    Raise([](WebBrowserEvents& e) { e.RenderProcessTerminated(); });
 }
 
 void WebEngineBrowser::OnLoadStarted()
@@ -220,6 +279,7 @@ void WebEngineBrowser::OnLoadFinished()
         return;
     }
     busy_ = false;
+    ownLoads_.clear();
     Raise([](WebBrowserEvents& e) { e.NavigateComplete2(); })
         && Raise([](WebBrowserEvents& e) { e.DownloadComplete(); })
         && Raise([this](WebBrowserEvents& e) { e.DocumentComplete(LocationURL()); })

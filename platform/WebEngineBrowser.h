@@ -6,15 +6,19 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QUrl>
 
 class FileSystem;
 class QWebEngineDownloadRequest;
+class QWebEngineNavigationRequest;
+class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
 class QWebEngineView;
 
 // The web-browser control over Qt WebEngine. Local files are reached through the drive map
 // and reported in Windows form; the control's own loads are announced before they start.
-class WebEngineBrowser : public QObject, public WebBrowser, private VindrelPage::Owner {
+// A window it opens for a page is a control of its own, with the events its opener's give it.
+class WebEngineBrowser : public QObject, public WebBrowser {
     Q_OBJECT
 public:
     // profile: nullptr for the engine's default profile.
@@ -38,8 +42,10 @@ public:
     int OpenPopupCount() const;
 
 private:
-    bool AcceptNavigation(const QUrl& url, QWebEnginePage::NavigationType type, bool isMainFrame) override;
-    QWebEnginePage* CreatePopup() override;
+    void OnNavigationRequested(QWebEngineNavigationRequest& request);
+    void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
+    void OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
+    WebEngineBrowser* OpenPopup();
 
     QUrl UrlOf(const QString& address);
     QString AddressOf(const QUrl& url) const;
@@ -54,7 +60,8 @@ private:
     void OnLinkHovered(const QString& url);
     void OnDownloadRequested(QWebEngineDownloadRequest* download);
 
-    // Runs an event handler; false when the handler destroyed this control.
+    // Runs an event handler; false when the handler destroyed this control. Whatever the handler
+    // throws ends here: nothing may cross the engine's event loop.
     template <typename Call> bool Raise(Call&& call);
 
     FileSystem& fs_;
@@ -62,10 +69,11 @@ private:
     QPointer<QWebEngineView> view_;
     QPointer<VindrelPage> page_;
     WebBrowserEvents* events_ = nullptr;
+    std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
     QList<QPointer<WebEngineBrowser>> popups_;
     QString homeAddress_;
     bool busy_ = false;
-    bool ownLoadPending_ = false;  // the engine is about to report our own load(): do not ask again
+    QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
     bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
     bool swallowing_ = false;      // inside that load: no event, Busy unchanged
 };

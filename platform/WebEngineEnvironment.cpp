@@ -1,6 +1,7 @@
 #include "WebEngineEnvironment.h"
 
 #include <QDir>
+#include <QLoggingCategory>
 #include <QStringList>
 #include <QtGlobal>
 #include <unistd.h>
@@ -18,6 +19,12 @@ bool GpuUsable()
 
 void PrepareWebEngineEnvironment()
 {
+    // Rules set here rank below the user's, so asking for these messages still shows them.
+    // "default" info is the engine's note that the sandbox is off (as root).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false\n"
+                                                    "default.info=false\n"
+                                                    "js=false"));
+
     // The engine refuses to start as root with its sandbox on.
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");

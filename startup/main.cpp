@@ -2,6 +2,7 @@
 #include "Program.h"
 #include "ScreenshotMode.h"
 #include "browser/frmBrowser.h"
+#include "platform/DriveAddresses.h"
 #include "platform/DriveMap.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostSystemServices.h"
@@ -10,20 +11,24 @@
 #include "platform/WebEngineBrowser.h"
 
 #include <QApplication>
-#include <QStyle>
+#include <QIcon>
 
 #include <optional>
 
 int main(int argc, char* argv[])
 {
     PrepareWebEngineEnvironment();
+    RegisterDriveSchemes();
     QApplication app(argc, argv);
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
     font.setPixelSize(11);
     QApplication::setFont(font);
-    QApplication::setWindowIcon(app.style()->standardIcon(QStyle::SP_DriveNetIcon));
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/it.vindrel.Vindrel.png")));
+    // Lets the desktop match the windows to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("it.vindrel.Vindrel"));
 
-    HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath());
+    HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath(),
+                      UserProgramFolder(DriveMap::ProcessEnvironment()));
     QtUiServices ui(fs);
     LinuxProcessService processes;
     HostSystemServices system(fs);

@@ -168,4 +168,53 @@ TEST_F(BrowserEvents, FileDownloadToldOnlyWithQuestionsOnAndAPageName)
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Vindrel"));
 }
 
+TEST_F(BrowserEvents, APopUpWindowAsksAndFollowsTheSwitchButLeavesTheWindowAlone)
+{
+    FakeWebBrowser popup;
+    popup.url = QStringLiteral("http://pop.example/");
+    popup.name = QStringLiteral("f.zip");
+    const auto events = w->NewWindowEvents(popup);
+    popup.setEvents(events.get());
+    w->SetAddressText(QStringLiteral("typed"));
+    w->SetCaption(QStringLiteral("caption"));
+    w->StatusPanels[1]->setText(QStringLiteral("III"));
+
+    // Questions off: the switch holds for its windows too.
+    g().POPUP_PERMESSI = 0;
+    EXPECT_TRUE(popup.FireNewWindow2(false));
+    EXPECT_FALSE(popup.FireBeforeNavigate2(QStringLiteral("http://pop.example/b"), true));
+    events->DocumentComplete(QStringLiteral("http://pop.example/b"));
+    events->ProgressChange(50, 100);
+
+    // Questions on: the same questions, about the pop-up's page; the page button stays out of it.
+    AskQuestions();
+    t.ui.answers = {MsgAnswer::Cancel, MsgAnswer::Ok};
+    EXPECT_TRUE(popup.FireBeforeNavigate2(QStringLiteral("http://pop.example/c")));
+    EXPECT_FALSE(popup.FireNewWindow2(false));
+    popup.FireFileDownload();
+    EXPECT_EQ(t.ui.texts(), (QStringList{QStringLiteral("Cerca di aprire nuovo sito: http://pop.example/c"),
+                                         QStringLiteral("Cerca di aprire nuovo sito: http://pop.example/"),
+                                         QStringLiteral("FileDownload: f.zip http://pop.example/")}));
+    EXPECT_TRUE(t.system.started.isEmpty());
+    EXPECT_EQ(w->AddressText(), QStringLiteral("typed"));
+    EXPECT_EQ(w->Caption(), QStringLiteral("caption"));
+    EXPECT_EQ(Panel(1), QStringLiteral("III"));
+}
+
+TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)
+{
+    browser().url = QStringLiteral("file:///C:/HOME-PAG/A.HTM");
+    t.ui.answers = {MsgAnswer::No, MsgAnswer::Yes};
+    w->RenderProcessTerminated();
+    EXPECT_FALSE(browser().calls.contains(QStringLiteral("Refresh")));
+    w->RenderProcessTerminated();
+    EXPECT_TRUE(browser().calls.contains(QStringLiteral("Refresh")));
+    ASSERT_EQ(t.ui.boxes.size(), 2u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' interrotta !!!"
+                                                 "\r\rRicarico la pagina ?"));
+    EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::YesNo);
+    EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Errore di visualizzazione"));
+}
+
 } // namespace

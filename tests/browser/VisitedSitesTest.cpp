@@ -204,7 +204,7 @@ TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)
     EXPECT_FALSE(t.ui.hourglass);
 }
 
-TEST_F(VisitedSites, EditTriesBothEditorsThenTheDefaultApplication)
+TEST_F(VisitedSites, EditTriesBothEditorsThenTheDesktopsTextEditor)
 {
     frmBrowser& w = WithList({});
     const QString path = w.VisitedSitesPath();
@@ -216,10 +216,10 @@ TEST_F(VisitedSites, EditTriesBothEditorsThenTheDefaultApplication)
 
     t.system.startFailures = {first, second};
     w.EditVisitedSites();
-    EXPECT_EQ(t.system.openedWithDefault, QStringList{path});
+    EXPECT_EQ(t.system.openedInEditor, QStringList{path});
     EXPECT_EQ(t.ui.beeps, 0);
 
-    t.system.defaultApplicationFails = true;
+    t.system.editorFails = true;
     w.EditVisitedSites();
     EXPECT_EQ(t.ui.beeps, 1);
     ASSERT_EQ(t.ui.boxes.size(), 1u);

@@ -155,10 +155,9 @@ TEST_F(UserSession, BrowsesEditsOpensAFavouriteAndSavesTheVisitedSites)
 
     {
         SCOPED_TRACE("typing an address and Enter");
-        QLineEdit& edit = *w.cboAddress->lineEdit();
-        edit.selectAll();
-        QTest::keyClicks(&edit, kSecond);
-        QTest::keyClick(&edit, Qt::Key_Return);
+        w.cboAddress->lineEdit()->selectAll();
+        QTest::keyClicks(w.cboAddress, kSecond); // where the keys go: the box, not its inner field
+        QTest::keyClick(w.cboAddress, Qt::Key_Return);
         ASSERT_TRUE(Shows(kSecond));
         EXPECT_EQ(w.AddressText(), QStringLiteral("file:///C:/HOME-PAG/PAG2.HTM"));
         EXPECT_EQ(w.Command1->text(), kEditPageCaption);

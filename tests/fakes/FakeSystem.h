@@ -9,8 +9,8 @@ class FakeSystem : public SystemServices {
 public:
     QStringList started;          // command lines
     QStringList startFailures;    // command lines that raise "File not found"
-    QStringList openedWithDefault;
-    bool defaultApplicationFails = false;
+    QStringList openedInEditor;
+    bool editorFails = false;
     int findExecutableResult = 42;
     QStringList findExecutableAsked;
     QString favorites;
@@ -25,11 +25,11 @@ public:
             throw VbError::fileNotFound();
         started << commandLine;
     }
-    void OpenWithDefaultApplication(const QString& path) override
+    void OpenInTextEditor(const QString& path) override
     {
-        if (defaultApplicationFails)
+        if (editorFails)
             throw VbError::fileNotFound();
-        openedWithDefault << path;
+        openedInEditor << path;
     }
     int FindExecutable(const QString& path) override
     {

@@ -15,4 +15,6 @@ public:
     void TitleChange(const QString&) override {}
     void FileDownload(bool&) override {}
     void ClientToHostWindow() override {}
+    void RenderProcessTerminated() override {}
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser&) override { return std::make_unique<IgnoringEvents>(); }
 };

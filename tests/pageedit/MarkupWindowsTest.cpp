@@ -79,6 +79,8 @@ TEST_F(MarkupWindowsTest, ScrollingDisablesAlignmentWithoutChangingIt)
     f.Option1[0]->click();
     EXPECT_TRUE(f.Frame2->isEnabled());
     EXPECT_TRUE(f.Option2[2]->isEnabled());
+    f.Option1[1]->setChecked(true); // chosen without a click, as an assistive tool does
+    EXPECT_FALSE(f.Frame2->isEnabled());
 }
 
 TEST_F(MarkupWindowsTest, BannerWorkedExamplesReachThePageAndCloseTheWindow)

@@ -127,17 +127,38 @@ TEST_F(HostSystemServicesTest, AMadeUpNameLeadsNowhere)
     EXPECT_FALSE(QFile::exists(marker));
 }
 
-TEST_F(HostSystemServicesTest, DefaultApplicationThroughXdgOpen)
+TEST_F(HostSystemServicesTest, TextEditorFromTheDesktopsEntryForPlainText)
 {
     Write(QStringLiteral("C/prog/VINDREL.DAT"), "x");
-    PutOnPath(QStringLiteral("xdg-open"), kRecorder);
-    system.OpenWithDefaultApplication(QStringLiteral("C:\\PROG\\vindrel.dat"));
-    EXPECT_EQ(WaitForFile(QStringLiteral("bin/args.txt")),
-              "1\n[" + root.filePath(QStringLiteral("C/prog/VINDREL.DAT")).toUtf8() + "]\nend\n");
+    environment[QStringLiteral("XDG_DATA_HOME")] = root.filePath(QStringLiteral("share"));
+    environment[QStringLiteral("XDG_DATA_DIRS")] = root.filePath(QStringLiteral("none"));
+    PutOnPath(QStringLiteral("xdg-mime"), "[ \"$*\" = \"query default text/plain\" ] && echo editor.desktop\n");
+    Write(QStringLiteral("bin/editor"), QByteArray("#!/bin/sh\n") + kRecorder, true);
+    Write(QStringLiteral("share/applications/editor.desktop"),
+          "[Desktop Entry]\nName=Editor\nExec=editor --new-window %U\nTerminal=false\n[Desktop Action x]\nExec=other\n");
+    system.OpenInTextEditor(QStringLiteral("C:\\PROG\\vindrel.dat"));
+    const QByteArray file = root.filePath(QStringLiteral("C/prog/VINDREL.DAT")).toUtf8();
+    EXPECT_EQ(WaitForFile(QStringLiteral("bin/args.txt")), "2\n[--new-window]\n[" + file + "]\nend\n");
 
-    EXPECT_EQ(ErrorOf([&] { system.OpenWithDefaultApplication(QStringLiteral("C:\\prog\\missing.dat")); }), 53);
+    // A file not written yet is handed over for the editor to create.
+    QFile::remove(root.filePath(QStringLiteral("bin/args.txt")));
+    system.OpenInTextEditor(QStringLiteral("C:\\prog\\nuovo.dat"));
+    EXPECT_EQ(WaitForFile(QStringLiteral("bin/args.txt")),
+              "2\n[--new-window]\n[" + root.filePath(QStringLiteral("C/prog/nuovo.dat")).toUtf8() + "]\nend\n");
+
+    // An editor for the terminal runs in the desktop's terminal, when there is one.
+    Write(QStringLiteral("share/applications/editor.desktop"), "[Desktop Entry]\nExec=editor\nTerminal=true\n");
+    EXPECT_EQ(ErrorOf([&] { system.OpenInTextEditor(QStringLiteral("C:\\prog\\VINDREL.DAT")); }), 53);
+    Write(QStringLiteral("bin/x-terminal-emulator"), QByteArray("#!/bin/sh\n") + kRecorder, true);
+    QFile::remove(root.filePath(QStringLiteral("bin/args.txt")));
+    system.OpenInTextEditor(QStringLiteral("C:\\prog\\VINDREL.DAT"));
+    EXPECT_EQ(WaitForFile(QStringLiteral("bin/args.txt")), "3\n[-e]\n[editor]\n[" + file + "]\nend\n");
+
+    // No editor named, or no way to ask: nothing starts.
+    PutOnPath(QStringLiteral("xdg-mime"), "echo\n");
+    EXPECT_EQ(ErrorOf([&] { system.OpenInTextEditor(QStringLiteral("C:\\prog\\VINDREL.DAT")); }), 53);
     environment.remove(QStringLiteral("PATH"));
-    EXPECT_EQ(ErrorOf([&] { system.OpenWithDefaultApplication(QStringLiteral("C:\\prog\\VINDREL.DAT")); }), 53);
+    EXPECT_EQ(ErrorOf([&] { system.OpenInTextEditor(QStringLiteral("C:\\prog\\VINDREL.DAT")); }), 53);
 }
 
 TEST_F(HostSystemServicesTest, FindExecutableAsksTheDesktopForHtml)

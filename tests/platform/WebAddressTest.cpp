@@ -92,4 +92,33 @@ TEST(FileLocationTest, ForwardSlashesAndNothingEscaped)
     EXPECT_EQ(FileLocation(QStringLiteral("C:\\100%\\è.htm")), QStringLiteral("file:///C:/100%/è.htm"));
 }
 
+TEST(PageWindowsPathTest, DriveAddressesInAnySpellingAndNothingElse)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        // As the page editor and other pages write them.
+        {"file://C:\\HOME-PAG\\INIZIO.HTM", "C:\\HOME-PAG\\INIZIO.HTM"},
+        {"file:///C:\\HOME-PAG\\SF3.JPG", "C:\\HOME-PAG\\SF3.JPG"},
+        {" file:///C:/HOME-PAG/X.HTM ", "C:\\HOME-PAG\\X.HTM"},
+        {"C:\\HOME-PAG\\X.HTM", "C:\\HOME-PAG\\X.HTM"},
+        {"d:/a/b.htm", "D:\\a\\b.htm"},
+        // As the engine reports them: escaped, lower-case, with a place or a query.
+        {"c:%5CHOME-PAG%5CX.HTM", "C:\\HOME-PAG\\X.HTM"},
+        {"file://c:/HOME-PAG/X.HTM", "C:\\HOME-PAG\\X.HTM"},
+        {"file:///C:/my%20site/x.htm#giu", "C:\\my site\\x.htm"},
+        {"file:///C:/x.htm?a=1", "C:\\x.htm"},
+        // Not a drive address.
+        {"file:///tmp/x.htm", ""},
+        {"file://server/share/x.htm", ""},
+        {"http://www.x.it/C:/x.htm", ""},
+        {"C:x.htm", ""},
+        {"CC:\\x.htm", ""},
+        {"file:///C:", ""},
+        {"DUE.HTM", ""},
+        {"about:blank", ""},
+        {"", ""},
+    };
+    for (const auto& [address, path] : cases)
+        EXPECT_EQ(PageWindowsPath(QString::fromUtf8(address)), QString::fromUtf8(path)) << address;
+}
+
 } // namespace

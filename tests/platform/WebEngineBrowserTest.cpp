@@ -5,11 +5,15 @@
 #include "platform/WebEngineBrowser.h"
 #include "support/WaitUntil.h"
 
+#include <QBuffer>
+#include <QImage>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
+#include <optional>
+#include <signal.h>
 
 namespace {
 
@@ -53,6 +57,16 @@ public:
         cancel = cancelDownload;
     }
     void ClientToHostWindow() override { log << QStringLiteral("ClientToHostWindow"); }
+    void RenderProcessTerminated() override { log << QStringLiteral("RenderProcessTerminated"); }
+    // The events of each window let through, with the window; they live as long as it does.
+    std::vector<std::pair<Recorder*, WebBrowser*>> windows;
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override
+    {
+        auto events = std::make_unique<Recorder>();
+        events->cancelNewWindow = cancelNewWindow;
+        windows.emplace_back(events.get(), &window);
+        return events;
+    }
 
     bool Saw(const QString& prefix) const
     {
@@ -110,11 +124,24 @@ protected:
         ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
         events_.log.clear();
     }
-    void RunScript(const QString& script)
+    void RunScript(const QString& script) { PageOf(*browser_)->runJavaScript(script); }
+    // The script's value, once the page has given it.
+    static QVariant Evaluate(WebBrowser& browser, const QString& script)
     {
-        auto* view = qobject_cast<QWebEngineView*>(browser_->widget());
-        ASSERT_NE(view, nullptr);
-        view->page()->runJavaScript(script);
+        std::optional<QVariant> result;
+        PageOf(browser)->runJavaScript(script, [&result](const QVariant& value) { result = value; });
+        return WaitUntil([&result] { return result.has_value(); }) ? *result : QVariant();
+    }
+    static QWebEnginePage* PageOf(WebBrowser& browser) { return qobject_cast<QWebEngineView*>(browser.widget())->page(); }
+    // A small picture of one colour.
+    static QByteArray Png()
+    {
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        QBuffer png;
+        png.open(QIODevice::WriteOnly);
+        image.save(&png, "PNG");
+        return png.data();
     }
 
     static inline QWebEngineProfile* profile_ = nullptr;
@@ -351,6 +378,102 @@ TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
         << events_.log.join(QLatin1Char('\n')).toStdString();
     // A download is no page load: the control does not stay busy.
     EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
+}
+
+TEST_F(WebEngineBrowserTest, DriveAddressesInALocalPageLeadToTheirFiles)
+{
+    WritePage(QStringLiteral("sf.png"), Png());
+    WritePage(QStringLiteral("a.htm"), Titled("A", "<img src='file://C:\\my site\\sf.png'><img src='file:///C:\\my site\\sf.png'>"
+                                                   "<img src='C:\\my site\\sf.png'><img src='sf.png'>"
+                                                   "<a id='l' href='file://C:\\MY SITE\\b.htm'>b</a>"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_TRUE(WaitUntil([this] {
+        return Evaluate(*browser_, QStringLiteral("[...document.images].every(i => i.naturalWidth == 4)")).toBool();
+    }));
+
+    // Asked about once, as the page wrote it; shown in Windows form once there.
+    RunScript(QStringLiteral("document.getElementById('l').click()"));
+    ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")), QStringList{QStringLiteral("BeforeNavigate2 file:///C:/MY SITE/b.htm")});
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
+}
+
+TEST_F(WebEngineBrowserTest, AWebPageReachesNoLocalFileThroughTheDrives)
+{
+    WritePage(QStringLiteral("sf.png"), Png());
+    PageOf(*browser_)->setHtml(QStringLiteral("<img src='file:///C:/my site/sf.png'><img src='file://C:\\my site\\sf.png'>"
+                                              "<img src='C:\\my site\\sf.png'>"),
+                               QUrl(QStringLiteral("http://example.invalid/")));
+    EXPECT_TRUE(WaitUntil([this] {
+        return Evaluate(*browser_, QStringLiteral("document.images.length == 3 && [...document.images].every(i => i.complete)")).toBool();
+    }));
+    EXPECT_EQ(Evaluate(*browser_, QStringLiteral("[...document.images].filter(i => i.naturalWidth > 0).length")).toInt(), 0);
+}
+
+TEST_F(WebEngineBrowserTest, OneQuestionPerNavigationHoweverLongTheUserTakes)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A", "<a id='l' href='b.htm'>b</a>"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    // The user reads each question a while; the engine goes on meanwhile.
+    events_.cancelNavigation = [](const QString&) {
+        Settle(500);
+        return false;
+    };
+    browser_->Navigate(QStringLiteral("file:///C:/my%20site/a.htm"));
+    ASSERT_TRUE(WaitForDocument());
+    events_.log.removeAll(QStringLiteral("TitleChange A"));
+    RunScript(QStringLiteral("document.getElementById('l').click()"));
+    ASSERT_TRUE(WaitForDocument());
+    Settle(500);
+    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")),
+              (QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"), QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")}));
+}
+
+TEST_F(WebEngineBrowserTest, AWindowLetThroughAsksItsOpenersHandlerForWindowsAndDownloads)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    RunScript(QStringLiteral("window.open('b.htm')"));
+    ASSERT_TRUE(WaitUntil([this] { return !events_.windows.empty() && events_.windows[0].first->Saw(QStringLiteral("TitleChange B")); }));
+    auto [popupEvents, popup] = events_.windows[0];
+    EXPECT_TRUE(popupEvents->log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")));
+
+    popupEvents->cancelNewWindow = true;
+    PageOf(*popup)->runJavaScript(QStringLiteral("window.open('a.htm')"));
+    EXPECT_TRUE(WaitUntil([&] { return popupEvents->Saw(QStringLiteral("NewWindow2")); }));
+    EXPECT_TRUE(popupEvents->windows.empty());
+
+    popup->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
+    EXPECT_TRUE(WaitUntil([&] { return popupEvents->Saw(QStringLiteral("FileDownload")); }));
+    EXPECT_EQ(events_.log.filter(QStringLiteral("FileDownload")).size(), 0);
+}
+
+TEST_F(WebEngineBrowserTest, AKilledRendererEndsTheLoadAndRefreshBringsThePageBack)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
+    ASSERT_TRUE(browser_->Busy());
+    ::kill(static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()), SIGKILL);
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("RenderProcessTerminated")); }));
+    EXPECT_FALSE(browser_->Busy());
+
+    events_.log.clear();
+    browser_->Refresh();
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_FALSE(browser_->Busy());
+}
+
+TEST_F(WebEngineBrowserTest, AHandlerThatThrowsStopsAtTheControl)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    events_.onDocumentComplete = [] { throw VbError(5, QStringLiteral("Invalid procedure call or argument")); };
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_TRUE(WaitForDocument()); // the next event still comes
 }
 
 TEST_F(WebEngineBrowserTest, AHandlerMayDestroyTheControl)

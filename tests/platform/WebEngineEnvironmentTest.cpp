@@ -1,5 +1,6 @@
 #include "platform/WebEngineEnvironment.h"
 
+#include <QLoggingCategory>
 #include <QStringList>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -50,6 +51,14 @@ TEST_F(EngineEnvironmentTest, SandboxSwitchedOffOnlyForRootAndOnlyWhenUnset)
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "0");
     PrepareWebEngineEnvironment();
     EXPECT_EQ(qgetenv("QTWEBENGINE_DISABLE_SANDBOX"), QByteArray("0"));
+}
+
+TEST_F(EngineEnvironmentTest, EngineReportAndPageConsoleStayOffTheTerminal)
+{
+    PrepareWebEngineEnvironment();
+    EXPECT_FALSE(QLoggingCategory("qt.webenginecontext").isInfoEnabled());
+    EXPECT_FALSE(QLoggingCategory("js").isWarningEnabled());
+    EXPECT_TRUE(QLoggingCategory("qt.qpa.xcb").isWarningEnabled()); // real trouble still shows
 }
 
 } // namespace

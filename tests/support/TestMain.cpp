@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #ifdef VINDREL_WEB_TESTS
+#include "platform/DriveAddresses.h"
 #include "platform/WebEngineBrowser.h"
 #endif
 
@@ -12,6 +13,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
 #ifdef VINDREL_WEB_TESTS
     PrepareWebEngineEnvironment();
+    RegisterDriveSchemes();
 #endif
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);

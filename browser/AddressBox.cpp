@@ -1,0 +1,38 @@
+#include "AddressBox.h"
+
+#include <QKeyEvent>
+
+AddressBox::AddressBox(QWidget* parent) : QComboBox(parent)
+{
+    setEditable(true);
+    setInsertPolicy(QComboBox::NoInsert);
+    setDuplicatesEnabled(true);
+    setCompleter(nullptr); // the typed text is opened as typed, never completed from the list
+    connect(this, &QComboBox::activated, this, [this] {
+        if (!leaving_)
+            emit picked();
+    });
+}
+
+void AddressBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Kept from the edit field: finishing an edit there would pick the listed entry equal to
+        // the text, a second navigation.
+        event->accept();
+        emit keyTyped(kEnterKey);
+        return;
+    }
+    if (!event->text().isEmpty())
+        emit keyTyped(event->text().at(0).unicode());
+    QComboBox::keyPressEvent(event);
+}
+
+void AddressBox::focusOutEvent(QFocusEvent* event)
+{
+    // The edit field finishes its edit as the focus leaves, and the box then picks the listed entry
+    // equal to the text: that is no choice of the user's.
+    leaving_ = true;
+    QComboBox::focusOutEvent(event);
+    leaving_ = false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+#include <QWebEngineUrlRequestInterceptor>
+
+class FileSystem;
+class QWebEngineProfile;
+class QWebEngineScript;
+
+// Local pages write addresses in Windows form ("file://C:\HOME-PAG\X.HTM", "C:\HOME-PAG\X.HTM");
+// these parts let the engine find them through the drive map, for local pages only.
+
+// The drive letters as address schemes ("C:\X.HTM" reads as scheme "c"), so that the engine
+// hands such addresses on instead of dropping them; only before the application object exists.
+void RegisterDriveSchemes();
+
+// Handlers of those schemes on a profile, installed once; they refuse whatever the interceptor
+// below did not send on to a file, so nothing is ever read through them.
+void InstallDriveSchemeHandlers(QWebEngineProfile& profile);
+
+// Sends a local page's requests for drive addresses (and the program's own) to the mapped host
+// file. A web page's requests are left alone: the engine already keeps it from local files.
+class DriveAddressInterceptor : public QWebEngineUrlRequestInterceptor {
+public:
+    DriveAddressInterceptor(FileSystem& fs, QObject* parent);
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+
+private:
+    FileSystem& fs_;
+};
+
+// A script for local pages. The engine reads "file://C:\X" as a file on a host named "c:" and
+// drops it before the interceptor sees it; the script rewrites such addresses (and "C:\X") in
+// links, sources, backgrounds and form actions to "file:///C:/X" as the document is built.
+QWebEngineScript DriveAddressScript();

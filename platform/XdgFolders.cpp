@@ -1,0 +1,26 @@
+#include "XdgFolders.h"
+
+#include <QDir>
+
+QString XdgDataHome(const DriveMap::Environment& environment)
+{
+    const QString configured = environment(QStringLiteral("XDG_DATA_HOME"));
+    if (QDir::isAbsolutePath(configured))
+        return QDir::cleanPath(configured);
+    const QString home = environment(QStringLiteral("HOME"));
+    return QDir::isAbsolutePath(home) ? QDir::cleanPath(home + QStringLiteral("/.local/share")) : QString();
+}
+
+QStringList XdgDataFolders(const DriveMap::Environment& environment)
+{
+    QStringList folders;
+    if (const QString home = XdgDataHome(environment); !home.isEmpty())
+        folders << home;
+    QString shared = environment(QStringLiteral("XDG_DATA_DIRS"));
+    if (shared.isEmpty())
+        shared = QStringLiteral("/usr/local/share:/usr/share");
+    for (const QString& folder : shared.split(QLatin1Char(':'), Qt::SkipEmptyParts))
+        if (QDir::isAbsolutePath(folder))
+            folders << QDir::cleanPath(folder);
+    return folders;
+}

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# run.sh VINDREL_BINARY [pytest arguments...]: runs the tests that drive the built program as a
+# person does, on an X server of their own with its own D-Bus session and accessibility bus. Needs
+# no display, desktop session or network of the machine.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+VINDREL_BINARY=$(realpath "$1")
+export VINDREL_BINARY PYTHONDONTWRITEBYTECODE=1 # no byte-code files in the source tree
+shift
+# A display number of our own: a shared one may belong to another run, and the program would then
+# never appear on our bus.
+display=$((200 + RANDOM % 700))
+while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
+  display=$((200 + RANDOM % 700))
+done
+# Debian's python3, which has pyatspi and pytest (not a python3 of a virtual environment).
+exec xvfb-run -n "$display" -s '-screen 0 1600x1200x24 -nolisten tcp' \
+  dbus-run-session -- sh -c '/usr/libexec/at-spi-bus-launcher --launch-immediately & exec /usr/bin/python3 -m pytest -q "$@"' \
+  sh "$here" "$@"

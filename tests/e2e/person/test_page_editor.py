@@ -1,0 +1,60 @@
+"""The page editor on the local page on display: banner, link and background."""
+import subprocess
+
+from vindrel_driver import wait_for
+
+HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
+YELLOW = (255, 255, 128)  # the default text colour of banners and links
+DARK_PAGE = '<HTML>\n<BODY bgcolor="#000000">\nInizio\n</BODY>\n</HTML>'
+
+
+def open_editor(vindrel, command, caption):
+    """The page button, then a command of the edit menu: the window it opens."""
+    vindrel.start()
+    vindrel.wait_page(HOME)
+    vindrel.click(vindrel.control("push button", " Modifica    pagina"))
+    vindrel.click(vindrel.control("push button", command, vindrel.window("Menu possibili modifiche")))
+    return vindrel.window(caption)
+
+
+def fill(vindrel, window, label, text):
+    vindrel.click(vindrel.field(window, label))
+    vindrel.type(text)
+
+
+def test_banner_is_written_into_the_page_and_shown(vindrel):
+    vindrel.write("INIZIO.HTM", DARK_PAGE)
+    page = vindrel.home / "INIZIO.HTM"
+    before = page.read_bytes()
+    form = open_editor(vindrel, "Crea una scritta", "Creazione di una nuova scritta")
+    fill(vindrel, form, "Testo scritta :", "Benvenuti")
+    vindrel.click(vindrel.control("push button", "Conferma", form))
+    line = b'<H2><p align="left"><font color="#FFFF80">Benvenuti</font></p></H2>\r\n'
+    wait_for(lambda: line in page.read_bytes(), "the banner in the page file")
+    assert page.read_bytes() == before.replace(b"</BODY>\r\n", b"</BODY>\r\n" + line)
+    assert (vindrel.home / "INIZIO.HT_").read_bytes() == before
+    vindrel.wait_colour(YELLOW)
+
+
+def test_new_link_opens_the_linked_page(vindrel):
+    vindrel.write("INIZIO.HTM", DARK_PAGE)
+    vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
+    form = open_editor(vindrel, "Collega un'altra pagina", "Creazione collegamento ad altra pagina .HTML ")
+    fill(vindrel, form, "Testo scritta :", "Vai")
+    fill(vindrel, form, "Pagina collegata:", "C:\\HOME-PAG\\DUE.HTM")
+    vindrel.click(vindrel.control("push button", "Conferma", form))
+    vindrel.click_colour(YELLOW)
+    vindrel.wait_page("file:///C:/HOME-PAG/DUE.HTM")
+
+
+def test_new_background_is_shown(vindrel):
+    vindrel.write("INIZIO.HTM", '<HTML>\n<BODY background="SF2.JPG">\nInizio\n</BODY>\n</HTML>')
+    blue = (32, 80, 160)
+    subprocess.run(["convert", "-size", "64x64", "xc:#2050A0", "-quality", "100", str(vindrel.home / "SF1.JPG")],
+                   check=True)
+    form = open_editor(vindrel, "Modifica sfondo della pagina", "Selezione colore di sfondo della pagina")
+    fill(vindrel, form, "Nome immagine di sfondo :", "SF1.JPG")
+    vindrel.click(vindrel.control("push button", "Conferma", form))
+    x, y, width, height = vindrel.page_area()
+    wait_for(lambda: all(abs(a - b) <= 8 for a, b in zip(vindrel.screenshot().pixel(x + width - 30, y + height - 30),
+                                                          blue)), "the background image on the page")

@@ -1,0 +1,52 @@
+"""The buttons beside the address box: favourites, ID, Copia Address; and closing the program."""
+import re
+import socket
+
+from vindrel_driver import wait_for
+
+HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
+
+
+def start_home(vindrel):
+    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
+    vindrel.start()
+    vindrel.wait_page(HOME)
+
+
+def test_favourite_opens_in_the_main_window(vindrel):
+    vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
+    (vindrel.favourites / "Due.url").write_bytes(b"[InternetShortcut]\r\nURL=file:///C:/HOME-PAG/DUE.HTM\r\n")
+    start_home(vindrel)
+    vindrel.click(vindrel.control("push button", "Vedo Link Preferiti"))
+    tree = vindrel.window("Internet Preferiti")
+    vindrel.click(vindrel.control("table cell", "Due", tree))
+    vindrel.wait_menu()
+    vindrel.key("Down", "Return")  # "Open Site", the menu's first entry
+    vindrel.wait_page("file:///C:/HOME-PAG/DUE.HTM")
+
+
+def test_closing_saves_the_visited_sites(vindrel):
+    (vindrel.folder / "VINDREL.DAT").write_bytes(b"http://esempio.it/\r\n")
+    start_home(vindrel)
+    vindrel.close(vindrel.caption())
+    assert vindrel.message() == ("Chiusura Vindrel", "Desideri registrare i Link dei Siti Internet visualizzati (S/N)",
+                                 ["Sì", "No"])
+    vindrel.answer("Sì")
+    assert vindrel.process.wait(timeout=30) == 0
+    assert (vindrel.folder / "VINDREL.DAT").read_bytes() == (
+        b"C:\\HOME-PAG\\INIZIO.HTM\r\nhttp://esempio.it/\r\nfile:///C:/HOME-PAG/INIZIO.HTM\r\n")
+
+
+def test_id_and_copy_address_show_and_copy(vindrel):
+    start_home(vindrel)
+    vindrel.click(vindrel.control("push button", "ID"))
+    title, text, buttons = vindrel.message()
+    found = re.fullmatch(r"Il tuo indirizzo IP e':   (\S+)\n\nLogin: (.*)", text)
+    assert (title, found[2], buttons) == ("IP Check", socket.gethostname().upper(), ["OK"])
+    vindrel.answer("OK")
+    wait_for(lambda: vindrel.clipboard() == found[1], "the IP address on the clipboard")
+
+    vindrel.click(vindrel.control("push button", "Copia Address"))
+    assert vindrel.message() == ("Location Url", "Indirizzo attuale: " + HOME, ["OK"])
+    vindrel.answer("OK")
+    wait_for(lambda: vindrel.clipboard() == HOME, "the address on the clipboard")

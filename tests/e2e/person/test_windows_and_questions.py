@@ -1,0 +1,89 @@
+"""Questions before navigations, the pop-up switch, state changes made through the accessibility
+bus, and a page whose renderer dies."""
+import os
+import signal
+
+from vindrel_driver import wait_for
+
+HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
+SECOND = "file:///C:/HOME-PAG/DUE.HTM"
+GREEN = (0, 192, 0)
+
+
+def opener(title, target):
+    """A page whose green button opens target in a new window."""
+    return (f"<html><head><title>{title}</title></head><body><button onclick=\"window.open('{target}')\" "
+            f'style="width:240px;height:60px;border:0;background:#00C000">Apri</button></body></html>')
+
+
+def pages_with_pop_ups(vindrel):
+    vindrel.write("INIZIO.HTM", opener("Inizio", "FIGLIA.HTM"))
+    vindrel.write("FIGLIA.HTM", opener("Figlia", "NIPOTE.HTM"))
+    vindrel.write("NIPOTE.HTM", "<html><head><title>Nipote</title></head><body>Nipote</body></html>")
+    vindrel.start()
+    vindrel.wait_page(HOME)
+
+
+def test_questions_ask_once_per_navigation(vindrel):
+    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
+    vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
+    vindrel.start()
+    vindrel.wait_page(HOME)
+    vindrel.click(vindrel.control("check box", "Elimina domande"))
+    question = ("Apre nella stessa finestra", "Cerca di aprire nuovo sito: " + SECOND, ["OK", "Annulla"])
+
+    vindrel.type_address(SECOND)
+    assert vindrel.message() == question
+    vindrel.answer("Annulla")
+    # The next idle tick puts the address of the page on display back into the box.
+    wait_for(lambda: vindrel.has_message() or vindrel.address_text() == HOME, "the box back on the page shown")
+    assert not vindrel.has_message()
+
+    vindrel.type_address(SECOND)
+    assert vindrel.message() == question
+    vindrel.answer("OK")
+    wait_for(lambda: vindrel.has_message() or vindrel.caption() in (SECOND, "C:\\HOME-PAG\\DUE.HTM"),
+             "the page, or another question")
+    assert not vindrel.has_message()
+
+
+def test_pop_up_switch_holds_in_every_window(vindrel):
+    pages_with_pop_ups(vindrel)
+    switch = vindrel.control("check box", "Elimina Win PopUp")
+    vindrel.click_colour(GREEN)  # blocked: the switch is ticked
+    vindrel.click(switch)
+    vindrel.click_colour(GREEN)
+    child = vindrel.window("Figlia")
+    assert vindrel.count("Figlia") == 1  # the first press opened nothing
+
+    vindrel.click(switch)
+    vindrel.click_colour(GREEN, child)  # blocked in the window let through too
+    vindrel.click(switch)
+    vindrel.click_colour(GREEN, child)
+    vindrel.window("Nipote")
+    assert vindrel.count("Nipote") == 1
+
+
+def test_bus_actions_on_option_and_check_boxes_run_their_handlers(vindrel):
+    pages_with_pop_ups(vindrel)
+    vindrel.click(vindrel.control("push button", " Modifica    pagina"))
+    vindrel.click(vindrel.control("push button", "Crea una scritta", vindrel.window("Menu possibili modifiche")))
+    banner = vindrel.window("Creazione di una nuova scritta")
+    vindrel.act(vindrel.control("radio button", "Scorrevole", banner))
+    wait_for(lambda: not vindrel.enabled(vindrel.control("panel", "Allineamento", banner)),
+             "the alignment frame disabled")
+
+    vindrel.act(vindrel.control("check box", "Elimina Win PopUp"))
+    vindrel.click_colour(GREEN)
+    vindrel.window("Figlia")
+
+
+def test_a_dead_renderer_ends_loading_and_offers_to_reload(vindrel, site):
+    vindrel.start(f"{site}/lenta.html")
+    vindrel.wait_caption("Working...")
+    for pid in wait_for(vindrel.renderers, "the page's renderer"):
+        os.kill(pid, signal.SIGKILL)
+    assert vindrel.message() == (
+        "Errore di visualizzazione",
+        f"La visualizzazione della pagina {site}/lenta.html si e' interrotta !!!\n\nRicarico la pagina ?", ["Sì", "No"])
+    wait_for(lambda: vindrel.caption() != "Working...", "the caption to leave Working...")

@@ -1,0 +1,371 @@
+"""Drives the built vindrel as a person does.
+
+Input goes through the X server only (xdotool: mouse clicks and key presses); controls are found
+on the accessibility bus by their caption or accessible name; results are read from what a person
+sees: window captions, message boxes, files, the pixels of a screenshot and the clipboard.
+"""
+import ctypes
+import http.server
+import os
+import pathlib
+import re
+import shutil
+import signal
+import subprocess
+import threading
+import time
+
+import pyatspi
+import pytest
+
+TIMEOUT = 30.0  # seconds: the longest any one step may take
+BESIDE = 800  # x at which other windows are put, off the main window (there is no window manager)
+
+
+def wait_for(condition, what):
+    """The first true value of condition(), polled until TIMEOUT."""
+    deadline = time.monotonic() + TIMEOUT
+    while True:
+        value = condition()
+        if value is not None and value is not False:  # a control without children is falsy
+            return value
+        if time.monotonic() > deadline:
+            raise AssertionError(f"timed out waiting for {what() if callable(what) else what}")
+        time.sleep(0.1)
+
+
+def xdotool(*arguments):
+    return subprocess.run(["xdotool", *arguments], check=True, capture_output=True, text=True).stdout
+
+
+def find(node, role, name=None):
+    """The first showing control under node with that role and, if given, that name."""
+    def matches(n):
+        return (n is not None and n.getRoleName() == role and (name is None or n.name == name)
+                and n.getState().contains(pyatspi.STATE_SHOWING))
+    return pyatspi.findDescendant(node, matches)
+
+
+def extents(node):
+    box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+    return box.x, box.y, box.width, box.height
+
+
+def lines(text):
+    """A message as a person reads it: line breaks of any kind as newlines."""
+    return text.replace("\r\n", "\n").replace("\r", "\n")
+
+
+class Picture:
+    """A screenshot of the whole screen."""
+
+    def __init__(self):
+        ppm = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], check=True,
+                             capture_output=True).stdout
+        header = re.match(rb"P6\s(\d+)\s(\d+)\s255\s", ppm)
+        self.width, self.height = int(header[1]), int(header[2])
+        self.pixels = ppm[header.end():]
+
+    def pixel(self, x, y):
+        at = 3 * (y * self.width + x)
+        return tuple(self.pixels[at:at + 3])
+
+    def find(self, colour, box):
+        """The bounding box (left, top, right, bottom) of the pixels of exactly that colour within
+        box (x, y, width, height), or None."""
+        x, y, width, height = box
+        wanted = bytes(colour)
+        found = []
+        for row in range(y, y + height):
+            start = 3 * (row * self.width + x)
+            line = self.pixels[start:start + 3 * width]
+            at = line.find(wanted)
+            while at >= 0 and at % 3:
+                at = line.find(wanted, at + 1)
+            if at >= 0:
+                found.append((x + at // 3, row))
+        if not found:
+            return None
+        xs = [p[0] for p in found]
+        return min(xs), found[0][1], max(xs), found[-1][1]
+
+
+class _ClientMessage(ctypes.Structure):
+    _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong), ("send_event", ctypes.c_int),
+                ("display", ctypes.c_void_p), ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
+                ("format", ctypes.c_int), ("data", ctypes.c_long * 5), ("pad", ctypes.c_long * 12)]
+
+
+def send_close(window_id):
+    """What a window manager's close button does: WM_DELETE_WINDOW to the window."""
+    x11 = ctypes.CDLL("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int, ctypes.c_long, ctypes.c_void_p]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    display = x11.XOpenDisplay(None)
+    event = _ClientMessage(type=33, send_event=1, display=display, window=window_id, format=32,
+                           message_type=x11.XInternAtom(display, b"WM_PROTOCOLS", 0))
+    event.data[0] = x11.XInternAtom(display, b"WM_DELETE_WINDOW", 0)
+    x11.XSendEvent(display, window_id, 0, 0, ctypes.byref(event))
+    x11.XCloseDisplay(display)  # flushes the event
+
+
+class Vindrel:
+    """The built program in a temporary folder of its own, with drive C: and a Favourites folder."""
+
+    def __init__(self, root):
+        self.root = pathlib.Path(root)
+        self.home = self.root / "C" / "HOME-PAG"
+        self.favourites = self.root / "Favorites"
+        self.folder = self.root / "program"
+        for folder in (self.home, self.favourites, self.folder):
+            folder.mkdir(parents=True)
+        self.process = None
+
+    # Set-up -------------------------------------------------------------------------------------
+    def write(self, name, text):
+        """A file of the home folder, lines ending in CR LF as the program writes them."""
+        (self.home / name).write_bytes(text.strip().replace("\n", "\r\n").encode() + b"\r\n")
+
+    def start(self, *arguments):
+        program = self.folder / "vindrel"  # beside it its own VINDREL.DAT
+        try:
+            os.link(os.environ["VINDREL_BINARY"], program)
+        except OSError:
+            shutil.copy2(os.environ["VINDREL_BINARY"], program)
+        self.run(program, *arguments)
+
+    def run(self, program, *arguments):
+        """Starts that program file (the built one placed by start(), or an installed copy)."""
+        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                           QTWEBENGINE_DISABLE_SANDBOX="1", VINDREL_DRIVE_C=str(self.root / "C"),
+                           VINDREL_FAVORITES=str(self.favourites))
+        environment.pop("VINDREL_SCREENSHOT", None)
+        with open(self.root / "vindrel.log", "wb") as log:
+            self.process = subprocess.Popen([str(program), *arguments], env=environment, cwd=self.root,
+                                            stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+        self.app = wait_for(self._application, "vindrel on the accessibility bus")
+        self.main = wait_for(lambda: next((w for w in self.windows() if find(w, "push button", "Copia Address")
+                                           is not None), None), "the main window")
+
+    def _application(self):
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and app.get_process_id() == self.process.pid and app.childCount:
+                return app
+        return None
+
+    def end(self):
+        if self.process and self.process.poll() is None:
+            os.killpg(self.process.pid, signal.SIGKILL)
+        if self.process:
+            self.process.wait()
+
+    # Finding --------------------------------------------------------------------------------------
+    def windows(self):
+        return [w for w in self.app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+
+    def window(self, caption):
+        """The shown window with that caption, put beside the main window."""
+        window = wait_for(lambda: next((w for w in self.windows() if w.name == caption), None),
+                          f'the window "{caption}"')
+        if extents(window)[0] < BESIDE:
+            for window_id in self._window_ids(caption):
+                xdotool("windowmove", window_id, str(BESIDE), "0")
+            wait_for(lambda: extents(window)[0] >= BESIDE, f'"{caption}" moved')
+        return window
+
+    def has(self, role, name, window=None):
+        return find(window or self.main, role, name) is not None
+
+    def count(self, caption):
+        return sum(w.name == caption for w in self.windows())
+
+    def control(self, role, name, window=None):
+        return wait_for(lambda: find(window or self.main, role, name), f'the {role} "{name}"')
+
+    def field(self, window, label):
+        """The text field on the row of its label, as a person pairs them."""
+        x, y, _, height = extents(self.control("label", label, window))
+        middle = y + height // 2
+
+        def beside(n):
+            fx, fy, _, fheight = extents(n)
+            return fx > x and fy <= middle <= fy + fheight
+        return wait_for(lambda: pyatspi.findDescendant(
+            window, lambda n: n is not None and n.getRoleName() == "text" and beside(n)), f'the field "{label}"')
+
+    def _message_box(self):
+        return next((w for w in self.windows() if w.getRoleName() == "alert"), None)
+
+    def message(self):
+        """The message box on display: (title, text, button names)."""
+        box = wait_for(self._message_box, "a message box")
+        text = "\n".join(lines(n.name) for n in box if n is not None and n.getRoleName() == "label" and n.name)
+        buttons = pyatspi.findAllDescendants(box, lambda n: n is not None and n.getRoleName() == "push button")
+        return box.name, text, [b.name.replace("&", "") for b in buttons]
+
+    def has_message(self):
+        return self._message_box() is not None
+
+    def answer(self, button):
+        box = wait_for(self._message_box, "a message box")
+        self.click(wait_for(lambda: pyatspi.findDescendant(
+            box, lambda n: n is not None and n.getRoleName() == "push button" and n.name.replace("&", "") == button),
+            f'the button "{button}"'))
+        def gone():
+            try:
+                return not box.getState().contains(pyatspi.STATE_SHOWING)
+            except Exception:  # the box no longer exists
+                return True
+        wait_for(gone, "the message box to close")
+
+    # Input ----------------------------------------------------------------------------------------
+    def click(self, node):
+        x, y, width, height = extents(node)
+        self.click_at(x + width // 2, y + height // 2)
+
+    def click_at(self, x, y):
+        xdotool("mousemove", str(x), str(y), "click", "1")
+
+    def type(self, text):
+        xdotool("type", "--delay", "20", "--", text)
+
+    def key(self, *names):
+        xdotool("key", "--delay", "50", *names)
+
+    def act(self, node):
+        """The control's own action through the bus, as a screen reader or voice control does it."""
+        node.queryAction().doAction(0)
+
+    def click_colour(self, colour, window=None):
+        """Click the middle of what the page of a window shows in that colour."""
+        left, top, right, bottom = self.wait_colour(colour, window)
+        self.click_at((left + right) // 2, (top + bottom) // 2)
+
+    def wait_menu(self):
+        """Until a pop-up menu is open (menus are not on the bus: they are found as X windows)."""
+        def override_redirect(window_id):
+            info = subprocess.run(["xwininfo", "-id", window_id], capture_output=True, text=True).stdout
+            return "Override Redirect State: yes" in info
+        wait_for(lambda: any(override_redirect(i) for i in self._shown_ids()), "a pop-up menu")
+
+    def type_address(self, text, key="Return"):
+        """Click into the address box, replace its text by typing and press key."""
+        self.click(find(self.control("combo box", None), "text"))
+        self.key("ctrl+a")
+        self.type(text)
+        self.key(key)
+
+    # Reading ------------------------------------------------------------------------------------
+    def caption(self):
+        return self.main.name
+
+    def wait_caption(self, *captions):
+        wait_for(lambda: self.caption() in captions, lambda: f"the caption {captions} (it is {self.caption()!r})")
+
+    def wait_page(self, address):
+        """Until the main window's caption names that page: its address, or its path form."""
+        at = address.find("file:///")
+        self.wait_caption(address, (address[at + 8:] if at >= 0 else address).replace("/", "\\"))
+
+    def address_text(self):
+        return self.control("combo box", None).name
+
+    def wait_colour(self, colour, window=None):
+        """The bounding box of what the page of a window shows in that colour, once it shows it."""
+        area = self.page_area(window)
+        return wait_for(lambda: self.screenshot().find(colour, area), f"the colour {colour} on the page")
+
+    def address_list(self):
+        return [n.name for n in pyatspi.findAllDescendants(self.control("combo box", None),
+                                                              lambda n: n is not None and n.getRoleName() == "list item")]
+
+    def page_area(self, window=None):
+        """Where the page of a window is drawn: the pane that holds its web document."""
+        document = self.control("document web", None, window)
+        return extents(document.parent)
+
+    def screenshot(self):
+        return Picture()
+
+    @staticmethod
+    def enabled(node):
+        return node.getState().contains(pyatspi.STATE_ENABLED)
+
+    def clipboard(self):
+        return subprocess.run(["xclip", "-selection", "clipboard", "-o"], capture_output=True, text=True).stdout
+
+    def close(self, caption):
+        for window_id in self._window_ids(caption):
+            send_close(int(window_id))
+
+    def renderers(self):
+        """The engine's page processes started under this program."""
+        children = {}
+        for entry in pathlib.Path("/proc").iterdir():
+            try:
+                parent = int((entry / "stat").read_text().rsplit(")", 1)[1].split()[1])
+                children.setdefault(parent, []).append(int(entry.name))
+            except (OSError, ValueError, IndexError):
+                continue
+        found, pending = [], [self.process.pid]
+        while pending:
+            for pid in children.get(pending.pop(), []):
+                pending.append(pid)
+                try:
+                    if b"--type=renderer" in pathlib.Path(f"/proc/{pid}/cmdline").read_bytes():
+                        found.append(pid)
+                except OSError:
+                    pass
+        return found
+
+    def _shown_ids(self):
+        try:
+            return xdotool("search", "--onlyvisible", "--pid", str(self.process.pid)).split()
+        except subprocess.CalledProcessError:  # none
+            return []
+
+    def _window_ids(self, caption):
+        return [i for i in self._shown_ids() if xdotool("getwindowname", i).rstrip("\n") == caption]
+
+
+@pytest.fixture
+def vindrel(tmp_path):
+    program = Vindrel(tmp_path)
+    yield program
+    program.end()
+
+
+class _Site(http.server.BaseHTTPRequestHandler):
+    pages = {"/uno.html": b"<html><head><title>Uno</title></head><body>Pagina uno</body></html>"}
+    released = threading.Event()
+
+    def do_GET(self):
+        self.send_response(200 if self.path in self.pages or self.path == "/lenta.html" else 404)
+        self.send_header("Content-Type", "text/html")
+        self.end_headers()
+        if self.path == "/lenta.html":  # a page that never finishes loading while the test runs
+            self.wfile.write(b"<html><head><title>Lenta</title></head><body>Lenta" + b" " * 2048)
+            self.wfile.flush()
+            self.released.wait(2 * TIMEOUT)
+        else:
+            self.wfile.write(self.pages.get(self.path, b""))
+
+    def log_message(self, *arguments):
+        pass
+
+
+@pytest.fixture
+def site():
+    """A web site on 127.0.0.1: /uno.html, and /lenta.html, which keeps loading."""
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _Site)
+    server.daemon_threads = True
+    _Site.released.clear()
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    yield f"http://127.0.0.1:{server.server_address[1]}"
+    _Site.released.set()
+    server.shutdown()
+    server.server_close()
