@@ -194,10 +194,13 @@ void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& reques
 {
     using Type = QWebEngineNavigationRequest::NavigationType;
     const Type type = request.navigationType();
-    if (type == Type::RedirectNavigation || type == Type::ReloadNavigation)
+    const QUrl url = request.url();
+    // No server redirects to a drive address: the engine calls a frame's new address, set while
+    // it loads, a redirect too, and that is a navigation of its own.
+    const bool redirect = type == Type::RedirectNavigation && PageWindowsPath(url.toString(QUrl::FullyEncoded)).isEmpty();
+    if (redirect || type == Type::ReloadNavigation)
         return;
     const bool mainFrame = request.isMainFrame();
-    const QUrl url = request.url();
     if (mainFrame && std::any_of(ownLoads_.begin(), ownLoads_.end(), [&url](const QUrl& own) { return SameLoad(url, own); }))
         return; // asked already, before load()
     const QPointer<WebEngineBrowser> alive(this);
@@ -217,7 +220,7 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
     if (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel)
         return;
     if (WebEngineBrowser* popup = OpenPopup())
-        request.openIn(popup->page_);
+        popup->page_->OpenIn(request);
 }
 
 WebEngineBrowser* WebEngineBrowser::OpenPopup()
