@@ -30,7 +30,7 @@ public:
 bool ForALocalPage(const QWebEngineUrlRequestInfo& info)
 {
     const auto local = [](const QUrl& url) {
-        return url.scheme() == QLatin1String("file") || !PageWindowsPath(url.toString(QUrl::FullyEncoded)).isEmpty();
+        return url.scheme() == QLatin1String("file") || !PageWindowsPath(url).isEmpty();
     };
     return local(info.firstPartyUrl()) && (info.initiator().isEmpty() || local(info.initiator()));
 }
@@ -97,7 +97,7 @@ void DriveAddressInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
     if (!ForALocalPage(info))
         return;
-    const QString windowsPath = PageWindowsPath(info.requestUrl().toString(QUrl::FullyEncoded));
+    const QString windowsPath = PageWindowsPath(info.requestUrl());
     if (windowsPath.isEmpty())
         return;
     const QString host = fs_.HostPath(windowsPath);
