@@ -25,10 +25,14 @@ public:
     void requestStarted(QWebEngineUrlRequestJob* job) override { job->fail(QWebEngineUrlRequestJob::UrlNotFound); }
 };
 
-bool FromALocalPageOrTheProgram(const QWebEngineUrlRequestInfo& info)
+// A request of a local page, or of the program for one. A web page's own requests, and the
+// redirects its server sends, belong to the web page.
+bool ForALocalPage(const QWebEngineUrlRequestInfo& info)
 {
-    const QUrl initiator = info.initiator();
-    return initiator.isEmpty() || initiator.scheme() == QLatin1String("file");
+    const auto local = [](const QUrl& url) {
+        return url.scheme() == QLatin1String("file") || !PageWindowsPath(url).isEmpty();
+    };
+    return local(info.firstPartyUrl()) && (info.initiator().isEmpty() || local(info.initiator()));
 }
 
 // Rewrites drive addresses in a local document's attributes as elements arrive or change.
@@ -91,10 +95,9 @@ DriveAddressInterceptor::DriveAddressInterceptor(FileSystem& fs, QObject* parent
 
 void DriveAddressInterceptor::interceptRequest(QWebEngineUrlRequestInfo& info)
 {
-    // A server's redirect never leads to a local file, as in any browser.
-    if (!FromALocalPageOrTheProgram(info) || info.navigationType() == QWebEngineUrlRequestInfo::NavigationTypeRedirect)
+    if (!ForALocalPage(info))
         return;
-    const QString windowsPath = PageWindowsPath(info.requestUrl().toString(QUrl::FullyEncoded));
+    const QString windowsPath = PageWindowsPath(info.requestUrl());
     if (windowsPath.isEmpty())
         return;
     const QString host = fs_.HostPath(windowsPath);

@@ -16,8 +16,9 @@ void RegisterDriveSchemes();
 // below did not send on to a file, so nothing is ever read through them.
 void InstallDriveSchemeHandlers(QWebEngineProfile& profile);
 
-// Sends a local page's requests for drive addresses (and the program's own) to the mapped host
-// file. A web page's requests are left alone: the engine already keeps it from local files.
+// Sends the requests made for a local page (by the page, or by the program) for drive addresses
+// to the mapped host file. A web page's requests, and its server's redirects, are left alone: the
+// engine keeps them from local files, and so does this.
 class DriveAddressInterceptor : public QWebEngineUrlRequestInterceptor {
 public:
     DriveAddressInterceptor(FileSystem& fs, QObject* parent);

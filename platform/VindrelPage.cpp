@@ -2,12 +2,21 @@
 
 #include "DriveAddresses.h"
 
+#include <QWebEngineNewWindowRequest>
 #include <QWebEngineScriptCollection>
 
-VindrelPage::VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : QWebEnginePage(profile, parent)
+VindrelPage::VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent)
+    // A child, so that it outlives the engine's last use of it while the page goes.
+    : QWebEnginePage(profile, parent), interceptor_(new DriveAddressInterceptor(fs, this))
 {
     InstallDriveSchemeHandlers(*this->profile());
-    // A child, so that it outlives the engine's last use of it while the page goes.
-    setUrlRequestInterceptor(new DriveAddressInterceptor(fs, this));
+    setUrlRequestInterceptor(interceptor_);
     scripts().insert(DriveAddressScript());
+}
+
+void VindrelPage::OpenIn(QWebEngineNewWindowRequest& request)
+{
+    request.openIn(this);
+    // The contents taken over come without the page's interceptor.
+    setUrlRequestInterceptor(interceptor_);
 }

@@ -2,6 +2,8 @@
 #include <QWebEnginePage>
 
 class FileSystem;
+class QWebEngineNewWindowRequest;
+class QWebEngineUrlRequestInterceptor;
 
 // A page whose local documents reach the addresses they write in Windows form through the
 // drive map, as the program reaches its own.
@@ -9,4 +11,11 @@ class VindrelPage : public QWebEnginePage {
     Q_OBJECT
 public:
     VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent);
+
+    // Shows the new window a page asked for; the engine's own contents for it get this page's
+    // handling of drive addresses too.
+    void OpenIn(QWebEngineNewWindowRequest& request);
+
+private:
+    QWebEngineUrlRequestInterceptor* interceptor_;
 };

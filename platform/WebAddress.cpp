@@ -102,3 +102,5 @@ QString PageWindowsPath(const QString& address)
         return {};
     return match.captured(1).toUpper() + QStringLiteral(":\\") + Backslashed(match.captured(2));
 }
+
+QString PageWindowsPath(const QUrl& address) { return PageWindowsPath(address.toString(QUrl::FullyEncoded)); }

@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <QUrl>
 #include <functional>
 
 // What an address handed to the browser control stands for.
@@ -27,3 +28,5 @@ QString FileLocation(const QString& windowsPath);
 // the engine's "c:%5CX.HTM"). Escapes are undone, "/" becomes "\", the letter is upper-cased and
 // a "#place" or "?query" is left off. Empty for any other address.
 QString PageWindowsPath(const QString& address);
+// The same for an address the engine reports.
+QString PageWindowsPath(const QUrl& address);

@@ -27,6 +27,24 @@ public:
     virtual std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) = 0;
 };
 
+// Events that do nothing: a handler overrides only the ones it answers.
+class IgnoringBrowserEvents : public WebBrowserEvents {
+public:
+    void BeforeNavigate2(const QString&, bool&) override {}
+    void NewWindow2(bool&) override {}
+    void NavigateComplete2() override {}
+    void DocumentComplete(const QString&) override {}
+    void DownloadBegin() override {}
+    void DownloadComplete() override {}
+    void ProgressChange(std::int32_t, std::int32_t) override {}
+    void StatusTextChange(const QString&) override {}
+    void TitleChange(const QString&) override {}
+    void FileDownload(bool&) override {}
+    void ClientToHostWindow() override {}
+    void RenderProcessTerminated() override {}
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser&) override { return std::make_unique<IgnoringBrowserEvents>(); }
+};
+
 // The web-browser control: operations raise VbError where the control would raise an error.
 class WebBrowser {
 public:

@@ -11,7 +11,6 @@
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
-#include <QtDebug>
 
 #include <exception>
 
@@ -166,7 +165,7 @@ QUrl WebEngineBrowser::UrlOf(const QString& address)
 QString WebEngineBrowser::AddressOf(const QUrl& url) const
 {
     // A page's own drive address is shown as written, not as the host file it leads to.
-    const QString pagePath = PageWindowsPath(url.toString(QUrl::FullyEncoded));
+    const QString pagePath = PageWindowsPath(url);
     if (!pagePath.isEmpty())
         return FileLocation(pagePath);
     if (url.isLocalFile()) {
@@ -194,10 +193,13 @@ void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& reques
 {
     using Type = QWebEngineNavigationRequest::NavigationType;
     const Type type = request.navigationType();
-    if (type == Type::RedirectNavigation || type == Type::ReloadNavigation)
+    const QUrl url = request.url();
+    // No server redirects to a drive address: the engine calls a frame's new address, set while
+    // it loads, a redirect too, and that is a navigation of its own.
+    const bool redirect = type == Type::RedirectNavigation && PageWindowsPath(url).isEmpty();
+    if (redirect || type == Type::ReloadNavigation)
         return;
     const bool mainFrame = request.isMainFrame();
-    const QUrl url = request.url();
     if (mainFrame && std::any_of(ownLoads_.begin(), ownLoads_.end(), [&url](const QUrl& own) { return SameLoad(url, own); }))
         return; // asked already, before load()
     const QPointer<WebEngineBrowser> alive(this);
@@ -217,7 +219,7 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
     if (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel)
         return;
     if (WebEngineBrowser* popup = OpenPopup())
-        request.openIn(popup->page_);
+        popup->page_->OpenIn(request);
 }
 
 WebEngineBrowser* WebEngineBrowser::OpenPopup()

@@ -17,7 +17,7 @@ class QWebEngineView;
 
 // The web-browser control over Qt WebEngine. Local files are reached through the drive map
 // and reported in Windows form; the control's own loads are announced before they start.
-// A window it opens for a page is a control of its own, with the events its opener's give it.
+// A window it opens for a page is a control of its own, whose events the opener's handler gives.
 class WebEngineBrowser : public QObject, public WebBrowser {
     Q_OBJECT
 public:

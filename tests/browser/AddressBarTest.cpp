@@ -15,9 +15,10 @@ void Type(QComboBox& box, const QString& text)
     }
 }
 
-void PressEnter(QComboBox& box, Qt::Key enter = Qt::Key_Return)
+// The Enter key of the keypad.
+void PressEnter(QComboBox& box)
 {
-    QKeyEvent key(QEvent::KeyPress, enter, Qt::NoModifier, QStringLiteral("\r"));
+    QKeyEvent key(QEvent::KeyPress, Qt::Key_Enter, Qt::KeypadModifier, QStringLiteral("\r"));
     QCoreApplication::sendEvent(&box, &key);
 }
 

@@ -1,6 +1,5 @@
 // A banner confirmed in the banner window lands in a local page shown by the real browser
 // control, which then reloads it.
-#include "fakes/IgnoringEvents.h"
 #include "fakes/TestProgram.h"
 #include "pageedit/Form3.h"
 #include "platform/WebEngineBrowser.h"
@@ -15,7 +14,7 @@
 namespace {
 
 // The browser window reduced to what the page editor drives: its Tag and its browser control.
-class StandInBrowserWindow : public BrowserWindow, public IgnoringEvents {
+class StandInBrowserWindow : public BrowserWindow, public IgnoringBrowserEvents {
 public:
     explicit StandInBrowserWindow(FileSystem& fs) : browser(fs, &frame) { browser.setEvents(this); }
 

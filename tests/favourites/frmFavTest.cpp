@@ -1,5 +1,4 @@
 #include "FavouritesFixture.h"
-#include "fakes/IgnoringEvents.h"
 #include "favourites/OrganizeDialog.h"
 #include "favourites/frmFav.h"
 #include "startup/Twips.h"
@@ -134,7 +133,7 @@ TEST_F(frmFavTest, ResizeKeepsTheMinimumSizes)
 }
 
 // Puts the target address into the address box during Navigate, as the browser window does.
-class ReplacingEvents : public IgnoringEvents {
+class ReplacingEvents : public IgnoringBrowserEvents {
 public:
     ReplacingEvents(FakeBrowserWindow& window, QString replacement) : window_(window), replacement_(std::move(replacement)) {}
     void BeforeNavigate2(const QString&, bool&) override { window_.address = replacement_; }

@@ -14,6 +14,13 @@ while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
   display=$((200 + RANDOM % 700))
 done
 # Debian's python3, which has pyatspi and pytest (not a python3 of a virtual environment).
-exec xvfb-run -n "$display" -s '-screen 0 1600x1200x24 -nolisten tcp' \
-  dbus-run-session -- sh -c '/usr/libexec/at-spi-bus-launcher --launch-immediately & exec /usr/bin/python3 -m pytest -q "$@"' \
-  sh "$here" "$@"
+# The tests and every program they start must meet on one accessibility bus: it is up before the
+# first of them asks for it.
+exec xvfb-run -n "$display" -s '-screen 0 1600x1200x24 -nolisten tcp' dbus-run-session -- sh -c '
+  /usr/libexec/at-spi-bus-launcher --launch-immediately &
+  for _ in $(seq 100); do
+    dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \
+      string:org.a11y.Bus | grep -q true && break
+    sleep 0.1
+  done
+  exec /usr/bin/python3 -m pytest -q "$@"' sh "$here" "$@"

@@ -153,8 +153,10 @@ class Vindrel:
 
     def _application(self):
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.get_process_id() == self.process.pid and app.childCount:
-                return app
+            if app is not None and app.get_process_id() == self.process.pid:
+                app.clear_cache()  # seen before its windows were made, it would stay without them
+                if app.childCount:
+                    return app
         return None
 
     def end(self):
