@@ -3,5 +3,5 @@
 if(NOT VINDREL_UNIT_TESTS_ONLY)
   add_test(NAME e2e_person_test
     COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/person/run.sh $<TARGET_FILE:vindrel>)
-  set_tests_properties(e2e_person_test PROPERTIES LABELS e2e TIMEOUT 900)
+  set_tests_properties(e2e_person_test PROPERTIES LABELS e2e TIMEOUT 900 RESOURCE_LOCK ie_processes)
 endif()
