@@ -1,6 +1,6 @@
 #include "AddressIndex.h"
 
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 
 #include <QHash>
 

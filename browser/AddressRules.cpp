@@ -1,6 +1,6 @@
 #include "AddressRules.h"
 
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 
 #include <cmath>
 #include <limits>

@@ -4,7 +4,7 @@
 #include "app/IgnoreErrors.h"
 #include "PopupEvents.h"
 #include "app/Program.h"
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 #include "platform/UiServices.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "app/IgnoreErrors.h"
 #include "PresetSites.h"
 #include "app/Program.h"
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 #include "favourites/frmFav.h"
 #include "ietools/Test_URL.h"
 #include "pageedit/Form2.h"

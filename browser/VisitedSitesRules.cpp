@@ -1,6 +1,6 @@
 #include "VisitedSitesRules.h"
 
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 #include "platform/TextCodec.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "BrowserLayout.h"
 #include "app/Program.h"
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"

@@ -38,14 +38,3 @@ std::int16_t FolderDepth(const QString& path)
 }
 
 bool IsShortcutKey(const QString& key) { return key.endsWith(QStringLiteral("_URL"), Qt::CaseSensitive); }
-
-QString TrimSpaces(const QString& text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text[begin] == u' ')
-        ++begin;
-    while (end > begin && text[end - 1] == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}

@@ -20,5 +20,3 @@ std::optional<QString> ShortcutTitle(const QString& fileName);
 std::int16_t FolderDepth(const QString& path);
 // A shortcut node's key ends with "_URL" (case counts).
 bool IsShortcutKey(const QString& key);
-// Text without the spaces at both ends (other blanks stay, as the address tests expect).
-QString TrimSpaces(const QString& text);

@@ -4,7 +4,9 @@
 #include "FavouritesTree.h"
 #include "frmFav.h"
 #include "app/BrowserWindow.h"
+#include "app/IgnoreErrors.h"
 #include "app/Program.h"
+#include "app/TextHelpers.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
@@ -17,15 +19,6 @@ namespace {
 
 // Handed to the association lookup only for its name and extension.
 const QByteArray kProbeBytes = QByteArrayLiteral("\"<HTML> <\\HTML>\"\r\n");
-
-// A step that fails is skipped, silently.
-template <class Step> void Trapped(Step step)
-{
-    try {
-        step();
-    } catch (const VbError&) {
-    }
-}
 
 std::optional<QString> SelectedAddress(Program& program)
 {
@@ -42,15 +35,15 @@ void frmFav::mnuOpenSite_Click()
     BrowserWindow& browser = program().browserWindow();
     const std::optional<QString> address = SelectedAddress(program());
     if (address) {
-        Trapped([&] { browser.SetAddressText(*address); });
+        IgnoreErrors([&] { browser.SetAddressText(*address); });
     }
-    Trapped([&] { browser.SetTimerEnabled(true); });
+    IgnoreErrors([&] { browser.SetTimerEnabled(true); });
     if (address) {
-        Trapped([&] { browser.Browser().Navigate(*address); });
+        IgnoreErrors([&] { browser.Browser().Navigate(*address); });
     }
     // Navigate may have put the target address into the box: test what is there now.
-    Trapped([&] {
-        const bool local = TrimSpaces(browser.AddressText()).left(7) == QStringLiteral("file://");
+    IgnoreErrors([&] {
+        const bool local = TrimBlanks(browser.AddressText()).left(7) == QStringLiteral("file://");
         browser.SetCommand1Caption(local ? QStringLiteral(" Modifica    pagina") : QStringLiteral("Nuovo Vindrex"));
     });
     Hide();
@@ -64,13 +57,13 @@ void frmFav::mnuOpenSiteNew_Click()
     const QString folder = fs.ProgramFolder();
     const QString probe = folder + QStringLiteral("\\temphtm.HTM");
     // A probe that cannot be written still lets the lookup run, as the name is what it reads.
-    Trapped([&] { fs.WriteAll(probe, kProbeBytes); });
+    IgnoreErrors([&] { fs.WriteAll(probe, kProbeBytes); });
     if (program().system().FindExecutable(probe) <= 32) {
         program().ui().MsgBox(QStringLiteral("nessun Browser associato"), MsgButtons::Ok, MsgIcon::Exclamation,
                               QStringLiteral("Browser Non trovato"));
     } else {
         bool started = false;
-        Trapped([&] {
+        IgnoreErrors([&] {
             const std::optional<QString> address = SelectedAddress(program());
             if (!address)
                 throw VbError(91, QStringLiteral("Object variable or With block variable not set"));
@@ -82,5 +75,5 @@ void frmFav::mnuOpenSiteNew_Click()
             program().ui().MsgBox(QStringLiteral("Non trovo il programma  VINDREL.EXE  !!!"));
         }
     }
-    Trapped([&] { fs.Kill(probe); });
+    IgnoreErrors([&] { fs.Kill(probe); });
 }

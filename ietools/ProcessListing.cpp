@@ -45,9 +45,3 @@ std::vector<ListedProcess> SelectIeProcesses(const std::vector<ProcessEntry>& ta
     }
     return listed;
 }
-
-// A negative value is taken as its 32-bit pattern, as the hexadecimal text of the runtime does.
-QString HEX2(int value)
-{
-    return (QStringLiteral("00") + QString::number(static_cast<std::uint32_t>(value), 16).toUpper()).right(2);
-}

@@ -35,6 +35,3 @@ std::optional<std::uint32_t> ProcessIdFromText(const QString& idText);
 // The Internet Explorer processes of a table, in the order found: an entry repeating the id
 // listed just before it is skipped, and only the first kMaxIeProcesses are kept.
 std::vector<ListedProcess> SelectIeProcesses(const std::vector<ProcessEntry>& table);
-
-// Two upper-case hexadecimal digits for 0 to 255 (5 gives "05", 200 gives "C8").
-QString HEX2(int value);

@@ -3,8 +3,8 @@
 #include "Form3.h"
 #include "Form4.h"
 #include "app/Program.h"
+#include "app/TextHelpers.h"
 #include "app/Twips.h"
-#include "ietools/ProcessListing.h"
 
 #include <QFont>
 #include <QLabel>

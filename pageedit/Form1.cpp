@@ -5,6 +5,7 @@
 #include "Markup.h"
 #include "PageRewrite.h"
 #include "app/Program.h"
+#include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "platform/FileSystem.h"
 

@@ -1,6 +1,7 @@
 #include "Form4.h"
 
 #include "app/Program.h"
+#include "app/TextHelpers.h"
 #include "app/Twips.h"
 
 #include <QLabel>

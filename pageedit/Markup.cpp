@@ -1,5 +1,7 @@
 #include "Markup.h"
 
+#include "app/TextHelpers.h"
+
 namespace {
 
 const QString kQuote = QStringLiteral("\"");
@@ -50,16 +52,6 @@ QString InHeading(const TextStyle& style, const QString& inner)
 
 } // namespace
 
-QString TrimBlanks(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == QLatin1Char(' '))
-        ++first;
-    while (last > first && text[last - 1] == QLatin1Char(' '))
-        --last;
-    return text.mid(first, last - first);
-}
 
 QString BannerMarkup(const Banner& banner)
 {

@@ -19,9 +19,6 @@ struct Banner {
     QString backgroundColour;  // of the marquee; blank: the default "#000080"
 };
 
-// Leading and trailing blanks removed.
-QString TrimBlanks(const QString& text);
-
 // The single line of markup each window inserts into the page.
 QString BannerMarkup(const Banner& banner);
 QString LinkMarkup(const TextStyle& style, const QString& linkedPage);

@@ -3,6 +3,7 @@
 #include "Colore.h"
 #include "PageRewrite.h"
 #include "app/Program.h"
+#include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "platform/UiServices.h"
 

@@ -9,9 +9,10 @@ namespace {
 // The reader copies into a 2048-character buffer that keeps its last place for the NUL.
 constexpr qsizetype kMaxValueLength = 2047;
 
+// An initialisation file's lines and names may be padded with tabs as well as spaces.
 bool IsBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
-QStringView TrimBlanks(QStringView text)
+QStringView TrimSpacesAndTabs(QStringView text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -67,7 +68,7 @@ QString ProfileString(const QByteArray& fileBytes, const QString& section, const
 {
     bool inSection = false;
     for (const QString& rawLine : DecodeLines(fileBytes)) {
-        const QStringView line = TrimBlanks(rawLine);
+        const QStringView line = TrimSpacesAndTabs(rawLine);
         if (line.isEmpty() || line.front() == u';')
             continue;
         if (line.front() == u'[') {
@@ -75,13 +76,13 @@ QString ProfileString(const QByteArray& fileBytes, const QString& section, const
                 break; // only the first matching section counts
             const QStringView rest = line.mid(1);
             const qsizetype close = rest.indexOf(u']');
-            inSection = SameName(TrimBlanks(close < 0 ? rest : rest.left(close)), section);
+            inSection = SameName(TrimSpacesAndTabs(close < 0 ? rest : rest.left(close)), section);
             continue;
         }
         const qsizetype equals = line.indexOf(u'=');
-        if (!inSection || equals < 0 || !SameName(TrimBlanks(line.left(equals)), key))
+        if (!inSection || equals < 0 || !SameName(TrimSpacesAndTabs(line.left(equals)), key))
             continue;
-        return Unquote(TrimBlanks(line.mid(equals + 1))).left(kMaxValueLength);
+        return Unquote(TrimSpacesAndTabs(line.mid(equals + 1))).left(kMaxValueLength);
     }
     return defaultValue.left(kMaxValueLength);
 }

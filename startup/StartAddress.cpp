@@ -1,6 +1,6 @@
 #include "StartAddress.h"
 
-#include "app/TrimBlanks.h"
+#include "app/TextHelpers.h"
 
 namespace {
 

@@ -39,7 +39,6 @@ TEST(FavouritesText, PathsTitlesDepthsAndKeys)
     EXPECT_TRUE(IsShortcutKey(QStringLiteral("News_URL")));
     EXPECT_FALSE(IsShortcutKey(QStringLiteral("News_url")));
     EXPECT_FALSE(IsShortcutKey(QStringLiteral("R")));
-    EXPECT_EQ(TrimSpaces(QStringLiteral("  file:// \t ")), QStringLiteral("file:// \t"));
 }
 
 } // namespace

@@ -4,15 +4,6 @@
 
 namespace {
 
-TEST(Hex2, TwoUpperCaseDigits)
-{
-    const std::pair<int, const char*> cases[] = {
-        {0, "00"}, {5, "05"}, {15, "0F"}, {16, "10"}, {200, "C8"}, {255, "FF"}, {-1, "FF"},
-    };
-    for (const auto& [value, expected] : cases)
-        EXPECT_EQ(HEX2(value), QLatin1String(expected)) << value;
-}
-
 TEST(ProcessIdFromText, HexTextOnly)
 {
     const std::pair<const char*, std::optional<std::uint32_t>> cases[] = {

@@ -92,10 +92,3 @@ TEST(LinkMarkup, StylesAndInnerBlanksOfThePath)
               QStringLiteral("<H2><a href=\"file://C:\\LE MIE PAGINE\\*.HTM\"><p align=\"left\"><font color=\"#FFFF80\">"
                              "<strong><em> Vai </em></strong></font></p></a></H2>"));
 }
-
-TEST(TrimBlanks, OnlySpacesAtBothEnds)
-{
-    EXPECT_EQ(TrimBlanks(QStringLiteral("  a b  ")), QStringLiteral("a b"));
-    EXPECT_EQ(TrimBlanks(QStringLiteral("   ")), QString());
-    EXPECT_EQ(TrimBlanks(QStringLiteral("\ta\t")), QStringLiteral("\ta\t"));
-}
