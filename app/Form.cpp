@@ -48,7 +48,6 @@ void Form::Unload()
         return;
     unloading_ = true;
     Form_Unload();
-    program_.Forget(*this);
     hide();
     deleteLater();
 }

@@ -3,41 +3,44 @@
 #include "Form.h"
 #include "platform/WebBrowser.h"
 
+#include <QPointer>
+
 #include <algorithm>
 
 Program::Program(ProgramServices services) : services_(std::move(services)) {}
 
 Program::~Program()
 {
-    // Windows still alive at the end of the run go with the program, without their unload step.
-    auto forms = std::move(forms_);
-    for (auto it = forms.rbegin(); it != forms.rend(); ++it)
-        delete it->second.data();
+    // Windows still alive at the end of the run go with the program, without their unload step,
+    // newest first.
+    while (!forms_.empty())
+        delete forms_.back().form;
 }
 
 std::unique_ptr<WebBrowser> Program::MakeBrowser(QWidget* parent) const { return services_.makeBrowser(parent); }
 
 Form* Program::Find(std::type_index type) const
 {
-    for (const auto& [t, f] : forms_)
-        if (t == type && f && !f->IsUnloading())
-            return f.data();
+    for (const Entry& entry : forms_)
+        if (entry.type == type && !entry.form->IsUnloading())
+            return entry.form;
     return nullptr;
 }
 
-void Program::Add(std::type_index type, Form* form) { forms_.emplace_back(type, form); }
-
-void Program::Forget(const Form& form)
+void Program::Add(std::type_index type, Form* form)
 {
-    std::erase_if(forms_, [&form](const auto& entry) { return entry.second.data() == &form || !entry.second; });
+    forms_.push_back({type, form});
+    QObject::connect(form, &QObject::destroyed,
+                     [this, form] { std::erase_if(forms_, [form](const Entry& entry) { return entry.form == form; }); });
 }
 
 void Program::UnloadAllExcept(const Form* keep)
 {
+    // Taken first: an unload step may load or destroy other windows.
     std::vector<QPointer<Form>> others;
-    for (const auto& entry : forms_)
-        if (entry.second && entry.second.data() != keep)
-            others.push_back(entry.second);
+    for (const Entry& entry : forms_)
+        if (entry.form != keep)
+            others.emplace_back(entry.form);
     for (auto it = others.rbegin(); it != others.rend(); ++it)
         if (*it)
             (*it)->Unload();

@@ -1,11 +1,10 @@
 #pragma once
+#include "FavouritesState.h"
 #include "Globals.h"
 
-#include <QPointer>
 #include <functional>
 #include <memory>
 #include <typeindex>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,6 +37,9 @@ public:
     Program& operator=(const Program&) = delete;
 
     Globals g;
+    // The favourites viewer's state: it outlasts the viewer's window, as a new walk of the
+    // Favourites folder carries on from where the last one left.
+    FavouritesState favourites;
 
     UiServices& ui() const { return services_.ui; }
     FileSystem& fs() const { return services_.fs; }
@@ -60,17 +62,6 @@ public:
 
     // Unloads every loaded window but `keep`, newest first.
     void UnloadAllExcept(const Form* keep);
-    // Called by a window that unloads itself.
-    void Forget(const Form& form);
-
-    // Program-wide state of a subsystem, created empty at its first use.
-    template <class T> T& state()
-    {
-        auto& slot = states_[typeid(T)];
-        if (!slot)
-            slot = std::make_shared<T>();
-        return *static_cast<T*>(slot.get());
-    }
 
     // The browser window, as the other windows see it.
     void SetBrowserWindow(std::function<BrowserWindow&()> provider) { browserWindow_ = std::move(provider); }
@@ -80,8 +71,13 @@ private:
     Form* Find(std::type_index type) const;
     void Add(std::type_index type, Form* form);
 
+    struct Entry {
+        std::type_index type;
+        Form* form;
+    };
+
     ProgramServices services_;
-    std::vector<std::pair<std::type_index, QPointer<Form>>> forms_;
-    std::unordered_map<std::type_index, std::shared_ptr<void>> states_;
+    // Every window alive, oldest first; a window leaves as it is destroyed.
+    std::vector<Entry> forms_;
     std::function<BrowserWindow&()> browserWindow_;
 };

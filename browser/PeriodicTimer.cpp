@@ -9,20 +9,10 @@
 
 #include <QCheckBox>
 #include <QListWidget>
-#include <QSet>
 
 #include <algorithm>
 
 namespace {
-
-// What the ticks running now share. Ticks nest (a tick lets pending events run, and the page
-// events run a tick directly), so an inner tick must not end a process an outer one already
-// ended, nor pile a second question on the one the user is reading.
-struct TickState {
-    QSet<QString> endedThisPass;
-    int endingDepth = 0;
-    bool asking = false;
-};
 
 class EndingPass {
 public:
@@ -93,7 +83,7 @@ void EndListedProcesses(Program& program, TickState& state)
     }
 }
 
-void ClearIeProcesses(frmBrowser& window)
+void ClearIeProcesses(frmBrowser& window, TickState& state)
 {
     Program& program = window.program();
     window.SetCaption(QStringLiteral("Working..."));
@@ -101,7 +91,6 @@ void ClearIeProcesses(frmBrowser& window)
     ELENCA_PROCESSI_IE(program);
     if (IeList(program).count() == 0)
         return;
-    auto& state = program.state<TickState>();
     if (!UserConfirmsEnding(window, state))
         return;
     EndingPass pass(state);
@@ -118,5 +107,5 @@ void frmBrowser::timTimer_Timer()
 {
     // The tick has no error handling of its own: an error of the control or of the process
     // tools ends it.
-    IgnoreErrors([this] { brwWebBrowser->Busy() ? ClearIeProcesses(*this) : ShowPageOnDisplay(*this); });
+    IgnoreErrors([this] { brwWebBrowser->Busy() ? ClearIeProcesses(*this, tick_) : ShowPageOnDisplay(*this); });
 }

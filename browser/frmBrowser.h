@@ -2,6 +2,7 @@
 #include "AddressIndex.h"
 #include "AddressListModel.h"
 #include "AddressBox.h"
+#include "TickState.h"
 #include "VisitedSitesRules.h"
 #include "app/BrowserWindow.h"
 #include "app/Form.h"
@@ -133,6 +134,7 @@ private:
     void AddToAddressBox(const QStringList& entries);
 
     int loadRetries_ = 0;
+    TickState tick_;                  // the periodic timer's nested ticks
     AddressListModel* addressModel_ = nullptr; // the address box's list, owned by the box
     AddressIndex listed_;              // the address list's entries, trimmed
     OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite

@@ -1,6 +1,5 @@
 #include "FavouritesScan.h"
 
-#include "FavouritesState.h"
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "app/BrowserWindow.h"
@@ -36,13 +35,13 @@ void ShowFolderMissing(UiServices& ui, FavouritesScan::Caller caller)
 } // namespace
 
 FavouritesScan::FavouritesScan(Program& program, FavouritesTree& tree)
-    : program_(program), tree_(tree), state_(program.state<FavouritesState>())
+    : program_(program), tree_(tree), state_(program.favourites)
 {
 }
 
 bool FavouritesScan::BuildFavouritesTree(Caller caller)
 {
-    state_.SelectedShortcut = nullptr; // its node goes with the others
+    state_.SelectedShortcutKey.clear(); // its node goes with the others
     tree_.Clear();
     state_.FavFolder = GetSpecialFolderPath(kFavoritesFolderId);
     AddTreeNode(QStringLiteral("Internet Preferiti"), false, true, {}, {});

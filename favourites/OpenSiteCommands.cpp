@@ -1,5 +1,4 @@
 // The menu commands that open the clicked shortcut's site.
-#include "FavouritesState.h"
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "frmFav.h"
@@ -20,9 +19,11 @@ namespace {
 // Handed to the association lookup only for its name and extension.
 const QByteArray kProbeBytes = QByteArrayLiteral("\"<HTML> <\\HTML>\"\r\n");
 
-std::optional<QString> SelectedAddress(Program& program)
+// The address of the shortcut node last clicked, while that node is in the tree.
+std::optional<QString> SelectedAddress(const frmFav& window)
 {
-    const QTreeWidgetItem* node = program.state<FavouritesState>().SelectedShortcut;
+    const QString& key = window.program().favourites.SelectedShortcutKey;
+    const QTreeWidgetItem* node = key.isEmpty() ? nullptr : window.Tree().Find(key);
     if (!node)
         return std::nullopt;
     return FavouritesTree::Tag(*node);
@@ -33,7 +34,7 @@ std::optional<QString> SelectedAddress(Program& program)
 void frmFav::mnuOpenSite_Click()
 {
     BrowserWindow& browser = program().browserWindow();
-    const std::optional<QString> address = SelectedAddress(program());
+    const std::optional<QString> address = SelectedAddress(*this);
     if (address) {
         IgnoreErrors([&] { browser.SetAddressText(*address); });
     }
@@ -64,7 +65,7 @@ void frmFav::mnuOpenSiteNew_Click()
     } else {
         bool started = false;
         IgnoreErrors([&] {
-            const std::optional<QString> address = SelectedAddress(program());
+            const std::optional<QString> address = SelectedAddress(*this);
             if (!address)
                 throw VbError(91, QStringLiteral("Object variable or With block variable not set"));
             program().system().StartProgram(folder + QStringLiteral("\\VINDREL.EXE ") + *address);

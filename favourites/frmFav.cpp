@@ -1,7 +1,6 @@
 #include "frmFav.h"
 
 #include "FavouritesScan.h"
-#include "FavouritesState.h"
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "OrganizeDialog.h"
@@ -33,7 +32,7 @@ frmFav::frmFav(Program& program) : Form(program)
 
 frmFav::~frmFav()
 {
-    program().state<FavouritesState>().SelectedShortcut = nullptr; // its node dies with the window
+    program().favourites.SelectedShortcutKey.clear(); // its node dies with the window
 }
 
 void frmFav::CreateControls()
@@ -79,7 +78,7 @@ void frmFav::Form_Load()
     program().ui().SetHourglass(true);
     TreeView1->setSortingEnabled(false);
     MoveTwips(2910, 1170);
-    auto& state = program().state<FavouritesState>();
+    FavouritesState& state = program().favourites;
     if (!state.TreeLoaded) {
         state.TreeLoaded = true;
         if (!scan_->BuildFavouritesTree(FavouritesScan::Caller::WindowLoad))
@@ -119,15 +118,18 @@ void frmFav::Form_Resize()
         resize(client);
 }
 
-void frmFav::Form_Unload() { program().state<FavouritesState>().TreeLoaded = false; }
+void frmFav::Form_Unload() { program().favourites.TreeLoaded = false; }
 
 void frmFav::Command1_Click() { Hide(); }
 
 void frmFav::TreeView1_NodeClick(QTreeWidgetItem* node)
 {
-    if (!node || !IsShortcutKey(FavouritesTree::Key(*node)))
+    if (!node)
         return;
-    program().state<FavouritesState>().SelectedShortcut = node;
+    const QString key = FavouritesTree::Key(*node);
+    if (!IsShortcutKey(key))
+        return;
+    program().favourites.SelectedShortcutKey = key;
     mnuPopupURL->popup(QCursor::pos());
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 #include "fakes/TestProgram.h"
-#include "favourites/FavouritesState.h"
 #include "favourites/FavouritesTree.h"
 #include "platform/QtPrinters.h"
 
@@ -44,7 +43,7 @@ public:
         return parent + QStringLiteral(" > ") + key + QStringLiteral(" | ") + text + QStringLiteral(" | ") + tag;
     }
 
-    FavouritesState& state() { return t.program->state<FavouritesState>(); }
+    FavouritesState& state() { return t.program->favourites; }
 
     TestProgram t;
     QString favourites;

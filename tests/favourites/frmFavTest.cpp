@@ -93,10 +93,10 @@ TEST_F(frmFavTest, OnlyShortcutKeysOpenTheMenuAtEveryClick)
     for (const Case& c : {Case{"R", false}, Case{"Locali", false}, Case{"Minuscole_url", false},
                           Case{"Rai_URL", true}, Case{"Rai_URL", true}, Case{"Cartella_URL", true}}) {
         SCOPED_TRACE(c.key);
-        state().SelectedShortcut = nullptr;
+        state().SelectedShortcutKey.clear();
         Click(QString::fromLatin1(c.key));
         EXPECT_EQ(w.mnuPopupURL->isVisible(), c.menu);
-        EXPECT_EQ(state().SelectedShortcut != nullptr, c.menu);
+        EXPECT_EQ(state().SelectedShortcutKey, c.menu ? QString::fromLatin1(c.key) : QString());
         w.mnuPopupURL->hide();
     }
 }
@@ -112,7 +112,7 @@ TEST_F(frmFavTest, LowerCaseTRescansWithoutTouchingThePointerAndStillReachesTheT
     w.mnuPopupURL->hide();
     EXPECT_TRUE(Type(QStringLiteral("t")));
     ASSERT_TRUE(Node(QStringLiteral("Tg_URL")));
-    EXPECT_EQ(state().SelectedShortcut, nullptr); // the old node is gone
+    EXPECT_TRUE(state().SelectedShortcutKey.isEmpty()); // the old node is gone
     EXPECT_TRUE(t.ui.hourglass);
 }
 
@@ -190,7 +190,7 @@ TEST_F(frmFavTest, OpenSiteSkipsWhatFailsAndHidesAllTheSame)
 
     // No shortcut: nothing to navigate to, the rest still runs.
     Window().Show();
-    state().SelectedShortcut = nullptr;
+    state().SelectedShortcutKey.clear();
     browser.address = QStringLiteral("file:///C:/X.HTM");
     browser.browser.calls.clear();
     Window().mnuOpenSite_Click();

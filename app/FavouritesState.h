@@ -3,9 +3,8 @@
 #include <array>
 #include <cstdint>
 
-class QTreeWidgetItem;
-
-// The viewer's program-wide state: it outlasts the window and only this subsystem uses it.
+// The favourites viewer's program-wide state, owned by the program: the walk's place and the
+// shortcut the user clicked outlast the viewer's window.
 struct FavouritesState {
     QString FavFolder;   // the Favourites folder found by the last scan
     QString ScanPath;    // the folder being walked (not restored on the way back)
@@ -13,7 +12,7 @@ struct FavouritesState {
     QString ParentKey;   // key of the node receiving the next nodes; empty means the root
     std::array<QString, 201> FolderByDepth{};
     std::int16_t Depth = 0;
-    // The shortcut node last clicked; cleared whenever the nodes it may point at go away.
-    QTreeWidgetItem* SelectedShortcut = nullptr;
+    // Key of the shortcut node last clicked; emptied whenever the nodes go away.
+    QString SelectedShortcutKey;
     bool TreeLoaded = false;
 };
