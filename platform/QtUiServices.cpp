@@ -4,14 +4,13 @@
 #include "FileSystem.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
-#include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <unistd.h>
 
@@ -128,12 +127,10 @@ void QtUiServices::DoEvents() { QCoreApplication::processEvents(); }
 
 void QtUiServices::Pause()
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < kPauseMs) {
-        QCoreApplication::processEvents();
-        QThread::msleep(5);
-    }
+    // Events keep running meanwhile, and nothing wakes up to look at a clock.
+    QEventLoop pause;
+    QTimer::singleShot(kPauseMs, &pause, &QEventLoop::quit);
+    pause.exec();
 }
 
 void QtUiServices::RunModal(QWidget& window)

@@ -139,10 +139,10 @@ TEST_F(PeriodicTimer, TheRunningTimerTicksEverySecondUntilTheControlIsIdle)
     browser().url = QStringLiteral("file:///D:/HOME-PAG/A.HTM");
     browser().busy = true;
     w->SetTimerEnabled(true);
-    EXPECT_TRUE(WaitUntil([this] { return w->Caption() == QLatin1String("Working..."); }, 5000));
+    EXPECT_TRUE(WaitUntil([this] { return w->Caption() == QLatin1String("Working..."); }));
     EXPECT_TRUE(w->timTimer->isActive());
     browser().busy = false;
-    EXPECT_TRUE(WaitUntil([this] { return !w->timTimer->isActive(); }, 5000));
+    EXPECT_TRUE(WaitUntil([this] { return !w->timTimer->isActive(); }));
     EXPECT_EQ(w->Tag, QStringLiteral("D:\\HOME-PAG\\A.HTM"));
 }
 

@@ -5,7 +5,9 @@
 #include "support/WaitUntil.h"
 
 #include <QCheckBox>
+#include <QSignalSpy>
 #include <QTimer>
+#include <QWebEngineView>
 
 #include <gtest/gtest.h>
 
@@ -38,13 +40,14 @@ protected:
         return window;
     }
 
-    // Opens the page again from the address box, as the user would.
+    // Opens the page again from the address box, as the user would, and waits until the page
+    // has loaded and the window it opens has been answered.
     void Reopen(frmBrowser& window)
     {
+        QSignalSpy windowAsked(qobject_cast<QWebEngineView*>(engine->widget())->page(), &QWebEnginePage::newWindowRequested);
         window.SetAddressText(kPopUpPage);
         window.cboAddress_Click();
-        EXPECT_TRUE(WaitUntil([&] { return !window.timTimer->isActive(); }));
-        Settle(1000);
+        EXPECT_TRUE(WaitUntil([&] { return !window.timTimer->isActive() && !windowAsked.isEmpty(); }));
     }
 
     TestProgram t;
@@ -62,8 +65,7 @@ TEST_F(RealBrowserWindow, TheTimerEndsOnThePagePathAndStops)
 
 TEST_F(RealBrowserWindow, TickedSwitchesBlockThePopUp)
 {
-    OpenWindow();
-    Settle(1000);
+    Reopen(OpenWindow());
     EXPECT_EQ(engine->OpenPopupCount(), 0);
     EXPECT_TRUE(t.ui.boxes.empty());
 }

@@ -3,12 +3,10 @@
 #include "fakes/TestProgram.h"
 #include "pageedit/Form3.h"
 #include "platform/WebEngineBrowser.h"
+#include "support/WaitUntil.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QLineEdit>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,17 +32,6 @@ public:
     int documentsCompleted = 0;
 };
 
-bool WaitFor(const std::function<bool()>& done)
-{
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < 30000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-        QThread::msleep(10);
-    }
-    return done();
-}
-
 } // namespace
 
 TEST(PageEditEndToEnd, BannerIsInsertedAfterTheBodyEndAndThePageReloads)
@@ -58,7 +45,7 @@ TEST(PageEditEndToEnd, BannerIsInsertedAfterTheBodyEndAndThePageReloads)
     window.frame.show();
 
     window.browser.Navigate(QStringLiteral("file:///C:/HOME-PAG/INIZIO.HTM"));
-    ASSERT_TRUE(WaitFor([&] { return window.documentsCompleted >= 1 && !window.browser.Busy(); }));
+    ASSERT_TRUE(WaitUntil([&] { return window.documentsCompleted >= 1 && !window.browser.Busy(); }));
     window.tag = QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM");
 
     Form3& banner = t.program->form<Form3>();
@@ -73,5 +60,5 @@ TEST(PageEditEndToEnd, BannerIsInsertedAfterTheBodyEndAndThePageReloads)
                          "</html>\r\n"));
     EXPECT_EQ(t.ReadHostFile(QStringLiteral("C/HOME-PAG/INIZIO.HT_")), old);
     EXPECT_EQ(t.program->loaded<Form3>(), nullptr);
-    EXPECT_TRUE(WaitFor([&] { return window.documentsCompleted >= 2; })) << "the browser did not reload the page";
+    EXPECT_TRUE(WaitUntil([&] { return window.documentsCompleted >= 2; })) << "the browser did not reload the page";
 }

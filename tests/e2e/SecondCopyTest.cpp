@@ -3,20 +3,16 @@
 #include "platform/DriveMap.h"
 #include "platform/HostFileSystem.h"
 #include "platform/HostSystemServices.h"
+#include "support/WaitUntil.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-constexpr int kRunTimeoutMs = 90000;
 
 void WriteFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
 {
@@ -29,17 +25,11 @@ void WriteFile(const QString& path, const QByteArray& bytes, QFile::Permissions 
         file.setPermissions(permissions);
 }
 
-bool WaitForFile(const QString& path)
+// What the file holds now; empty while it is missing.
+QByteArray Contents(const QString& path)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!QFile::exists(path) || QFileInfo(path).size() == 0) {
-        if (clock.elapsed() > kRunTimeoutMs)
-            return false;
-        QThread::msleep(100);
-    }
-    QThread::msleep(100); // the writer may still be flushing
-    return true;
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 int RedPixels(const QImage& image)
@@ -76,10 +66,9 @@ TEST(SecondCopy, OpensItsAddressAndExitsCleanly)
     system.StartProgram(fs.ProgramFolder() + QStringLiteral("\\vindrel C:\\HOME-PAG\\ROSSA.HTM"));
     qunsetenv("VINDREL_SCREENSHOT");
 
-    ASSERT_TRUE(WaitForFile(exitFile)) << "the second copy did not end";
-    QFile code(exitFile);
-    ASSERT_TRUE(code.open(QIODevice::ReadOnly));
-    EXPECT_EQ(code.readAll().trimmed(), QByteArray("0"));
+    // The stand-in writes the exit code with its line end in one go, once the copy has ended.
+    ASSERT_TRUE(WaitUntil([&] { return Contents(exitFile).endsWith('\n'); })) << "the second copy did not end";
+    EXPECT_EQ(Contents(exitFile).trimmed(), QByteArray("0"));
     const QImage picture(shot);
     ASSERT_FALSE(picture.isNull()) << "no screenshot at " << shot.toStdString();
     EXPECT_GT(RedPixels(picture), 1000) << "the page given on the command line is not on display";

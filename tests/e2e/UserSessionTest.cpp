@@ -32,9 +32,6 @@
 
 namespace {
 
-// Two loaded cores may take a while for one page.
-constexpr int kStepTimeoutMs = 20000;
-
 const QString kHome = QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM");
 const QString kSecond = QStringLiteral("C:\\HOME-PAG\\PAG2.HTM");
 const QString kThird = QStringLiteral("C:\\HOME-PAG\\PAG3.HTM");
@@ -88,8 +85,7 @@ protected:
     bool Shows(const QString& path)
     {
         frmBrowser& w = Window();
-        return WaitUntil([&] { return !w.timTimer->isActive() && !w.Browser().Busy() && w.Tag == path; },
-                         kStepTimeoutMs);
+        return WaitUntil([&] { return !w.timTimer->isActive() && !w.Browser().Busy() && w.Tag == path; });
     }
 
     // The result of a script run in the page on display.
@@ -97,13 +93,12 @@ protected:
     {
         auto result = std::make_shared<std::optional<QVariant>>();
         View().page()->runJavaScript(script, [result](const QVariant& value) { *result = value; });
-        WaitUntil([result] { return result->has_value(); }, kStepTimeoutMs);
+        WaitUntil([result] { return result->has_value(); });
         return result->value_or(QVariant());
     }
     bool ShowsText(const QString& text)
     {
-        return WaitUntil([&] { return RunScript(QStringLiteral("document.body.innerText")).toString().contains(text); },
-                         kStepTimeoutMs);
+        return WaitUntil([&] { return RunScript(QStringLiteral("document.body.innerText")).toString().contains(text); });
     }
 
     // A click of the mouse on the page's link, as the user gives it: the engine lets a page
@@ -137,7 +132,7 @@ protected:
         QTest::mouseClick(favourites.TreeView1->viewport(), Qt::LeftButton, {},
                           favourites.TreeView1->visualItemRect(node).center());
         QMenu& menu = *favourites.mnuPopupURL;
-        ASSERT_TRUE(WaitUntil([&] { return menu.isVisible(); }, kStepTimeoutMs)) << "no menu on the shortcut";
+        ASSERT_TRUE(WaitUntil([&] { return menu.isVisible(); })) << "no menu on the shortcut";
         QTest::mouseClick(&menu, Qt::LeftButton, {}, menu.actionGeometry(entry).center());
     }
 

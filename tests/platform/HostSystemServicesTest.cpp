@@ -2,16 +2,15 @@
 #include "platform/HostFileSystem.h"
 #include "platform/HostSystemServices.h"
 #include "platform/VbError.h"
+#include "support/WaitUntil.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QHash>
 #include <QHostAddress>
 #include <QTemporaryDir>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -47,22 +46,16 @@ protected:
         environment[QStringLiteral("PATH")] = root.filePath(QStringLiteral("bin"));
     }
 
-    // Waits for a file a started program writes.
+    // Waits for a file a started program writes; its last line is "end".
     QByteArray WaitForFile(const QString& relative) const
     {
-        QElapsedTimer clock;
-        clock.start();
-        QFile f(root.filePath(relative));
-        while (clock.elapsed() < 10000) {
-            if (f.open(QIODevice::ReadOnly)) {
-                const QByteArray bytes = f.readAll();
-                f.close();
-                if (bytes.endsWith("end\n"))
-                    return bytes;
-            }
-            QThread::msleep(20);
-        }
-        return {};
+        QByteArray bytes;
+        WaitUntil([&] {
+            QFile f(root.filePath(relative));
+            bytes = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+            return bytes.endsWith("end\n");
+        });
+        return bytes;
     }
 
     int ErrorOf(const std::function<void()>& action)

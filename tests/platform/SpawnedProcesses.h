@@ -1,10 +1,10 @@
 #pragma once
+#include "support/WaitUntil.h"
+
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QThread>
 #include <memory>
 #include <vector>
 
@@ -17,15 +17,10 @@
 // program, its arguments are not in place yet.
 inline bool WaitForArgvZero(qint64 pid, const QByteArray& argv0)
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (clock.elapsed() < 5000) {
+    return WaitUntil([&] {
         QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(pid));
-        if (cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().startsWith(argv0 + '\0'))
-            return true;
-        QThread::msleep(5);
-    }
-    return false;
+        return cmdline.open(QIODevice::ReadOnly) && cmdline.readAll().startsWith(argv0 + '\0');
+    });
 }
 
 // Harmless programs started under chosen names from a temporary folder; every one still running

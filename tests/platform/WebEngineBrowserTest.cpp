@@ -7,6 +7,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QTest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 #include <QWidget>
@@ -16,6 +17,9 @@
 #include <signal.h>
 
 namespace {
+
+// How long the user takes to read a question.
+constexpr int kReadingMs = 500;
 
 // Records every event as "Name argument"; answers Cancel as told.
 class Recorder : public WebBrowserEvents {
@@ -132,6 +136,10 @@ protected:
         PageOf(browser)->runJavaScript(script, [&result](const QVariant& value) { result = value; });
         return WaitUntil([&result] { return result.has_value(); }) ? *result : QVariant();
     }
+    // Waits until the page on display has answered a script sent now: what the page asked of the
+    // engine before (a link followed, a window opened) has reached the control by then, and so
+    // has what the engine raised about it.
+    static void CatchUp(WebBrowser& browser) { EXPECT_TRUE(Evaluate(browser, QStringLiteral("true")).toBool()); }
     static QWebEnginePage* PageOf(WebBrowser& browser) { return qobject_cast<QWebEngineView*>(browser.widget())->page(); }
     // A small picture of one colour.
     static QByteArray Png()
@@ -197,9 +205,15 @@ TEST_F(WebEngineBrowserTest, AddressesThatCannotBeOpenedRaiseAndLoadNothing)
                                    QStringLiteral("http://")}) {
         EXPECT_THROW(browser_->Navigate(address), VbError) << address.toStdString();
     }
-    Settle(300);
     EXPECT_TRUE(events_.log.isEmpty()) << events_.log.join(QLatin1Char('\n')).toStdString();
     EXPECT_FALSE(browser_->Busy());
+
+    // Nor later: a page opened now is the first thing the engine reports.
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(events_.log.constFirst(), QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"));
+    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 1) << events_.log.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST_F(WebEngineBrowserTest, NavigateTwiceInARowAsksOnceForEachCall)
@@ -212,7 +226,7 @@ TEST_F(WebEngineBrowserTest, NavigateTwiceInARowAsksOnceForEachCall)
         browser_->Navigate(QStringLiteral("C:\\my site\\") + QLatin1String(first));
         browser_->Navigate(QStringLiteral("C:\\my site\\") + QLatin1String(second));
         ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
-        Settle(500);
+        CatchUp(*browser_);
         EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")).count(QStringLiteral("BeforeNavigate2")), 1)
             << events_.log.join(QLatin1Char('\n')).toStdString();
         EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 2) << events_.log.join(QLatin1Char('\n')).toStdString();
@@ -233,7 +247,7 @@ TEST_F(WebEngineBrowserTest, BusyFromTheNavigateCallUntilTheLoadEnds)
     events_.log.clear();
     browser_->Navigate(QStringLiteral("file:///C:/my site/a.htm#giu"));
     ASSERT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
-    Settle(500);
+    CatchUp(*browser_);
     EXPECT_FALSE(browser_->Busy()) << events_.log.join(QLatin1Char('\n')).toStdString();
 }
 
@@ -252,10 +266,19 @@ TEST_F(WebEngineBrowserTest, CancelledNavigateLoadsNothingAndRaisesNothingMore)
     WritePage(QStringLiteral("a.htm"), Titled("A"));
     events_.cancelNavigation = [](const QString&) { return true; };
     browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
-    Settle(1000);
     EXPECT_EQ(events_.Kinds(), QStringList{"BeforeNavigate2"});
     EXPECT_FALSE(browser_->Busy());
     EXPECT_TRUE(browser_->LocationURL().isEmpty());
+
+    // Nor later: the question about the next page is the next thing the engine reports.
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    events_.cancelNavigation = [](const QString&) { return false; };
+    browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
+    ASSERT_TRUE(WaitForDocument());
+    EXPECT_EQ(events_.log.mid(0, 2), (QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"),
+                                                  QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")}))
+        << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(events_.Saw(QStringLiteral("DocumentComplete file:///C:/my site/a.htm")));
 }
 
 TEST_F(WebEngineBrowserTest, CancelStopsALinkAndAllowingLetsItThrough)
@@ -267,7 +290,7 @@ TEST_F(WebEngineBrowserTest, CancelStopsALinkAndAllowingLetsItThrough)
     events_.cancelNavigation = [](const QString& url) { return url.endsWith(QLatin1String("b.htm")); };
     RunScript(QStringLiteral("document.getElementById('l').click()"));
     ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("BeforeNavigate2")); }));
-    Settle(1000);
+    CatchUp(*browser_);
     EXPECT_EQ(events_.log, QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")});
     EXPECT_FALSE(browser_->Busy());
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
@@ -286,7 +309,7 @@ TEST_F(WebEngineBrowserTest, FramesAreAskedForAndARefusedFrameLeavesThePageCompl
     WritePage(QStringLiteral("dentro.htm"), Titled("Dentro"));
     events_.cancelNavigation = [](const QString& url) { return url.endsWith(QLatin1String("dentro.htm")); };
     Open(QStringLiteral("C:\\my site\\cornice.htm"));
-    Settle(300);
+    CatchUp(*browser_);
     EXPECT_FALSE(browser_->Busy());
     EXPECT_EQ(browser_->LocationName(), QStringLiteral("Cornice"));
 
@@ -306,7 +329,7 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOrOpenedInAWindowOfItsOwn)
     events_.cancelNewWindow = true;
     RunScript(QStringLiteral("window.open('b.htm')"));
     ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("NewWindow2")); }));
-    Settle(500);
+    CatchUp(*browser_);
     EXPECT_EQ(browser_->OpenPopupCount(), 0);
 
     events_.cancelNewWindow = false;
@@ -360,7 +383,7 @@ TEST_F(WebEngineBrowserTest, ARefusedGoBackLeavesTheNextLoadReported)
     events_.cancelNavigation = [](const QString&) { return true; };
     browser_->GoBack();
     ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("BeforeNavigate2")); }));
-    Settle(500);
+    CatchUp(*browser_);
     EXPECT_EQ(events_.Kinds(), QStringList{"BeforeNavigate2"});
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
 
@@ -420,9 +443,10 @@ TEST_F(WebEngineBrowserTest, OneQuestionPerNavigationHoweverLongTheUserTakes)
 {
     WritePage(QStringLiteral("a.htm"), Titled("A", "<a id='l' href='b.htm'>b</a>"));
     WritePage(QStringLiteral("b.htm"), Titled("B"));
-    // The user reads each question a while; the engine goes on meanwhile.
+    // The user reads each question a while; the engine goes on meanwhile. The time is the
+    // user's, not a wait for a result.
     events_.cancelNavigation = [](const QString&) {
-        Settle(500);
+        QTest::qWait(kReadingMs);
         return false;
     };
     browser_->Navigate(QStringLiteral("file:///C:/my%20site/a.htm"));
@@ -430,7 +454,7 @@ TEST_F(WebEngineBrowserTest, OneQuestionPerNavigationHoweverLongTheUserTakes)
     events_.log.removeAll(QStringLiteral("TitleChange A"));
     RunScript(QStringLiteral("document.getElementById('l').click()"));
     ASSERT_TRUE(WaitForDocument());
-    Settle(500);
+    CatchUp(*browser_);
     EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")),
               (QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"), QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")}));
 }
@@ -490,7 +514,13 @@ TEST_F(WebEngineBrowserTest, AHandlerMayDestroyTheControl)
     events_.onDocumentComplete = [this] { browser_.reset(); };
     browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
     ASSERT_TRUE(WaitUntil([this] { return !browser_; }));
-    Settle(300);
+    // A second control's page on the same engine: by its end, whatever the engine had left to
+    // report about the first has come.
+    Recorder otherEvents;
+    WebEngineBrowser other(drive_.fs, window_.get(), profile_);
+    other.setEvents(&otherEvents);
+    other.Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    ASSERT_TRUE(WaitUntil([&] { return otherEvents.Saw(QStringLiteral("TitleChange")); }));
     EXPECT_FALSE(events_.Saw(QStringLiteral("TitleChange")));
 }
 
