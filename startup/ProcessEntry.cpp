@@ -1,6 +1,7 @@
 #include "Main.h"
 #include "ScreenshotMode.h"
 #include "app/Program.h"
+#include "app/ProgramFont.h"
 #include "browser/frmBrowser.h"
 #include "platform/DriveAddresses.h"
 #include "platform/DriveMap.h"
@@ -20,9 +21,7 @@ int main(int argc, char* argv[])
     PrepareWebEngineEnvironment();
     RegisterDriveSchemes();
     QApplication app(argc, argv);
-    QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    UseProgramFont();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/it.vindrel.Vindrel.png")));
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.vindrel.Vindrel"));

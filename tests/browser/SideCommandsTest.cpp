@@ -166,19 +166,3 @@ TEST_F(SideCommands, AnIndexOutsideThePresetsReopensTheStartAddress)
 }
 
 } // namespace
-
-namespace {
-
-// Saves a picture of the window after a preset site and some progress, when VINDREL_SCREENSHOT_DIR
-// names a folder: the page button's caption, the status counts and the letter bar must be readable.
-TEST_F(SideCommands, Screenshot)
-{
-    const QString folder = qEnvironmentVariable("VINDREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "VINDREL_SCREENSHOT_DIR not set";
-    w->Command8_Click(3);
-    w->ProgressChange(50, 100);
-    EXPECT_TRUE(w->grab().save(QDir(folder).filePath(QStringLiteral("vindrel-frmBrowser-preset.png"))));
-}
-
-} // namespace

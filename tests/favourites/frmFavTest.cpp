@@ -300,14 +300,4 @@ TEST_F(frmFavTest, OrganizeShowsTheDialogModallyAndLeavesTheTreeAsItWas)
     EXPECT_FALSE(Node(QStringLiteral("Dopo_URL")));
 }
 
-// Saves a picture of the window when VINDREL_SCREENSHOT_DIR names a folder.
-TEST_F(frmFavTest, Screenshot)
-{
-    const QString folder = qEnvironmentVariable("VINDREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "VINDREL_SCREENSHOT_DIR not set";
-    Window().Tree().Find(QStringLiteral("Locali"))->setExpanded(true);
-    EXPECT_TRUE(Window().grab().save(QDir(folder).filePath(QStringLiteral("vindrel-frmFav.png"))));
-}
-
 } // namespace

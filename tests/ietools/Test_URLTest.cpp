@@ -3,7 +3,6 @@
 #include "ietools/ProcessTools.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <gtest/gtest.h>
@@ -199,19 +198,6 @@ TEST(Test_URLWindow, ClosedDuringThePauseIsNotLoadedAgain)
 
     EXPECT_EQ(t.program->loaded<Test_URL>(), nullptr);
     EXPECT_EQ(t.processes.snapshots, snapshots);
-}
-
-// Saves a picture of the window when VINDREL_SCREENSHOT_DIR names a folder.
-TEST(Test_URLWindow, Screenshot)
-{
-    const QString folder = qEnvironmentVariable("VINDREL_SCREENSHOT_DIR");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "VINDREL_SCREENSHOT_DIR not set";
-    TestProgram t;
-    t.processes.table = {Ie(0x1A4), {0x1B0, QStringLiteral("notepad.exe")}, Ie(0x2C8)};
-    Test_URL& window = t.program->form<Test_URL>();
-    window.Show();
-    EXPECT_TRUE(window.grab().save(QDir(folder).filePath(QStringLiteral("vindrel-Test_URL.png"))));
 }
 
 } // namespace
