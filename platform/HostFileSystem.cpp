@@ -17,8 +17,6 @@ namespace {
 VbError AlreadyExists() { return VbError(58, QStringLiteral("File already exists")); }
 VbError DeviceError() { return VbError(57, QStringLiteral("Device I/O error")); }
 
-bool IsFolder(const std::optional<HostStatus>& status) { return status && status->isFolder; }
-
 // 53 when only the file is missing, 76 when its folder (or drive) is missing too.
 VbError MissingError(const QString& host)
 {

@@ -13,6 +13,8 @@ struct HostStatus {
 
 // Status of a host path; nullopt when nothing is there (or a link leads nowhere).
 std::optional<HostStatus> StatHost(const QString& hostPath);
+// True for the status of an existing folder.
+inline bool IsFolder(const std::optional<HostStatus>& status) { return status && status->isFolder; }
 
 // The host path of an existing entry whose name matches each component of an absolute host
 // path without regard to case (as Windows finds names); an exact match is tried first. Where

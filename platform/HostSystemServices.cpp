@@ -23,12 +23,6 @@ namespace {
 
 constexpr int kAssociationLookupMs = 3000;
 
-bool IsFolder(const QString& hostPath)
-{
-    const auto status = StatHost(hostPath);
-    return status && status->isFolder;
-}
-
 // Running inside a GUI application: the clipboard exists.
 QClipboard* Clipboard()
 {
@@ -135,16 +129,16 @@ QString HostSystemServices::FavoritesFolder()
     // A folder named by the variable is the user's choice: when it is missing, there is none.
     const QString configured = environment_(QStringLiteral("VINDREL_FAVORITES"));
     if (!configured.isEmpty())
-        return IsFolder(configured) ? fs_.WindowsPath(configured) : QString();
+        return IsFolder(StatHost(configured)) ? fs_.WindowsPath(configured) : QString();
     const QString winePrefix = DriveMap(environment_).WinePrefix();
     const QString user = UserName();
     if (!winePrefix.isEmpty() && !user.isEmpty()) {
         const QString wineFavorites = winePrefix + QStringLiteral("/drive_c/users/") + user + QStringLiteral("/Favorites");
-        if (IsFolder(wineFavorites))
+        if (IsFolder(StatHost(wineFavorites)))
             return fs_.WindowsPath(wineFavorites);
     }
     const QString home = environment_(QStringLiteral("HOME"));
-    if (!home.isEmpty() && IsFolder(home + QStringLiteral("/Favorites")))
+    if (!home.isEmpty() && IsFolder(StatHost(home + QStringLiteral("/Favorites"))))
         return fs_.WindowsPath(home + QStringLiteral("/Favorites"));
     return {};
 }

@@ -4,8 +4,8 @@
 #include "platform/HostFileSystem.h"
 #include "platform/HostSystemServices.h"
 #include "support/WaitUntil.h"
+#include "support/WriteFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
@@ -13,17 +13,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes, QFile::Permissions permissions = {})
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    file.close();
-    if (permissions)
-        file.setPermissions(permissions);
-}
 
 // What the file holds now; empty while it is missing.
 QByteArray Contents(const QString& path)

@@ -1,17 +1,10 @@
 #include "SpawnedProcesses.h"
 #include "platform/LinuxProcessService.h"
+#include "support/WriteFile.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // The status file of a live process of this user.
 QByteArray OwnStatus(const char* state = "S (sleeping)", uid_t uid = ::getuid())
