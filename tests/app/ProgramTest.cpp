@@ -46,6 +46,16 @@ TEST(ProgramWindows, HideKeepsTheWindowUnloadMakesANewOne)
     EXPECT_EQ(t.program->form<CountingForm>().Tag, QString());
 }
 
+TEST(ProgramWindows, AWindowDestroyedWithoutItsUnloadLeavesTheRegistry)
+{
+    TestProgram t;
+    delete &t.program->form<OtherForm>();
+    EXPECT_EQ(t.program->loaded<OtherForm>(), nullptr);
+    t.program->UnloadAllExcept(nullptr); // reaches no window that is gone
+    OtherForm& again = t.program->form<OtherForm>();
+    EXPECT_EQ(t.program->loaded<OtherForm>(), &again);
+}
+
 TEST(ProgramWindows, UnloadAllExceptKeepsOnlyTheGivenWindow)
 {
     TestProgram t;
