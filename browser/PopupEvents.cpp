@@ -1,6 +1,7 @@
 #include "PopupEvents.h"
 
 #include "IgnoreErrors.h"
+#include "ZoomSteps.h"
 #include "frmBrowser.h"
 
 void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.NavigationAllowed(url); }
@@ -14,3 +15,7 @@ void PopupEvents::RenderProcessTerminated()
 }
 
 std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
+
+void PopupEvents::ContextMenu(const PageContext& context) { owner_.ShowPageMenu(window_, context); }
+void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.ShowDownload(std::move(download)); }
+void PopupEvents::WheelZoom(int direction) { window_.SetZoomPercent(NextZoomStep(window_.ZoomPercent(), direction)); }
