@@ -1,8 +1,8 @@
 #include "frmBrowser.h"
 
 #include "AddressRules.h"
-#include "IgnoreErrors.h"
-#include "startup/Program.h"
+#include "app/IgnoreErrors.h"
+#include "app/Program.h"
 
 #include <QPushButton>
 #include <QTimer>

@@ -1,6 +1,6 @@
 #include "AddressIndex.h"
 
-#include "startup/TrimBlanks.h"
+#include "app/TrimBlanks.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
 #include "AddressRules.h"
 
-#include "startup/TrimBlanks.h"
+#include "app/TrimBlanks.h"
 
 #include <cmath>
 #include <limits>

@@ -2,8 +2,8 @@
 #include "PresetSites.h"
 #include "frmBrowser.h"
 
-#include "startup/Program.h"
-#include "startup/Twips.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>

@@ -1,11 +1,11 @@
 #include "frmBrowser.h"
 
 #include "AddressRules.h"
-#include "IgnoreErrors.h"
+#include "app/IgnoreErrors.h"
 #include "PopupEvents.h"
+#include "app/Program.h"
+#include "app/TrimBlanks.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
-#include "startup/TrimBlanks.h"
 
 #include <QCheckBox>
 #include <QLabel>

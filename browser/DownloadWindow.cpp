@@ -1,11 +1,11 @@
 #include "DownloadWindow.h"
 
 #include "DownloadText.h"
+#include "app/Program.h"
 #include "platform/DownloadNames.h"
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "startup/Program.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

@@ -4,10 +4,10 @@
 #include "FindBar.h"
 #include "PageMenu.h"
 #include "ZoomSteps.h"
+#include "app/Program.h"
 #include "platform/DownloadNames.h"
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
 
 #include <QLabel>
 #include <QPointer>

@@ -1,11 +1,11 @@
 #include "frmBrowser.h"
 
 #include "AddressRules.h"
-#include "IgnoreErrors.h"
+#include "app/IgnoreErrors.h"
+#include "app/Program.h"
 #include "ietools/ProcessTools.h"
 #include "ietools/Test_URL.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
 
 #include <QCheckBox>
 #include <QListWidget>

@@ -1,7 +1,7 @@
 #include "PopupEvents.h"
 
-#include "IgnoreErrors.h"
 #include "ZoomSteps.h"
+#include "app/IgnoreErrors.h"
 #include "frmBrowser.h"
 
 void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.NavigationAllowed(url); }

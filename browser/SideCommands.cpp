@@ -1,16 +1,16 @@
 #include "frmBrowser.h"
 
 #include "AddressRules.h"
-#include "IgnoreErrors.h"
+#include "app/IgnoreErrors.h"
 #include "PresetSites.h"
+#include "app/Program.h"
+#include "app/TrimBlanks.h"
 #include "favourites/frmFav.h"
 #include "ietools/Test_URL.h"
 #include "pageedit/Form2.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
-#include "startup/TrimBlanks.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

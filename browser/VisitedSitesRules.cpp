@@ -1,7 +1,7 @@
 #include "VisitedSitesRules.h"
 
+#include "app/TrimBlanks.h"
 #include "platform/TextCodec.h"
-#include "startup/TrimBlanks.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #include "frmBrowser.h"
 
 #include "BrowserLayout.h"
+#include "app/Program.h"
+#include "app/TrimBlanks.h"
+#include "app/Twips.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
-#include "startup/TrimBlanks.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -3,9 +3,9 @@
 #include "AddressListModel.h"
 #include "AddressBox.h"
 #include "VisitedSitesRules.h"
+#include "app/BrowserWindow.h"
+#include "app/Form.h"
 #include "platform/WebBrowser.h"
-#include "startup/BrowserWindow.h"
-#include "startup/Form.h"
 
 #include <array>
 #include <cstdint>

@@ -3,13 +3,13 @@
 #include "FavouritesState.h"
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
+#include "app/BrowserWindow.h"
+#include "app/Program.h"
 #include "platform/FileSystem.h"
 #include "platform/ProfileReader.h"
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "startup/BrowserWindow.h"
-#include "startup/Program.h"
 
 #include <QTreeWidgetItem>
 

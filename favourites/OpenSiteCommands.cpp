@@ -3,13 +3,13 @@
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "frmFav.h"
+#include "app/BrowserWindow.h"
+#include "app/Program.h"
 #include "platform/FileSystem.h"
 #include "platform/SystemServices.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 #include "platform/WebBrowser.h"
-#include "startup/BrowserWindow.h"
-#include "startup/Program.h"
 
 #include <optional>
 

@@ -2,10 +2,10 @@
 
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
+#include "app/Program.h"
 #include "platform/FileSystem.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "startup/Program.h"
 
 #include <QDropEvent>
 #include <QHBoxLayout>

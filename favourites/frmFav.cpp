@@ -5,9 +5,9 @@
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "OrganizeDialog.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
 
 #include <QCursor>
 #include <QKeyEvent>

@@ -1,9 +1,9 @@
 #include "ProcessTools.h"
 
 #include "Test_URL.h"
+#include "app/Program.h"
 #include "platform/ProcessService.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
 
 #include <QListWidget>
 

@@ -2,9 +2,9 @@
 
 #include "ProcessTools.h"
 #include "UserClickList.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
 
 #include <QPointer>
 #include <QPushButton>

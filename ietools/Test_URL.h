@@ -1,5 +1,5 @@
 #pragma once
-#include "startup/Form.h"
+#include "app/Form.h"
 
 class QListWidget;
 class QPushButton;

@@ -2,9 +2,9 @@
 
 #include "Form3.h"
 #include "Form4.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 #include "ietools/ProcessListing.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
 
 #include <QFont>
 #include <QLabel>

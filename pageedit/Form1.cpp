@@ -4,9 +4,9 @@
 #include "ImageBox.h"
 #include "Markup.h"
 #include "PageRewrite.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 #include "platform/FileSystem.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

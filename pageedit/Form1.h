@@ -1,6 +1,6 @@
 #pragma once
+#include "app/Form.h"
 #include "platform/UiServices.h"
-#include "startup/Form.h"
 
 #include <array>
 

@@ -3,8 +3,8 @@
 #include "Form1.h"
 #include "Form3.h"
 #include "Form4.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 
 #include <QPushButton>
 

@@ -1,6 +1,6 @@
 #include "Form3.h"
 
-#include "startup/Twips.h"
+#include "app/Twips.h"
 
 #include <QGroupBox>
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 #include "Form4.h"
 
-#include "startup/Program.h"
-#include "startup/Twips.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 
 #include "Colore.h"
 #include "PageRewrite.h"
+#include "app/Program.h"
+#include "app/Twips.h"
 #include "platform/UiServices.h"
-#include "startup/Program.h"
-#include "startup/Twips.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 #pragma once
 #include "Markup.h"
-#include "startup/Form.h"
+#include "app/Form.h"
 
 #include <array>
 

@@ -1,11 +1,11 @@
 #include "PageRewrite.h"
 
+#include "app/BrowserWindow.h"
+#include "app/Program.h"
 #include "platform/FileSystem.h"
 #include "platform/UiServices.h"
 #include "platform/VbError.h"
 #include "platform/WebBrowser.h"
-#include "startup/BrowserWindow.h"
-#include "startup/Program.h"
 
 namespace {
 

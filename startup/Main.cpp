@@ -1,10 +1,10 @@
 #include "Main.h"
 
 #include "StartAddress.h"
+#include "app/Program.h"
 #include "browser/frmBrowser.h"
 #include "platform/FileSystem.h"
 #include "platform/VbError.h"
-#include "startup/Program.h"
 
 void Main(Program& program, const QString& argumentText)
 {

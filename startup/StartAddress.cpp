@@ -1,6 +1,6 @@
 #include "StartAddress.h"
 
-#include "TrimBlanks.h"
+#include "app/TrimBlanks.h"
 
 namespace {
 

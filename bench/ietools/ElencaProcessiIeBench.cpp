@@ -1,11 +1,11 @@
 // The timer lists Internet Explorer processes every second while a page loads: one listing of
 // the live process table must cost no more than `ps` listing the same table.
+#include "app/Program.h"
 #include "ietools/ProcessTools.h"
 #include "ietools/Test_URL.h"
 #include "platform/HostFileSystem.h"
 #include "platform/LinuxProcessService.h"
 #include "platform/WebBrowser.h"
-#include "startup/Program.h"
 #include "tests/fakes/FakeSystem.h"
 #include "tests/fakes/FakeUi.h"
 

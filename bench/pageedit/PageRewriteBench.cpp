@@ -2,14 +2,14 @@
 // same copies (page to temporary, page to backup, temporary to page). Target: at most 1.5 times
 // cp's time, printed at the end, and a peak resident size under 64 MB for a process doing one
 // rewrite.
+#include "app/Program.h"
+#include "bench/support/TimesReporter.h"
 #include "fakes/FakeBrowserWindow.h"
 #include "fakes/FakeProcesses.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUi.h"
 #include "pageedit/PageRewrite.h"
 #include "platform/HostFileSystem.h"
-#include "startup/Program.h"
-#include "bench/support/TimesReporter.h"
 
 #include <QApplication>
 #include <QDir>

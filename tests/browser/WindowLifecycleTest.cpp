@@ -1,5 +1,5 @@
 #include "WindowFixture.h"
-#include "startup/Twips.h"
+#include "app/Twips.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -5,5 +5,5 @@ if(NOT VINDREL_UNIT_TESTS_ONLY)
   find_package(Qt6 REQUIRED COMPONENTS Test)
   vindrel_integration_test(e2e_session_test
     SOURCES ${CMAKE_CURRENT_SOURCE_DIR}/UserSessionTest.cpp
-    LIBS vindrel_entry Qt6::Test)
+    LIBS vindrel_startup Qt6::Test)
 endif()

@@ -1,6 +1,6 @@
 #pragma once
 #include "FakeWebBrowser.h"
-#include "startup/BrowserWindow.h"
+#include "app/BrowserWindow.h"
 
 // Stands in for the browser window where a window only drives it through its controls.
 class FakeBrowserWindow : public BrowserWindow {

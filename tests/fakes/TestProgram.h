@@ -4,9 +4,9 @@
 #include "FakeSystem.h"
 #include "FakeUi.h"
 #include "FakeWebBrowser.h"
+#include "app/Program.h"
 #include "platform/DriveMap.h"
 #include "platform/HostFileSystem.h"
-#include "startup/Program.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 #include "fakes/TestProgram.h"
-#include "platform/QtPrinters.h"
 #include "favourites/FavouritesState.h"
 #include "favourites/FavouritesTree.h"
+#include "platform/QtPrinters.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "FavouritesFixture.h"
+#include "app/Twips.h"
 #include "favourites/OrganizeDialog.h"
 #include "favourites/frmFav.h"
-#include "startup/Twips.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "IeTestSupport.h"
+#include "app/Twips.h"
 #include "ietools/ProcessTools.h"
-#include "startup/Twips.h"
 
 #include <QApplication>
 #include <QDir>

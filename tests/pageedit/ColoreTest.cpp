@@ -1,8 +1,8 @@
 #include "PageFixture.h"
+#include "app/Twips.h"
 #include "pageedit/Colore.h"
 #include "pageedit/Form3.h"
 #include "pageedit/Form4.h"
-#include "startup/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

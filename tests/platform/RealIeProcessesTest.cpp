@@ -1,4 +1,5 @@
 #include "SpawnedProcesses.h"
+#include "app/Program.h"
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUi.h"
 #include "ietools/ProcessTools.h"
@@ -6,7 +7,6 @@
 #include "platform/HostFileSystem.h"
 #include "platform/LinuxProcessService.h"
 #include "platform/WebBrowser.h"
-#include "startup/Program.h"
 
 #include <QListWidget>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "app/Form.h"
 #include "fakes/TestProgram.h"
-#include "startup/Form.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Main.h"
-#include "Program.h"
 #include "ScreenshotMode.h"
+#include "app/Program.h"
 #include "browser/frmBrowser.h"
 #include "platform/DriveAddresses.h"
 #include "platform/DriveMap.h"
