@@ -1,4 +1,4 @@
-# Address bar, toolbar, periodic timer, browser-control events and side commands, on fakes.
+# Address bar, toolbar, periodic timer, browser-control events, side commands and zoom, on fakes.
 vindrel_unit_test(browser_navigation_test
   SOURCES
     ${CMAKE_CURRENT_SOURCE_DIR}/AddressRulesTest.cpp
@@ -6,6 +6,7 @@ vindrel_unit_test(browser_navigation_test
     ${CMAKE_CURRENT_SOURCE_DIR}/PeriodicTimerTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/BrowserEventsTest.cpp
     ${CMAKE_CURRENT_SOURCE_DIR}/SideCommandsTest.cpp
+    ${CMAKE_CURRENT_SOURCE_DIR}/ZoomStepsTest.cpp
   LIBS vindrel_browser)
 
 # The same window over the real engine: pop-up windows and the timer on a local page.
