@@ -136,7 +136,16 @@ void DownloadWindow::cmdSaveAs_Click()
     if (stage_ != Stage::Asking)
         return;
     const QString proposed = FreeSavePath(program_.fs(), program_.system().DownloadFolder(), download_->FileName());
+    choosing_ = true;
     const SaveChoice choice = program_.ui().SaveFileDialog(this, QStringLiteral("Salva con nome"), proposed, {});
+    choosing_ = false;
+    // The download may have ended while the user chose: the window then shows that instead.
+    if (download_->state() == Download::State::Cancelled) {
+        close();
+        return;
+    }
+    if (stage_ != Stage::Asking)
+        return;
     if (choice.path.isEmpty()) {
         // Asked by the page's menu, the question was where: no answer, no download.
         if (download_->SaveAsAsked())
@@ -163,7 +172,8 @@ void DownloadWindow::OpenWithDesktop(const QString& path)
 void DownloadWindow::OnChanged()
 {
     if (download_->state() == Download::State::Cancelled) {
-        close();
+        if (!choosing_) // the window closes once the dialog it owns has gone
+            close();
         return;
     }
     if (download_->state() != Download::State::Receiving) {

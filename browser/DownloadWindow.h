@@ -53,5 +53,6 @@ private:
     std::unique_ptr<Download> download_;
     Stage stage_ = Stage::Asking;
     bool openWhenSaved_ = false;
+    bool choosing_ = false; // its save dialog is open
     QElapsedTimer clock_; // since the download began: the average speed
 };

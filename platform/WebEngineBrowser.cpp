@@ -140,11 +140,6 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::OnContextMenuRequested);
     // The engine's contents come as a child widget of the view, made afresh with each renderer.
     view_->installEventFilter(this);
-    // Another site's page starts at the engine's zoom: the control's holds for all it shows.
-    connect(page_, &QWebEnginePage::loadFinished, this, [this] {
-        if (qRound(page_->zoomFactor() * 100) != zoom_)
-            page_->setZoomFactor(zoom_ / 100.0);
-    });
 }
 
 WebEngineBrowser::~WebEngineBrowser()
@@ -235,11 +230,9 @@ void WebEngineBrowser::FindText(const QString& text, bool backward, bool matchCa
 
 void WebEngineBrowser::StopFinding() { page_->findText(QString()); }
 
-void WebEngineBrowser::SetZoomPercent(int percent)
-{
-    zoom_ = percent;
-    page_->setZoomFactor(percent / 100.0);
-}
+// The page keeps its zoom for every page it shows, of any site.
+int WebEngineBrowser::ZoomPercent() const { return qRound(page_->zoomFactor() * 100); }
+void WebEngineBrowser::SetZoomPercent(int percent) { page_->setZoomFactor(percent / 100.0); }
 
 void WebEngineBrowser::Print(std::function<void(bool)> done) { PrintWithDialog(*view_, std::move(done)); }
 

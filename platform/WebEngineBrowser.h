@@ -40,7 +40,7 @@ public:
     void RunPageCommand(PageCommand command) override;
     void FindText(const QString& text, bool backward, bool matchCase, std::function<void(int active, int matches)> done) override;
     void StopFinding() override;
-    int ZoomPercent() const override { return zoom_; }
+    int ZoomPercent() const override;
     void SetZoomPercent(int percent) override;
     void Print(std::function<void(bool printed)> done) override;
     void SaveAsPdf(const QString& path, std::function<void(bool written)> done) override;
@@ -85,6 +85,5 @@ private:
     QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
     bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
     bool swallowing_ = false;      // inside that load: no event, Busy unchanged
-    int zoom_ = 100;               // percent, for every page this control shows
     bool saveAsAsked_ = false;     // the page's menu asked to save an image: its download asks where
 };
