@@ -230,7 +230,7 @@ void WebEngineBrowser::FindText(const QString& text, bool backward, bool matchCa
 
 void WebEngineBrowser::StopFinding() { page_->findText(QString()); }
 
-// The page keeps its zoom for every page it shows, of any site.
+// The engine keeps the zoom through every load of the page, whatever the site.
 int WebEngineBrowser::ZoomPercent() const { return qRound(page_->zoomFactor() * 100); }
 void WebEngineBrowser::SetZoomPercent(int percent) { page_->setZoomFactor(percent / 100.0); }
 
