@@ -16,6 +16,11 @@ AddressBox::AddressBox(QWidget* parent) : QComboBox(parent)
 
 void AddressBox::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_D && event->modifiers() == Qt::AltModifier) {
+        // The window's key for this very box (its text selected), not a letter to type.
+        event->ignore();
+        return;
+    }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // Kept from the edit field: finishing an edit there would pick the listed entry equal to
         // the text, a second navigation.

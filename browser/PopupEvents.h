@@ -4,7 +4,8 @@
 class frmBrowser;
 
 // The events of a window that a page opened. It asks the same questions as the browser window,
-// follows the same pop-up switch and announces its downloads the same way. Its loading, title
+// follows the same pop-up switch, announces and shows its downloads and offers its page's menu
+// the same way. Its loading, title
 // and progress are its own (its caption is its page's title), so the browser window's caption,
 // address box, list and status bar keep showing the browser window's page.
 class PopupEvents : public IgnoringBrowserEvents {
@@ -16,6 +17,10 @@ public:
     void FileDownload(bool& cancel) override;
     void RenderProcessTerminated() override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
+    // Its menu and downloads are the browser window's; its zoom is its own.
+    void ContextMenu(const PageContext& context) override;
+    void DownloadStarted(std::unique_ptr<Download> download) override;
+    void WheelZoom(int direction) override;
 
 private:
     frmBrowser& owner_;

@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <memory>
 
+class FindBar;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -46,6 +47,7 @@ public:
     QWidget* StatusBar1 = nullptr;
     std::array<QLabel*, 2> StatusPanels{}; // panel 1 is StatusPanels[0]
     QTimer* timTimer = nullptr;
+    FindBar* findBar = nullptr; // made at its first use
 
     // BrowserWindow.
     QString PagePath() const override { return Tag; }
@@ -109,6 +111,23 @@ public:
     // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
 
+    // What the hosted control gave its user: the page's menu, downloads and zoom by the wheel.
+    void ContextMenu(const PageContext& context) override;
+    void DownloadStarted(std::unique_ptr<Download> download) override;
+    void WheelZoom(int direction) override;
+
+    // Accelerators, find, print, zoom (PageCommands.cpp); each runs for the keys, the page's
+    // menu and, where there is one, the button alike.
+    void FocusAddressBox();
+    void ShowFindBar();
+    void PrintPage(WebBrowser& page);
+    void SavePageAsPdf(WebBrowser& page);
+    // +1 larger, -1 smaller, 0 back to the page's own size.
+    void ZoomPage(int direction);
+    // The page's menu for this window's page or a page it opened, and the command chosen.
+    void ShowPageMenu(WebBrowser& page, const PageContext& context);
+    void ShowDownload(std::unique_ptr<Download> download);
+
     // The answers shared by every window of pages: this one's control and the windows its pages
     // open. Each names the control that raised the event.
     bool NavigationAllowed(const QString& url);
@@ -121,6 +140,8 @@ protected:
     void Form_Resize() override;
     void Form_Unload() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The page's keys it left unhandled and those of the window's controls come here.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void CreateControls();
@@ -132,6 +153,9 @@ private:
     bool MergeVisitedSitesFile();
     // Entries already in listed_ go into the address box at once.
     void AddToAddressBox(const QStringList& entries);
+    bool RunAccelerator(const QKeyEvent& event);
+    void PlaceFindBar();
+    void ShowZoomNote(int percent);
 
     int loadRetries_ = 0;
     TickState tick_;                  // the periodic timer's nested ticks
@@ -139,4 +163,6 @@ private:
     AddressIndex listed_;              // the address list's entries, trimmed
     OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
     QString mergedVersion_;           // the visited-sites file as last merged whole or written
+    QTimer* zoomNote_ = nullptr;      // how long "Zoom n%" stays in the status bar
+    QString beforeZoomNote_;          // what it showed before
 };

@@ -143,6 +143,16 @@ QString HostSystemServices::FavoritesFolder()
     return {};
 }
 
+QString HostSystemServices::DownloadFolder() { return fs_.WindowsPath(XdgDownloadFolder()); }
+
+void HostSystemServices::OpenWithDesktop(const QString& path)
+{
+    const QString host = fs_.HostPath(path);
+    const QString opener = FindOnPath(QStringLiteral("xdg-open"));
+    if (host.isEmpty() || !StatHost(host) || opener.isEmpty() || !QProcess::startDetached(opener, {host}))
+        throw VbError::fileNotFound();
+}
+
 void HostSystemServices::ClipboardClear()
 {
     if (QClipboard* clipboard = Clipboard())

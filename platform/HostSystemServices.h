@@ -25,6 +25,9 @@ public:
     // VINDREL_FAVORITES, else the Wine user's Favorites, else ~/Favorites; empty when the folder
     // chosen this way does not exist.
     QString FavoritesFolder() override;
+    QString DownloadFolder() override;
+    // Through xdg-open, as the desktop opens a file a person double-clicks.
+    void OpenWithDesktop(const QString& path) override;
     void ClipboardClear() override;
     void ClipboardSetText(const QString& text) override;
     QString LocalIP() override;

@@ -7,6 +7,7 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -162,6 +163,37 @@ QString QtUiServices::OpenFileDialog(QWidget* owner, const FileDialogRequest& re
         return request.fileName;
     const QString chosen = fs_.WindowsPath(dialog.selectedFiles().constFirst());
     return chosen.isEmpty() ? request.fileName : chosen;
+}
+
+SaveChoice QtUiServices::SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed, const QString& filter)
+{
+    const QFileInfo proposedHost(fs_.HostPathForWriting(proposed));
+    QFileDialog dialog(owner, title, proposedHost.absolutePath());
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    // Asked below, in the program's language.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Salva in:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Nome file:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Salva come:"));
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Salva"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Annulla"));
+    if (!filter.isEmpty())
+        dialog.setNameFilter(filter);
+    dialog.selectFile(proposedHost.fileName());
+    while (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
+        const QString host = dialog.selectedFiles().constFirst();
+        const QString path = fs_.WindowsPath(host);
+        if (path.isEmpty())
+            continue;
+        if (!QFileInfo::exists(host))
+            return {path, false};
+        if (MsgBox(QStringLiteral("Il file ") + path + QStringLiteral(" esiste già.\r\rSostituirlo ?"), MsgButtons::YesNo,
+                   MsgIcon::Exclamation, title)
+            == MsgAnswer::Yes)
+            return {path, true};
+    }
+    return {};
 }
 
 void QtUiServices::EndProgram(bool immediately)

@@ -16,6 +16,7 @@ public:
     void Pause() override;
     void RunModal(QWidget& window) override;
     QString OpenFileDialog(QWidget* owner, const FileDialogRequest& request) override;
+    SaveChoice SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed, const QString& filter) override;
     void EndProgram(bool immediately) override;
 
 private:

@@ -14,6 +14,10 @@ public:
     virtual int FindExecutable(const QString& path) = 0;
     // The user's Favourites folder in Windows form, or empty when there is none.
     virtual QString FavoritesFolder() = 0;
+    // The user's download folder in Windows form.
+    virtual QString DownloadFolder() = 0;
+    // Opens a file or folder in the desktop's application for it; throws VbError when none starts.
+    virtual void OpenWithDesktop(const QString& path) = 0;
 
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetText(const QString& text) = 0;

@@ -24,6 +24,12 @@ struct FileDialogRequest {
     QString initialFolder; // empty: the folder of fileName, else the current folder
 };
 
+// Where the user chose to save a file; path empty when the user cancelled.
+struct SaveChoice {
+    QString path;         // Windows form
+    bool replace = false; // the file exists and the user agreed to replace it
+};
+
 // Everything a window does with the user and the event loop goes through here,
 // so that tests can script answers and read back what was shown.
 class UiServices {
@@ -42,6 +48,10 @@ public:
     // Shows a file-open dialog; returns the chosen file's Windows-form path,
     // or request.fileName unchanged when the user cancels.
     virtual QString OpenFileDialog(QWidget* owner, const FileDialogRequest& request) = 0;
+    // Shows a save dialog on `proposed` (Windows form, folder and name); filter: "Documento PDF
+    // (*.pdf)" or empty. Choosing an existing file asks before it is replaced.
+    virtual SaveChoice SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed,
+                                      const QString& filter) = 0;
     // Ends the program. immediately: no closing step of any window runs.
     // The caller must return right after this call.
     virtual void EndProgram(bool immediately) = 0;

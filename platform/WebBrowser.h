@@ -1,6 +1,10 @@
 #pragma once
+#include "Download.h"
+#include "PageContext.h"
+
 #include <QString>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -25,6 +29,15 @@ public:
     virtual void RenderProcessTerminated() = 0;
     // The events of a window the control opened for a page, once NewWindow2 let it through.
     virtual std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) = 0;
+
+    // What the hosted control gave its user by itself. A handler that ignores them leaves the
+    // page without its menu and cancels the download.
+    // The user asked for the page's menu (right button, menu key).
+    virtual void ContextMenu(const PageContext&) {}
+    // A download FileDownload let through: it comes in while the user says where it goes.
+    virtual void DownloadStarted(std::unique_ptr<Download>) {}
+    // The wheel turned over the page with Ctrl held: +1 zooms in, -1 out.
+    virtual void WheelZoom(int) {}
 };
 
 // Events that do nothing: a handler overrides only the ones it answers.
@@ -63,4 +76,21 @@ public:
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;
     virtual bool Busy() const = 0;
+
+    // The engine's own commands for the page's last menu: editing, links, images, source.
+    virtual void RunPageCommand(PageCommand command) = 0;
+    // Finds text from the current match on; done gets the match now shown (from 1) and the number
+    // of matches (0: none).
+    virtual void FindText(const QString& text, bool backward, bool matchCase,
+                          std::function<void(int active, int matches)> done) = 0;
+    // Ends finding: the highlights go, the match found stays selected.
+    virtual void StopFinding() = 0;
+    // The page's zoom in percent (100: as designed); it holds for every page the control shows.
+    virtual int ZoomPercent() const = 0;
+    virtual void SetZoomPercent(int percent) = 0;
+    // The system's print dialog for the page; done(false) when the chosen printing failed.
+    // Nothing is reported when the user closes the dialog.
+    virtual void Print(std::function<void(bool printed)> done) = 0;
+    // Writes the page as a PDF file (Windows-form path), whole or not at all.
+    virtual void SaveAsPdf(const QString& path, std::function<void(bool written)> done) = 0;
 };

@@ -1,16 +1,24 @@
 #include "WebEngineBrowser.h"
 
 #include "FileSystem.h"
+#include "PagePrinting.h"
 #include "VbError.h"
 #include "WebAddress.h"
+#include "WebEngineDownload.h"
+#include "XdgFolders.h"
 
+#include <QChildEvent>
 #include <QFileInfo>
+#include <QWebEngineContextMenuRequest>
 #include <QWebEngineDownloadRequest>
+#include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
 #include <QWebEngineNavigationRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineView>
+#include <QWheelEvent>
 
 #include <exception>
 
@@ -33,6 +41,66 @@ bool SameLoad(const QUrl& a, const QUrl& b)
             .toString(QUrl::FullyEncoded);
     };
     return spelling(a) == spelling(b);
+}
+
+QWebEnginePage::WebAction EngineAction(PageCommand command)
+{
+    switch (command) {
+    case PageCommand::Back:
+        return QWebEnginePage::Back;
+    case PageCommand::Forward:
+        return QWebEnginePage::Forward;
+    case PageCommand::Reload:
+        return QWebEnginePage::Reload;
+    case PageCommand::Undo:
+        return QWebEnginePage::Undo;
+    case PageCommand::Redo:
+        return QWebEnginePage::Redo;
+    case PageCommand::Cut:
+        return QWebEnginePage::Cut;
+    case PageCommand::Copy:
+        return QWebEnginePage::Copy;
+    case PageCommand::Paste:
+        return QWebEnginePage::Paste;
+    case PageCommand::SelectAll:
+        return QWebEnginePage::SelectAll;
+    case PageCommand::OpenLink:
+        return QWebEnginePage::OpenLinkInThisWindow;
+    case PageCommand::OpenLinkInNewWindow:
+        return QWebEnginePage::OpenLinkInNewWindow;
+    case PageCommand::CopyLinkAddress:
+        return QWebEnginePage::CopyLinkToClipboard;
+    case PageCommand::SaveImage:
+        return QWebEnginePage::DownloadImageToDisk;
+    case PageCommand::CopyImage:
+        return QWebEnginePage::CopyImageToClipboard;
+    case PageCommand::ViewSource:
+        return QWebEnginePage::ViewSource;
+    case PageCommand::Delete: // no action of the engine's own
+    case PageCommand::Print:
+    case PageCommand::SaveAsPdf:
+        break;
+    }
+    return QWebEnginePage::NoWebAction;
+}
+
+PageContext ContextOf(const QWebEngineContextMenuRequest& request, const QWebEnginePage& page)
+{
+    using Flag = QWebEngineContextMenuRequest::EditFlag;
+    const auto flags = request.editFlags();
+    PageContext context;
+    context.editable = request.isContentEditable();
+    context.hasSelection = !request.selectedText().isEmpty();
+    context.canUndo = flags.testFlag(Flag::CanUndo);
+    context.canRedo = flags.testFlag(Flag::CanRedo);
+    context.canCut = flags.testFlag(Flag::CanCut);
+    context.canCopy = flags.testFlag(Flag::CanCopy);
+    context.canPaste = flags.testFlag(Flag::CanPaste);
+    context.canDelete = flags.testFlag(Flag::CanDelete);
+    context.canGoBack = page.action(QWebEnginePage::Back)->isEnabled();
+    context.canGoForward = page.action(QWebEnginePage::Forward)->isEnabled();
+    context.onImage = request.mediaType() == QWebEngineContextMenuRequest::MediaTypeImage && request.mediaUrl().isValid();
+    return context;
 }
 
 } // namespace
@@ -67,6 +135,11 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     connect(page_, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::OnTitleChanged);
     connect(page_, &QWebEnginePage::linkHovered, this, &WebEngineBrowser::OnLinkHovered);
     connect(profile_, &QWebEngineProfile::downloadRequested, this, &WebEngineBrowser::OnDownloadRequested);
+    // The menu is the program's own, in its language; the engine only says what is under the pointer.
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::OnContextMenuRequested);
+    // The engine's contents come as a child widget of the view, made afresh with each renderer.
+    view_->installEventFilter(this);
 }
 
 WebEngineBrowser::~WebEngineBrowser()
@@ -132,6 +205,73 @@ QString WebEngineBrowser::LocationName() const
 }
 
 bool WebEngineBrowser::Busy() const { return busy_; }
+
+void WebEngineBrowser::RunPageCommand(PageCommand command)
+{
+    if (command == PageCommand::Delete) {
+        // What the Delete key does in a field: the selection goes. Out of the page's own scripts' reach.
+        page_->runJavaScript(QStringLiteral("document.execCommand('delete')"), QWebEngineScript::ApplicationWorld);
+        return;
+    }
+    if (command == PageCommand::SaveImage)
+        saveAsAsked_ = true;
+    page_->triggerAction(EngineAction(command));
+}
+
+void WebEngineBrowser::FindText(const QString& text, bool backward, bool matchCase, std::function<void(int, int)> done)
+{
+    QWebEnginePage::FindFlags flags;
+    flags.setFlag(QWebEnginePage::FindBackward, backward);
+    flags.setFlag(QWebEnginePage::FindCaseSensitively, matchCase);
+    page_->findText(text, flags, [done = std::move(done)](const QWebEngineFindTextResult& result) {
+        done(result.activeMatch(), result.numberOfMatches());
+    });
+}
+
+void WebEngineBrowser::StopFinding() { page_->findText(QString()); }
+
+// The engine keeps the zoom through every load of the page, whatever the site.
+int WebEngineBrowser::ZoomPercent() const { return qRound(page_->zoomFactor() * 100); }
+void WebEngineBrowser::SetZoomPercent(int percent) { page_->setZoomFactor(percent / 100.0); }
+
+void WebEngineBrowser::Print(std::function<void(bool)> done) { PrintWithDialog(*view_, std::move(done)); }
+
+void WebEngineBrowser::SaveAsPdf(const QString& path, std::function<void(bool)> done)
+{
+    const QString host = fs_.HostPathForWriting(path);
+    if (host.isEmpty()) {
+        done(false);
+        return;
+    }
+    WritePdf(*view_, host, std::move(done));
+}
+
+void WebEngineBrowser::OnContextMenuRequested(const QPoint& position)
+{
+    const QWebEngineContextMenuRequest* request = view_->lastContextMenuRequest();
+    if (!request)
+        return;
+    PageContext context = ContextOf(*request, *page_);
+    context.globalPosition = view_->mapToGlobal(position);
+    if (request->linkUrl().isValid())
+        context.linkAddress = AddressOf(request->linkUrl());
+    Raise([&context](WebBrowserEvents& e) { e.ContextMenu(context); });
+}
+
+bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == view_ && event->type() == QEvent::ChildAdded)
+        static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
+    else if (watched != view_ && event->type() == QEvent::Wheel) {
+        const auto* wheel = static_cast<QWheelEvent*>(event);
+        if (wheel->modifiers().testFlag(Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
+            const int direction = wheel->angleDelta().y() > 0 ? 1 : -1;
+            Raise([direction](WebBrowserEvents& e) { e.WheelZoom(direction); });
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
 
 int WebEngineBrowser::OpenPopupCount() const
 {
@@ -215,8 +355,10 @@ void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& reques
 
 void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
 {
+    // The page's source is a window the user asked for from the page's menu, no page's pop-up.
+    const bool source = request.requestedUrl().scheme() == QLatin1String("view-source");
     bool cancel = false;
-    if (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel)
+    if (!source && (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel))
         return;
     if (WebEngineBrowser* popup = OpenPopup())
         popup->page_->OpenIn(request);
@@ -307,11 +449,13 @@ void WebEngineBrowser::OnDownloadRequested(QWebEngineDownloadRequest* download)
         return;
     const QPointer<QWebEngineDownloadRequest> stillThere(download);
     bool cancel = false;
-    Raise([&](WebBrowserEvents& e) { e.FileDownload(cancel); });
-    if (!stillThere)
+    const bool saveAsAsked = std::exchange(saveAsAsked_, false);
+    if (!Raise([&](WebBrowserEvents& e) { e.FileDownload(cancel); }) || !stillThere)
         return;
-    if (cancel)
+    if (cancel) {
         download->cancel();
-    else
-        download->accept();
+        return;
+    }
+    auto received = std::make_unique<WebEngineDownload>(*download, fs_, XdgDownloadFolder(), saveAsAsked);
+    Raise([&received](WebBrowserEvents& e) { e.DownloadStarted(std::move(received)); });
 }

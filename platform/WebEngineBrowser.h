@@ -37,6 +37,13 @@ public:
     QString LocationURL() const override;
     QString LocationName() const override;
     bool Busy() const override;
+    void RunPageCommand(PageCommand command) override;
+    void FindText(const QString& text, bool backward, bool matchCase, std::function<void(int active, int matches)> done) override;
+    void StopFinding() override;
+    int ZoomPercent() const override;
+    void SetZoomPercent(int percent) override;
+    void Print(std::function<void(bool printed)> done) override;
+    void SaveAsPdf(const QString& path, std::function<void(bool written)> done) override;
 
     // Windows opened for pages' new-window requests that are still open.
     int OpenPopupCount() const;
@@ -59,6 +66,8 @@ private:
     void OnTitleChanged();
     void OnLinkHovered(const QString& url);
     void OnDownloadRequested(QWebEngineDownloadRequest* download);
+    void OnContextMenuRequested(const QPoint& position);
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Runs an event handler; false when the handler destroyed this control. Whatever the handler
     // throws ends here: nothing may cross the engine's event loop.
@@ -76,4 +85,5 @@ private:
     QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
     bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
     bool swallowing_ = false;      // inside that load: no event, Busy unchanged
+    bool saveAsAsked_ = false;     // the page's menu asked to save an image: its download asks where
 };

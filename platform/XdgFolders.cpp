@@ -1,6 +1,7 @@
 #include "XdgFolders.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 QString XdgDataHome(const DriveMap::Environment& environment)
 {
@@ -23,4 +24,10 @@ QStringList XdgDataFolders(const DriveMap::Environment& environment)
         if (QDir::isAbsolutePath(folder))
             folders << QDir::cleanPath(folder);
     return folders;
+}
+
+QString XdgDownloadFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
+    return !folder.isEmpty() && QDir().mkpath(folder) ? folder : QDir::tempPath();
 }

@@ -9,3 +9,6 @@ QString XdgDataHome(const DriveMap::Environment& environment);
 // Where shared data is looked for, most important first: the user's data folder, then
 // $XDG_DATA_DIRS (by default /usr/local/share and /usr/share).
 QStringList XdgDataFolders(const DriveMap::Environment& environment);
+// The user's download folder, as the desktop names it (XDG_DOWNLOAD_DIR of user-dirs.dirs, else
+// ~/Downloads), created when missing; the system's temporary folder when it cannot be.
+QString XdgDownloadFolder();

@@ -13,6 +13,8 @@
 
 #include <QApplication>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <optional>
 
@@ -25,6 +27,11 @@ int main(int argc, char* argv[])
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/it.vindrel.Vindrel.png")));
     // Lets the desktop match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral("it.vindrel.Vindrel"));
+    // Qt's own dialogs (print, files) and controls speak the program's language.
+    QTranslator qtItalian;
+    if (qtItalian.load(QLocale(QLocale::Italian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qtItalian);
 
     HostFileSystem fs(DriveMap::FromProcessEnvironment(), QCoreApplication::applicationDirPath(),
                       UserProgramFolder(DriveMap::ProcessEnvironment()));

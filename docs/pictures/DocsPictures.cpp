@@ -2,6 +2,7 @@
 // (scripted processes, real files in a temporary folder), offscreen, with the contents shown.
 // Run by scripts/screenshots.sh, which also pictures the main window of the built program.
 #include "app/ProgramFont.h"
+#include "browser/DownloadWindow.h"
 #include "fakes/TestProgram.h"
 #include "favourites/OrganizeDialog.h"
 #include "favourites/FavouritesTree.h"
@@ -14,8 +15,11 @@
 #include "pageedit/Form4.h"
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QDir>
 #include <QImage>
+#include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <cstdio>
@@ -102,6 +106,40 @@ void Favourites(Album& album)
     album.Save(organise, "organize.png");
 }
 
+// A download that stays where the picture wants it: 12 MB offered, then 45 % received.
+class PictureDownload : public Download {
+public:
+    qint64 received = 0;
+    QString FileName() const override { return QStringLiteral("Catalogo_primavera_2003.zip"); }
+    QString SourceAddress() const override { return QStringLiteral("http://www.negozio.it/listino/Catalogo_primavera_2003.zip"); }
+    qint64 TotalBytes() const override { return 12 * 1024 * 1024; }
+    qint64 ReceivedBytes() const override { return received; }
+    State state() const override { return State::Receiving; }
+    QString FailureText() const override { return {}; }
+    QString SavedPath() const override { return {}; }
+    bool SaveAsAsked() const override { return false; }
+    void SaveTo(const QString&, bool) override {}
+    void Cancel() override {}
+};
+
+// The download window asking, then receiving (after a few seconds, so that speed and time left
+// are those of a real download).
+void DownloadWindows(Album& album)
+{
+    TestProgram t;
+    auto owned = std::make_unique<PictureDownload>();
+    PictureDownload& download = *owned;
+    DownloadWindow window(*t.program, std::move(owned), nullptr);
+    album.Save(window, "download.png");
+    window.cmdOpen->click();
+    QEventLoop loop;
+    QTimer::singleShot(3500, &loop, &QEventLoop::quit);
+    loop.exec();
+    download.received = download.TotalBytes() * 45 / 100;
+    emit download.changed();
+    album.Save(window, "download-progress.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -118,5 +156,6 @@ int main(int argc, char* argv[])
     EditorWindows(album);
     IeWindowsList(album);
     Favourites(album);
+    DownloadWindows(album);
     return album.complete ? 0 : 1;
 }

@@ -10,6 +10,7 @@ public:
     QStringList started;          // command lines
     QStringList startFailures;    // command lines that raise "File not found"
     QStringList openedInEditor;
+    QStringList openedWithDesktop;
     bool editorFails = false;
     int findExecutableResult = 42;
     QStringList findExecutableAsked;
@@ -37,6 +38,8 @@ public:
         return findExecutableResult;
     }
     QString FavoritesFolder() override { return favorites; }
+    QString DownloadFolder() override { return QStringLiteral("C:\\Scaricati"); }
+    void OpenWithDesktop(const QString& path) override { openedWithDesktop << path; }
     void ClipboardClear() override
     {
         ++clipboardClears;

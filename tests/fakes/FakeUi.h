@@ -1,6 +1,8 @@
 #pragma once
 #include "platform/UiServices.h"
 
+#include <QStringList>
+
 #include <deque>
 #include <functional>
 #include <vector>
@@ -19,6 +21,7 @@ public:
     std::deque<int> answers;          // next answers; when empty: OK, or Yes for Yes/No boxes
     std::deque<QString> dialogAnswers; // chosen files; when empty the dialog is cancelled
     std::vector<FileDialogRequest> dialogs;
+    QStringList savesProposed; // save dialogs are cancelled
     int beeps = 0;
     bool hourglass = false;
     int doEvents = 0;
@@ -71,6 +74,11 @@ public:
         const QString chosen = dialogAnswers.front();
         dialogAnswers.pop_front();
         return chosen;
+    }
+    SaveChoice SaveFileDialog(QWidget*, const QString&, const QString& proposed, const QString&) override
+    {
+        savesProposed << proposed;
+        return {};
     }
     void EndProgram(bool immediately) override
     {

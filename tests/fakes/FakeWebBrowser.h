@@ -19,6 +19,7 @@ public:
     QString url;
     QString name;
     bool busy = false;
+    int zoom = 100;
     WebBrowserEvents* events = nullptr;
 
     QWidget* widget() override { return widget_; }
@@ -43,6 +44,16 @@ public:
     QString LocationURL() const override { return url; }
     QString LocationName() const override { return name; }
     bool Busy() const override { return busy; }
+    void RunPageCommand(PageCommand) override { calls << QStringLiteral("RunPageCommand"); }
+    void FindText(const QString& text, bool, bool, std::function<void(int, int)>) override
+    {
+        calls << QStringLiteral("FindText ") + text;
+    }
+    void StopFinding() override { calls << QStringLiteral("StopFinding"); }
+    int ZoomPercent() const override { return zoom; }
+    void SetZoomPercent(int percent) override { zoom = percent; }
+    void Print(std::function<void(bool)>) override { calls << QStringLiteral("Print"); }
+    void SaveAsPdf(const QString& path, std::function<void(bool)>) override { calls << QStringLiteral("SaveAsPdf ") + path; }
 
     QStringList navigations() const
     {

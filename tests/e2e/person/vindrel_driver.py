@@ -4,6 +4,7 @@ Input goes through the X server only (xdotool: mouse clicks and key presses); co
 on the accessibility bus by their caption or accessible name; results are read from what a person
 sees: window captions, message boxes, files, the pixels of a screenshot and the clipboard.
 """
+import collections
 import ctypes
 import http.server
 import os
@@ -17,6 +18,7 @@ import time
 
 import pyatspi
 import pytest
+from gi.repository import GLib
 
 TIMEOUT = 30.0  # seconds: the longest any one step may take
 BESIDE = 800  # x at which other windows are put, off the main window (there is no window manager)
@@ -124,6 +126,7 @@ class Vindrel:
         for folder in (self.home, self.favourites, self.folder):
             folder.mkdir(parents=True)
         self.process = None
+        self.environment = {}  # more variables for the program
 
     # Set-up -------------------------------------------------------------------------------------
     def write(self, name, text):
@@ -142,7 +145,7 @@ class Vindrel:
         """Starts that program file (the built one placed by start(), or an installed copy)."""
         environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                            QTWEBENGINE_DISABLE_SANDBOX="1", VINDREL_DRIVE_C=str(self.root / "C"),
-                           VINDREL_FAVORITES=str(self.favourites))
+                           VINDREL_FAVORITES=str(self.favourites), **self.environment)
         environment.pop("VINDREL_SCREENSHOT", None)
         with open(self.root / "vindrel.log", "wb") as log:
             self.process = subprocess.Popen([str(program), *arguments], env=environment, cwd=self.root,
@@ -254,6 +257,27 @@ class Vindrel:
             return "Override Redirect State: yes" in info
         wait_for(lambda: any(override_redirect(i) for i in self._shown_ids()), "a pop-up menu")
 
+    def menu(self, open_menu):
+        """The entries (caption: node) of the pop-up menu open_menu() opens. Menus are no children
+        of the program on the bus: they are caught as they show."""
+        shown = []
+
+        def showing(event):
+            if event.detail1 and event.source.getRoleName() == "popup menu":
+                shown.append(event.source)
+
+        def caught():
+            while GLib.MainContext.default().iteration(False):
+                pass
+            return shown and shown[-1]
+        pyatspi.Registry.registerEventListener(showing, "object:state-changed:showing")
+        try:
+            open_menu()
+            menu = wait_for(caught, "a pop-up menu")
+        finally:
+            pyatspi.Registry.deregisterEventListener(showing, "object:state-changed:showing")
+        return {item.name: item for item in menu if item is not None and item.getRoleName() == "menu item"}
+
     def type_address(self, text, key="Return"):
         """Click into the address box, replace its text by typing and press key."""
         self.click(find(self.control("combo box", None), "text"))
@@ -341,11 +365,24 @@ def vindrel(tmp_path):
     program.end()
 
 
+hits = collections.Counter()  # requests the site served, by path
+
+
 class _Site(http.server.BaseHTTPRequestHandler):
     pages = {"/uno.html": b"<html><head><title>Uno</title></head><body>Pagina uno</body></html>"}
+    files = {"/dati.bin": bytes(range(256)) * 6144}  # 1,5 MB to download
     released = threading.Event()
 
     def do_GET(self):
+        hits[self.path] += 1
+        if self.path in self.files:
+            body = self.files[self.path]
+            self.send_response(200)
+            self.send_header("Content-Type", "application/octet-stream")
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            return
         self.send_response(200 if self.path in self.pages or self.path == "/lenta.html" else 404)
         self.send_header("Content-Type", "text/html")
         self.end_headers()
@@ -362,10 +399,12 @@ class _Site(http.server.BaseHTTPRequestHandler):
 
 @pytest.fixture
 def site():
-    """A web site on 127.0.0.1: /uno.html, and /lenta.html, which keeps loading."""
+    """A web site on 127.0.0.1: /uno.html, /lenta.html, which keeps loading, and the file
+    /dati.bin; hits counts the requests of each."""
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _Site)
     server.daemon_threads = True
     _Site.released.clear()
+    hits.clear()
     threading.Thread(target=server.serve_forever, daemon=True).start()
     yield f"http://127.0.0.1:{server.server_address[1]}"
     _Site.released.set()
