@@ -3,6 +3,7 @@
 #include "platform/HostSystemServices.h"
 #include "platform/VbError.h"
 #include "support/WaitUntil.h"
+#include "support/WriteFile.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -28,14 +29,8 @@ protected:
 
     void Write(const QString& relative, const QByteArray& bytes, bool executable = false) const
     {
-        const QString path = root.filePath(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        f.close();
-        if (executable)
-            f.setPermissions(f.permissions() | QFile::ExeOwner);
+        WriteFile(root.filePath(relative), bytes,
+                  executable ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner : QFile::Permissions());
     }
     void MakeDir(const QString& relative) const { QDir().mkpath(root.filePath(relative)); }
 
