@@ -1,0 +1,116 @@
+"""The IE windows list ends only Internet Explorer's own processes; the history is never torn,
+edited through the desktop's editor, or reported when no editor is found."""
+import os
+import pathlib
+import shutil
+import subprocess
+import tempfile
+
+import pyatspi
+import pytest
+
+from vindrel_driver import wait_for
+
+HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
+
+
+def start_home(vindrel):
+    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
+    vindrel.start()
+    vindrel.wait_page(HOME)
+
+
+def program_copy(folder, name, original="/bin/sleep"):
+    path = pathlib.Path(folder) / name
+    path.parent.mkdir(parents=True, exist_ok=True)
+    shutil.copy2(original, path)
+    return path
+
+
+def state(process):
+    return pathlib.Path(f"/proc/{process.pid}/stat").read_text().rsplit(")", 1)[1].split()[0]
+
+
+def test_ie_list_shows_and_ends_only_internet_explorer_of_this_user(vindrel, tmp_path):
+    start_home(vindrel)  # the loading timer ends IE processes by itself: they start after it
+    shared = pathlib.Path(tempfile.mkdtemp())  # others may run programs from here
+    shared.chmod(0o755)
+    ie = subprocess.Popen(["C:\\Program Files\\Internet Explorer\\iexplore.exe", "60"],
+                          executable=program_copy(tmp_path, "Internet Explorer/iexplore.exe"))
+    others = [subprocess.Popen([program_copy(tmp_path, "iexplore.exe.d/sleep"), "60"]),
+              subprocess.Popen([program_copy(tmp_path, "ended/IEXPLORE.EXE", "/bin/true")])]
+    if os.geteuid() == 0:
+        others.append(subprocess.Popen([program_copy(shared, "iexplore.exe"), "60"], user=65534))
+    try:
+        wait_for(lambda: state(others[1]) == "Z", "the ended program left unreaped")
+        vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
+        window = vindrel.window("Elenco finestre Internet Explorer attive")
+        rows = lambda: [n.name for n in pyatspi.findAllDescendants(
+            window, lambda n: n is not None and n.getRoleName() == "list item")]
+        assert wait_for(rows, "the list's rows") == [f"IEXPLORE.EXE {ie.pid:X}"]
+
+        vindrel.click(vindrel.control("push button", "Cancella tutte le finestre IE", window))
+        ie.wait(timeout=30)
+        wait_for(lambda: rows() == [], "the list emptied")
+        assert others[0].poll() is None and state(others[1]) == "Z" and all(p.poll() is None for p in others[2:])
+    finally:
+        for process in [ie, *others]:
+            process.kill()
+            process.wait()
+        shutil.rmtree(shared)
+
+
+def test_history_survives_a_full_disk(vindrel):
+    if os.geteuid() != 0 or subprocess.run(["mount", "-t", "tmpfs", "-o", "size=40m", "tmpfs", vindrel.folder],
+                                           capture_output=True).returncode != 0:
+        pytest.skip("a small file system needs root's mount")
+    try:
+        old = b"http://esempio.it/" + b"a" * 4076 + b"\r\n"  # a whole page: a file written in place could not grow
+        (vindrel.folder / "VINDREL.DAT").write_bytes(old)
+        start_home(vindrel)
+        filler = os.open(vindrel.folder / "riempitivo", os.O_WRONLY | os.O_CREAT)  # the disk fills up meanwhile
+        try:
+            while os.write(filler, b"\0" * 4096):
+                pass
+        except OSError:
+            os.close(filler)
+        vindrel.close(vindrel.caption())
+        vindrel.answer("Sì")
+        vindrel.process.wait(timeout=30)
+        assert (vindrel.folder / "VINDREL.DAT").read_bytes() == old
+    finally:
+        vindrel.end()
+        subprocess.run(["umount", "--lazy", vindrel.folder])
+
+
+def editor_setup(vindrel, tmp_path, with_editor):
+    """A PATH of its own; with_editor: the desktop's text editor writes down what it was asked to open."""
+    tools = tmp_path / "strumenti"
+    tools.mkdir()
+    vindrel.environment["PATH"] = str(tools)
+    if with_editor:
+        (tools / "xdg-mime").write_text("#!/bin/sh\necho editore.desktop\n")
+        (tools / "editore").write_text(f'#!/bin/sh\necho "$@" > {tmp_path}/aperto\n')
+        for tool in ("xdg-mime", "editore"):
+            (tools / tool).chmod(0o755)
+        applications = tmp_path / "dati" / "applications"
+        applications.mkdir(parents=True)
+        (applications / "editore.desktop").write_text(
+            "[Desktop Entry]\nType=Application\nName=Editore\nExec=editore %f\n")
+        vindrel.environment["XDG_DATA_DIRS"] = str(tmp_path / "dati")
+
+
+@pytest.mark.parametrize("with_editor", [True, False])
+def test_varia_storia_opens_the_history_or_says_why_not(vindrel, tmp_path, with_editor):
+    (vindrel.folder / "VINDREL.DAT").write_bytes(b"http://esempio.it/\r\n")
+    editor_setup(vindrel, tmp_path, with_editor)
+    start_home(vindrel)
+    vindrel.click(vindrel.control("push button", "Varia storia"))
+    if with_editor:
+        opened = tmp_path / "aperto"
+        wait_for(lambda: opened.exists() and opened.read_text(), "the editor started")
+        assert opened.read_text() == f"{vindrel.folder / 'VINDREL.DAT'}\n"
+    else:
+        _, text, buttons = vindrel.message()
+        assert text.startswith("Non trovo un programma per modificare il file ") and text.endswith(
+            "VINDREL.DAT !!!") and buttons == ["OK"]
