@@ -3,7 +3,6 @@
 #include "FileSystem.h"
 #include "VbError.h"
 
-#include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QWebEngineView>
