@@ -19,11 +19,7 @@ QString CleanAbsolute(const QString& hostPath)
     return QDir::cleanPath(QDir::isAbsolutePath(hostPath) ? hostPath : QDir::current().absoluteFilePath(hostPath));
 }
 
-bool IsExistingFolder(const QString& hostPath)
-{
-    const auto status = StatHost(LookUpHostPath(hostPath));
-    return status && status->isFolder;
-}
+bool IsExistingFolder(const QString& hostPath) { return IsFolder(StatHost(LookUpHostPath(hostPath))); }
 
 // "rest" is the part after the drive, with "/" separators. A ".." undoes only a folder that
 // exists, as the kernel resolves a path: after a name that does not exist (or is no folder) it

@@ -1,6 +1,7 @@
 #include "FilePlacement.h"
 
 #include "DownloadNames.h"
+#include "HostPaths.h"
 #include "ReplacingCopy.h"
 #include "VbError.h"
 
@@ -11,16 +12,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-bool Exists(const QString& host)
-{
-    struct stat status {};
-    return ::lstat(QFile::encodeName(host).constData(), &status) == 0;
-}
 
 // 0, or the error: EEXIST when `to` is there and replace is false.
 int Rename(const QString& from, const QString& to, bool replace)
@@ -57,7 +51,8 @@ QString FreeHostPath(const QString& host)
 {
     const QFileInfo info(host);
     const QDir folder = info.dir();
-    return folder.filePath(FreeFileName(info.fileName(), [&folder](const QString& name) { return Exists(folder.filePath(name)); }));
+    return folder.filePath(
+        FreeFileName(info.fileName(), [&folder](const QString& name) { return ExistsOrDangles(folder.filePath(name)); }));
 }
 
 QString PlaceFile(const QString& fromHost, const QString& toHost, bool replace)

@@ -10,12 +10,6 @@
 
 namespace {
 
-bool ExistsOrDangles(const QString& hostPath)
-{
-    struct stat st {};
-    return ::lstat(QFile::encodeName(hostPath).constData(), &st) == 0;
-}
-
 // The first name of a folder, in listing order, equal to the given one without regard to case.
 QString FindNameIgnoringCase(const QString& folder, const QString& name)
 {
@@ -33,6 +27,12 @@ QString FindNameIgnoringCase(const QString& folder, const QString& name)
 }
 
 } // namespace
+
+bool ExistsOrDangles(const QString& hostPath)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(hostPath).constData(), &st) == 0;
+}
 
 std::optional<HostStatus> StatHost(const QString& hostPath)
 {

@@ -13,6 +13,8 @@ struct HostStatus {
 
 // Status of a host path; nullopt when nothing is there (or a link leads nowhere).
 std::optional<HostStatus> StatHost(const QString& hostPath);
+// True when anything at all is there, a link that leads nowhere included: the name is taken.
+bool ExistsOrDangles(const QString& hostPath);
 // True for the status of an existing folder.
 inline bool IsFolder(const std::optional<HostStatus>& status) { return status && status->isFolder; }
 

@@ -8,7 +8,7 @@
 #include "XdgFolders.h"
 
 #include <QClipboard>
-#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHostInfo>
 #include <QNetworkInterface>

@@ -1,9 +1,10 @@
 #include "PagePrinting.h"
 
-#include <QPointer>
+#include "FileSystem.h"
+#include "VbError.h"
+
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QWebEngineView>
 
 #include <memory>
@@ -26,10 +27,20 @@ void PrintWithDialog(QWebEngineView& view, std::function<void(bool)> done)
     view.print(printer.get());
 }
 
-void WritePdf(QWebEngineView& view, const QString& hostPath, std::function<void(bool)> done)
+void WritePdf(QWebEngineView& view, FileSystem& fs, const QString& path, std::function<void(bool)> done)
 {
-    view.printToPdf([hostPath, done = std::move(done)](const QByteArray& pdf) {
-        QSaveFile file(hostPath);
-        done(!pdf.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(pdf) == pdf.size() && file.commit());
+    view.printToPdf([&fs, path, done = std::move(done)](const QByteArray& pdf) {
+        bool written = false;
+        try {
+            if (!pdf.isEmpty()) {
+                const auto file = fs.OpenForReplacement(path);
+                file->Write(pdf);
+                file->Close();
+                written = true;
+            }
+        } catch (const VbError&) {
+            // Not written: the file that was there stays as it was.
+        }
+        done(written);
     });
 }

@@ -2,6 +2,7 @@
 #include <QString>
 #include <functional>
 
+class FileSystem;
 class QWebEngineView;
 
 // The system's print dialog for the page of `view`, then the page printed on the printer chosen
@@ -9,5 +10,6 @@ class QWebEngineView;
 // the user closes the dialog.
 void PrintWithDialog(QWebEngineView& view, std::function<void(bool printed)> done);
 
-// The page of `view` as a PDF file at hostPath, written whole or not at all.
-void WritePdf(QWebEngineView& view, const QString& hostPath, std::function<void(bool written)> done);
+// The page of `view` as a PDF file at `path` (Windows form), replacing a file there as a whole
+// or not at all.
+void WritePdf(QWebEngineView& view, FileSystem& fs, const QString& path, std::function<void(bool written)> done);

@@ -238,12 +238,7 @@ void WebEngineBrowser::Print(std::function<void(bool)> done) { PrintWithDialog(*
 
 void WebEngineBrowser::SaveAsPdf(const QString& path, std::function<void(bool)> done)
 {
-    const QString host = fs_.HostPathForWriting(path);
-    if (host.isEmpty()) {
-        done(false);
-        return;
-    }
-    WritePdf(*view_, host, std::move(done));
+    WritePdf(*view_, fs_, path, std::move(done));
 }
 
 void WebEngineBrowser::OnContextMenuRequested(const QPoint& position)
