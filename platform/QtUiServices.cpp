@@ -2,6 +2,7 @@
 
 #include "FileDialogPaths.h"
 #include "FileSystem.h"
+#include "HostPaths.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -186,7 +187,8 @@ SaveChoice QtUiServices::SaveFileDialog(QWidget* owner, const QString& title, co
         const QString path = fs_.WindowsPath(host);
         if (path.isEmpty())
             continue;
-        if (!QFileInfo::exists(host))
+        // Taken by any spelling of the name, as the writer will find it, a dangling link included.
+        if (!ExistsOrDangles(fs_.HostPathForWriting(path)))
             return {path, false};
         if (MsgBox(QStringLiteral("Il file ") + path + QStringLiteral(" esiste già.\r\rSostituirlo ?"), MsgButtons::YesNo,
                    MsgIcon::Exclamation, title)

@@ -173,6 +173,25 @@ TEST_F(QtUiServicesTest, FileDialogGivesTheWindowsFormOfTheChoiceOrTheRequestWhe
     EXPECT_EQ(ui_.OpenFileDialog(nullptr, request), request.fileName);
 }
 
+TEST_F(QtUiServicesTest, SavingOverAFileNamedInAnotherCaseAsksFirst)
+{
+    drive_.Write(QStringLiteral("CONTI/conto.pdf"), "x");
+    QString question;
+    WhenShown<QFileDialog>([&](QFileDialog& dialog) {
+        if (QWidget* focused = dialog.focusWidget())
+            focused->clearFocus();
+        dialog.selectFile(drive_.host(QStringLiteral("CONTI/CONTO.PDF")));
+        WhenShown<QMessageBox>([&](QMessageBox& box) {
+            question = box.text();
+            WhenShown<QFileDialog>([](QFileDialog& again) { again.reject(); });
+            box.button(QMessageBox::No)->click();
+        });
+        dialog.QDialog::accept();
+    });
+    EXPECT_TRUE(ui_.SaveFileDialog(nullptr, QStringLiteral("Salva come PDF"), QStringLiteral("C:\\CONTI\\pagina.pdf"), {}).path.isEmpty());
+    EXPECT_EQ(question, QStringLiteral("Il file C:\\CONTI\\CONTO.PDF esiste già.\n\nSostituirlo ?"));
+}
+
 // In a child process: once ended, no event loop of this process runs again.
 TEST_F(QtUiServicesTest, EndingLetsTheCallerFinishThenEndsTheEventLoops)
 {
