@@ -1,7 +1,7 @@
 #pragma once
+#include "AddressBox.h"
 #include "AddressIndex.h"
 #include "AddressListModel.h"
-#include "AddressBox.h"
 #include "TickState.h"
 #include "VisitedSitesRules.h"
 #include "app/BrowserWindow.h"
