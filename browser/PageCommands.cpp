@@ -51,8 +51,7 @@ void frmBrowser::ShowPageMenu(WebBrowser& page, const PageContext& context)
 
 void frmBrowser::ShowDownload(std::unique_ptr<Download> download)
 {
-    auto* window = new DownloadWindow(program(), std::move(download), this);
-    Q_UNUSED(window); // it closes, and goes, by itself
+    new DownloadWindow(program(), std::move(download), this); // it closes, and goes, by itself
 }
 
 void frmBrowser::ShowFindBar()
