@@ -4,9 +4,6 @@
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 
-#include <QPushButton>
-#include <QTimer>
-
 void frmBrowser::cboAddress_Click()
 {
     SetTimerEnabled(true);

@@ -98,7 +98,7 @@ void DownloadWindow::ShowStage(Stage stage)
     lblTimeLeft->setVisible(receiving);
     cmdOpen->setVisible(asking || (stage == Stage::Ended && saved));
     cmdSaveAs->setVisible(asking);
-    cmdCancel->setVisible(!(stage == Stage::Ended));
+    cmdCancel->setVisible(stage != Stage::Ended);
     cmdOpenFolder->setVisible(stage == Stage::Ended && saved);
     cmdClose->setVisible(stage == Stage::Ended);
     if (asking) {
@@ -124,8 +124,7 @@ void DownloadWindow::cmdOpen_Click()
     }
     // As a browser opens a file: saved in the download folder, then given to its application.
     openWhenSaved_ = true;
-    SystemServices& system = program_.system();
-    const QString target = FreeSavePath(program_.fs(), system.DownloadFolder(), download_->FileName());
+    const QString target = ProposedPath();
     lblTarget->setText(QStringLiteral("Apri al termine: ") + target);
     ShowStage(Stage::Receiving);
     download_->SaveTo(target, false);
@@ -135,9 +134,8 @@ void DownloadWindow::cmdSaveAs_Click()
 {
     if (stage_ != Stage::Asking)
         return;
-    const QString proposed = FreeSavePath(program_.fs(), program_.system().DownloadFolder(), download_->FileName());
     choosing_ = true;
-    const SaveChoice choice = program_.ui().SaveFileDialog(this, QStringLiteral("Salva con nome"), proposed, {});
+    const SaveChoice choice = program_.ui().SaveFileDialog(this, QStringLiteral("Salva con nome"), ProposedPath(), {});
     choosing_ = false;
     // The download may have ended while the user chose: the window then shows that instead.
     if (download_->state() == Download::State::Cancelled) {
@@ -155,6 +153,11 @@ void DownloadWindow::cmdSaveAs_Click()
     lblTarget->setText(QStringLiteral("Salva in: ") + choice.path);
     ShowStage(Stage::Receiving);
     download_->SaveTo(choice.path, choice.replace);
+}
+
+QString DownloadWindow::ProposedPath() const
+{
+    return FreeSavePath(program_.fs(), program_.system().DownloadFolder(), download_->FileName());
 }
 
 void DownloadWindow::cmdOpenFolder_Click() { OpenWithDesktop(FolderOf(download_->SavedPath())); }
@@ -210,17 +213,14 @@ void DownloadWindow::ShowProgress()
 void DownloadWindow::ShowEnd()
 {
     const qint64 received = download_->ReceivedBytes();
-    switch (download_->state()) {
-    case Download::State::Saved:
+    if (download_->state() == Download::State::Saved) {
         setWindowTitle(QStringLiteral("Download completato"));
         lblTarget->setText(QStringLiteral("Salvato in: ") + download_->SavedPath());
         lblSize->setText(QStringLiteral("Ricevuti ") + SizeText(received) + QStringLiteral(" di ") + SizeText(received)
                          + QStringLiteral(" (") + ExactSizeText(received) + QLatin1Char(')'));
-        break;
-    default:
+    } else {
         setWindowTitle(QStringLiteral("Download non riuscito"));
         lblTarget->setText(QStringLiteral("Download non riuscito: ") + download_->FailureText());
-        break;
     }
 }
 

@@ -48,6 +48,8 @@ private:
     void ShowProgress();
     void ShowEnd();
     void OpenWithDesktop(const QString& path);
+    // A free name for the file in the download folder.
+    QString ProposedPath() const;
 
     Program& program_;
     std::unique_ptr<Download> download_;

@@ -20,7 +20,6 @@ constexpr int kZoomNoteMs = 2000;
 } // namespace
 
 void frmBrowser::ContextMenu(const PageContext& context) { ShowPageMenu(*brwWebBrowser, context); }
-void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { ShowDownload(std::move(download)); }
 void frmBrowser::WheelZoom(int direction) { ZoomPage(direction); }
 
 void frmBrowser::ShowPageMenu(WebBrowser& page, const PageContext& context)
@@ -49,10 +48,9 @@ void frmBrowser::ShowPageMenu(WebBrowser& page, const PageContext& context)
     });
 }
 
-void frmBrowser::ShowDownload(std::unique_ptr<Download> download)
+void frmBrowser::DownloadStarted(std::unique_ptr<Download> download)
 {
-    auto* window = new DownloadWindow(program(), std::move(download), this);
-    Q_UNUSED(window); // it closes, and goes, by itself
+    new DownloadWindow(program(), std::move(download), this); // it closes, and goes, by itself
 }
 
 void frmBrowser::ShowFindBar()

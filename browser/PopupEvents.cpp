@@ -17,5 +17,5 @@ void PopupEvents::RenderProcessTerminated()
 std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
 
 void PopupEvents::ContextMenu(const PageContext& context) { owner_.ShowPageMenu(window_, context); }
-void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.ShowDownload(std::move(download)); }
+void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.DownloadStarted(std::move(download)); }
 void PopupEvents::WheelZoom(int direction) { window_.SetZoomPercent(NextZoomStep(window_.ZoomPercent(), direction)); }

@@ -5,9 +5,9 @@ class frmBrowser;
 
 // The events of a window that a page opened. It asks the same questions as the browser window,
 // follows the same pop-up switch, announces and shows its downloads and offers its page's menu
-// the same way. Its loading, title
-// and progress are its own (its caption is its page's title), so the browser window's caption,
-// address box, list and status bar keep showing the browser window's page.
+// the same way. Its loading, title and progress are its own (its caption is its page's title),
+// so the browser window's caption, address box, list and status bar keep showing the browser
+// window's page.
 class PopupEvents : public IgnoringBrowserEvents {
 public:
     PopupEvents(frmBrowser& owner, WebBrowser& window) : owner_(owner), window_(window) {}

@@ -1,8 +1,8 @@
 #include "frmBrowser.h"
 
 #include "AddressRules.h"
-#include "app/IgnoreErrors.h"
 #include "PresetSites.h"
+#include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "favourites/frmFav.h"

@@ -2,7 +2,6 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
-#include <QStringList>
 
 // The visited-sites file beside the program: "\VINDREL.DAT" is appended to the program folder
 // as it is, even when that folder already ends in "\" (a drive's root).

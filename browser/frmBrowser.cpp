@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
 #include <QTimer>

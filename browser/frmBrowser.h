@@ -1,7 +1,7 @@
 #pragma once
+#include "AddressBox.h"
 #include "AddressIndex.h"
 #include "AddressListModel.h"
-#include "AddressBox.h"
 #include "TickState.h"
 #include "VisitedSitesRules.h"
 #include "app/BrowserWindow.h"
@@ -112,12 +112,13 @@ public:
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
 
     // What the hosted control gave its user: the page's menu, downloads and zoom by the wheel.
+    // A download, from this window's page or one it opened, gets a download window of its own.
     void ContextMenu(const PageContext& context) override;
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
 
-    // Accelerators, find, print, zoom (PageCommands.cpp); each runs for the keys, the page's
-    // menu and, where there is one, the button alike.
+    // Accelerators, find, print, zoom (Accelerators.cpp, PageCommands.cpp); each runs for the
+    // keys, the page's menu and, where there is one, the button alike.
     void FocusAddressBox();
     void ShowFindBar();
     void PrintPage(WebBrowser& page);
@@ -126,7 +127,6 @@ public:
     void ZoomPage(int direction);
     // The page's menu for this window's page or a page it opened, and the command chosen.
     void ShowPageMenu(WebBrowser& page, const PageContext& context);
-    void ShowDownload(std::unique_ptr<Download> download);
 
     // The answers shared by every window of pages: this one's control and the windows its pages
     // open. Each names the control that raised the event.

@@ -52,7 +52,6 @@ QString InHeading(const TextStyle& style, const QString& inner)
 
 } // namespace
 
-
 QString BannerMarkup(const Banner& banner)
 {
     const TextStyle& style = banner.style;
