@@ -3,6 +3,7 @@
 #include "platform/TempDriveC.h"
 #include "platform/VbError.h"
 #include "platform/WebEngineBrowser.h"
+#include "support/ScriptResult.h"
 #include "support/WaitUntil.h"
 
 #include <QBuffer>
@@ -13,7 +14,6 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
-#include <optional>
 #include <signal.h>
 
 namespace {
@@ -130,12 +130,7 @@ protected:
     }
     void RunScript(const QString& script) { PageOf(*browser_)->runJavaScript(script); }
     // The script's value, once the page has given it.
-    static QVariant Evaluate(WebBrowser& browser, const QString& script)
-    {
-        std::optional<QVariant> result;
-        PageOf(browser)->runJavaScript(script, [&result](const QVariant& value) { result = value; });
-        return WaitUntil([&result] { return result.has_value(); }) ? *result : QVariant();
-    }
+    static QVariant Evaluate(WebBrowser& browser, const QString& script) { return ScriptResult(*PageOf(browser), script); }
     // Waits until the page on display has answered a script sent now: what the page asked of the
     // engine before (a link followed, a window opened) has reached the control by then, and so
     // has what the engine raised about it.
