@@ -19,8 +19,7 @@ def test_favourite_opens_in_the_main_window(vindrel):
     start_home(vindrel)
     vindrel.click(vindrel.control("push button", "Vedo Link Preferiti"))
     tree = vindrel.window("Internet Preferiti")
-    vindrel.click(vindrel.control("table cell", "Due", tree))
-    vindrel.wait_menu()
+    vindrel.menu(lambda: vindrel.click(vindrel.control("table cell", "Due", tree)))
     vindrel.key("Down", "Return")  # "Open Site", the menu's first entry
     vindrel.wait_page("file:///C:/HOME-PAG/DUE.HTM")
 

@@ -250,13 +250,6 @@ class Vindrel:
         left, top, right, bottom = self.wait_colour(colour, window)
         self.click_at((left + right) // 2, (top + bottom) // 2)
 
-    def wait_menu(self):
-        """Until a pop-up menu is open (menus are not on the bus: they are found as X windows)."""
-        def override_redirect(window_id):
-            info = subprocess.run(["xwininfo", "-id", window_id], capture_output=True, text=True).stdout
-            return "Override Redirect State: yes" in info
-        wait_for(lambda: any(override_redirect(i) for i in self._shown_ids()), "a pop-up menu")
-
     def menu(self, open_menu):
         """The entries (caption: node) of the pop-up menu open_menu() opens. Menus are no children
         of the program on the bus: they are caught as they show."""
