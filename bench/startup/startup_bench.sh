@@ -50,17 +50,17 @@ run_with_history() { cp "$work/history-$1" "$work/prog/VINDREL.DAT"; elapsed_ms 
 
 elapsed_ms run_bare >/dev/null # warm the caches once
 # The three histories take turns, so that a change in the machine's load touches them alike.
-declare -A times
+declare -A times ms
 for _ in $(seq "$runs"); do
   for n in 0 100000 1000000; do times[$n]+="$(run_with_history "$n") "; done
 done
-for n in 0 100000 1000000; do declare "ms_$n=$(tr ' ' '\n' <<< "${times[$n]}" | grep . | median)"; done
+for n in 0 100000 1000000; do ms[$n]=$(tr ' ' '\n' <<< "${times[$n]}" | grep . | median); done
 bare_ms=$(for _ in $(seq "$runs"); do elapsed_ms run_bare; done | median)
-echo "vindrel (screenshot mode): ${ms_0} ms median of ${runs}"
+echo "vindrel (screenshot mode): ${ms[0]} ms median of ${runs}"
 echo "bare web view:             ${bare_ms} ms median of ${runs}"
-awk -v v="$ms_0" -v b="$bare_ms" 'BEGIN { printf "ratio: %.2fx (target <= 1.15x)\n", v / b }'
+awk -v v="${ms[0]}" -v b="$bare_ms" 'BEGIN { printf "ratio: %.2fx (target <= 1.15x)\n", v / b }'
 for pair in 100000:1.3 1000000:3; do
-  n=${pair%%:*} target=${pair##*:} with_ms=ms_${pair%%:*}
-  awk -v w="${!with_ms}" -v e="$ms_0" -v n="$n" -v t="$target" \
+  n=${pair%%:*} target=${pair##*:}
+  awk -v w="${ms[$n]}" -v e="${ms[0]}" -v n="$n" -v t="$target" \
     'BEGIN { printf "vindrel with %d history lines: %d ms, %.2fx the empty history (target <= %sx)\n", n, w, w / e, t }'
 done

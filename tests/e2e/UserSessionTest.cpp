@@ -9,6 +9,7 @@
 #include "pageedit/Form3.h"
 #include "platform/WebEngineBrowser.h"
 #include "startup/Main.h"
+#include "support/ScriptResult.h"
 #include "support/WaitUntil.h"
 
 #include <QAbstractButton>
@@ -28,7 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <optional>
 
 namespace {
 
@@ -89,13 +89,7 @@ protected:
     }
 
     // The result of a script run in the page on display.
-    QVariant RunScript(const QString& script)
-    {
-        auto result = std::make_shared<std::optional<QVariant>>();
-        View().page()->runJavaScript(script, [result](const QVariant& value) { *result = value; });
-        WaitUntil([result] { return result->has_value(); });
-        return result->value_or(QVariant());
-    }
+    QVariant RunScript(const QString& script) { return ScriptResult(*View().page(), script); }
     bool ShowsText(const QString& text)
     {
         return WaitUntil([&] { return RunScript(QStringLiteral("document.body.innerText")).toString().contains(text); });

@@ -10,7 +10,6 @@ public:
     QStringList started;          // command lines
     QStringList startFailures;    // command lines that raise "File not found"
     QStringList openedInEditor;
-    QStringList openedWithDesktop;
     bool editorFails = false;
     int findExecutableResult = 42;
     QStringList findExecutableAsked;
@@ -39,7 +38,7 @@ public:
     }
     QString FavoritesFolder() override { return favorites; }
     QString DownloadFolder() override { return QStringLiteral("C:\\Scaricati"); }
-    void OpenWithDesktop(const QString& path) override { openedWithDesktop << path; }
+    void OpenWithDesktop(const QString&) override {}
     void ClipboardClear() override
     {
         ++clipboardClears;

@@ -21,7 +21,6 @@ public:
     std::deque<int> answers;          // next answers; when empty: OK, or Yes for Yes/No boxes
     std::deque<QString> dialogAnswers; // chosen files; when empty the dialog is cancelled
     std::vector<FileDialogRequest> dialogs;
-    QStringList savesProposed; // save dialogs are cancelled
     int beeps = 0;
     bool hourglass = false;
     int doEvents = 0;
@@ -75,11 +74,8 @@ public:
         dialogAnswers.pop_front();
         return chosen;
     }
-    SaveChoice SaveFileDialog(QWidget*, const QString&, const QString& proposed, const QString&) override
-    {
-        savesProposed << proposed;
-        return {};
-    }
+    // Save dialogs are cancelled.
+    SaveChoice SaveFileDialog(QWidget*, const QString&, const QString&, const QString&) override { return {}; }
     void EndProgram(bool immediately) override
     {
         ++ended;

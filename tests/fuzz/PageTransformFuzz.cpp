@@ -8,6 +8,7 @@
 #include "pageedit/PageTransform.h"
 #include "platform/FileLineStreams.h"
 #include "platform/TextCodec.h"
+#include "tests/pageedit/LineFakes.h"
 
 #include <QBuffer>
 
@@ -55,14 +56,6 @@ QByteArray Expected(const QByteArray& page, bool insert, const QByteArray& marku
     return out;
 }
 
-FileLineReader ReaderOf(const QByteArray& page, qsizetype bufferSize)
-{
-    auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(page);
-    buffer->open(QIODevice::ReadOnly);
-    return FileLineReader(std::move(buffer), bufferSize);
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -80,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     QByteArray written;
     {
-        FileLineReader reader = ReaderOf(page, bufferSize);
+        FileLineReader reader = PageReader(page, bufferSize);
         auto target = std::make_unique<QBuffer>(&written);
         target->open(QIODevice::WriteOnly);
         FileLineWriter writer(std::move(target), writeBufferSize);
@@ -90,7 +83,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (written != Expected(page, insert, EncodeText(markup), rule))
         std::abort();
 
-    FileLineReader blocks = ReaderOf(page, bufferSize);
+    FileLineReader blocks = PageReader(page, bufferSize);
     QByteArray again;
     for (QByteArrayView lines = blocks.PeekLines(); !lines.isEmpty(); lines = blocks.PeekLines()) {
         again += lines.toByteArray();

@@ -1,5 +1,6 @@
 #include "platform/DownloadNames.h"
 #include "platform/FilePlacement.h"
+#include "support/WriteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -45,11 +46,7 @@ TEST(FreeFileName, NumbersBeforeTheExtension)
 TEST(PlaceFile, NeverReplacesUnlessAsked)
 {
     QTemporaryDir dir;
-    const auto write = [&dir](const char* name, const QByteArray& bytes) {
-        QFile file(dir.filePath(QLatin1String(name)));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
+    const auto write = [&dir](const char* name, const QByteArray& bytes) { WriteFile(dir.filePath(QLatin1String(name)), bytes); };
     const auto read = [&dir](const QString& name) {
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");

@@ -1,7 +1,7 @@
 #include "QtPrinters.h"
 #include "platform/HostFileSystem.h"
+#include "support/WriteFile.h"
 
-#include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
@@ -18,7 +18,6 @@ class ProgramFolderRedirectTest : public ::testing::Test {
 protected:
     ProgramFolderRedirectTest()
     {
-        QDir(root.path()).mkpath(QStringLiteral("prog"));
         Write(QStringLiteral("prog/VINDREL.DAT"), "installed\r\n");
         Write(QStringLiteral("prog/vindrel"), "executable");
     }
@@ -31,12 +30,7 @@ protected:
                               Host(QStringLiteral("prog")), Host(QStringLiteral("data/vindrel")));
     }
     QString Host(const QString& relative) const { return root.filePath(relative); }
-    void Write(const QString& relative, const QByteArray& bytes) const
-    {
-        QFile f(Host(relative));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void Write(const QString& relative, const QByteArray& bytes) const { WriteFile(Host(relative), bytes); }
     QByteArray Read(const QString& relative) const
     {
         QFile f(Host(relative));

@@ -3,6 +3,7 @@
 #include "platform/TempDriveC.h"
 #include "platform/VbError.h"
 #include "platform/WebEngineBrowser.h"
+#include "support/ScriptResult.h"
 #include "support/WaitUntil.h"
 
 #include <QBuffer>
@@ -13,7 +14,6 @@
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
-#include <optional>
 #include <signal.h>
 
 namespace {
@@ -72,6 +72,8 @@ public:
         return events;
     }
 
+    // The whole log, for the message of a failed check.
+    std::string Text() const { return log.join(QLatin1Char('\n')).toStdString(); }
     bool Saw(const QString& prefix) const
     {
         return std::any_of(log.begin(), log.end(), [&](const QString& e) { return e.startsWith(prefix); });
@@ -125,17 +127,12 @@ protected:
     {
         events_.log.clear();
         browser_->Navigate(address);
-        ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(WaitForDocument()) << events_.Text();
         events_.log.clear();
     }
     void RunScript(const QString& script) { PageOf(*browser_)->runJavaScript(script); }
     // The script's value, once the page has given it.
-    static QVariant Evaluate(WebBrowser& browser, const QString& script)
-    {
-        std::optional<QVariant> result;
-        PageOf(browser)->runJavaScript(script, [&result](const QVariant& value) { result = value; });
-        return WaitUntil([&result] { return result.has_value(); }) ? *result : QVariant();
-    }
+    static QVariant Evaluate(WebBrowser& browser, const QString& script) { return ScriptResult(*PageOf(browser), script); }
     // Waits until the page on display has answered a script sent now: what the page asked of the
     // engine before (a link followed, a window opened) has reached the control by then, and so
     // has what the engine raised about it.
@@ -167,12 +164,12 @@ TEST_F(WebEngineBrowserTest, LocalPageOpensWithWindowsFormLocationAndEventsInOrd
     browser_->Navigate(QStringLiteral("c:\\MY SITE\\prova.htm"));
     // Asked before Navigate returns, and only then.
     ASSERT_EQ(events_.log, QStringList{QStringLiteral("BeforeNavigate2 ") + location});
-    ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(WaitForDocument()) << events_.Text();
 
     // Status texts come and go while loading; the rest in this order.
     EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")), (QStringList{"BeforeNavigate2", "DownloadBegin", "ProgressChange", "NavigateComplete2",
                                   "DownloadComplete", "DocumentComplete", "TitleChange"}))
-        << events_.log.join(QLatin1Char('\n')).toStdString();
+        << events_.Text();
     EXPECT_EQ(events_.log.at(2), QStringLiteral("StatusTextChange ") + location);
     EXPECT_TRUE(events_.log.contains(QStringLiteral("ProgressChange 100 100")));
     EXPECT_TRUE(events_.log.contains(QStringLiteral("DocumentComplete ") + location));
@@ -205,7 +202,7 @@ TEST_F(WebEngineBrowserTest, AddressesThatCannotBeOpenedRaiseAndLoadNothing)
                                    QStringLiteral("http://")}) {
         EXPECT_THROW(browser_->Navigate(address), VbError) << address.toStdString();
     }
-    EXPECT_TRUE(events_.log.isEmpty()) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(events_.log.isEmpty()) << events_.Text();
     EXPECT_FALSE(browser_->Busy());
 
     // Nor later: a page opened now is the first thing the engine reports.
@@ -213,7 +210,7 @@ TEST_F(WebEngineBrowserTest, AddressesThatCannotBeOpenedRaiseAndLoadNothing)
     browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
     ASSERT_TRUE(WaitForDocument());
     EXPECT_EQ(events_.log.constFirst(), QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"));
-    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 1) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 1) << events_.Text();
 }
 
 TEST_F(WebEngineBrowserTest, NavigateTwiceInARowAsksOnceForEachCall)
@@ -225,11 +222,11 @@ TEST_F(WebEngineBrowserTest, NavigateTwiceInARowAsksOnceForEachCall)
         events_.log.clear();
         browser_->Navigate(QStringLiteral("C:\\my site\\") + QLatin1String(first));
         browser_->Navigate(QStringLiteral("C:\\my site\\") + QLatin1String(second));
-        ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+        ASSERT_TRUE(WaitForDocument()) << events_.Text();
         CatchUp(*browser_);
         EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")).count(QStringLiteral("BeforeNavigate2")), 1)
-            << events_.log.join(QLatin1Char('\n')).toStdString();
-        EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 2) << events_.log.join(QLatin1Char('\n')).toStdString();
+            << events_.Text();
+        EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 2) << events_.Text();
         EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/") + QLatin1String(second));
         EXPECT_FALSE(browser_->Busy());
     }
@@ -246,9 +243,9 @@ TEST_F(WebEngineBrowserTest, BusyFromTheNavigateCallUntilTheLoadEnds)
     // A jump inside the page on display is no load that could leave the control busy.
     events_.log.clear();
     browser_->Navigate(QStringLiteral("file:///C:/my site/a.htm#giu"));
-    ASSERT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.Text();
     CatchUp(*browser_);
-    EXPECT_FALSE(browser_->Busy()) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_FALSE(browser_->Busy()) << events_.Text();
 }
 
 TEST_F(WebEngineBrowserTest, BlankPage)
@@ -258,7 +255,7 @@ TEST_F(WebEngineBrowserTest, BlankPage)
     // Opened again on itself, as start-up does with "about:blank" as its argument: idle again.
     browser_->Navigate(QStringLiteral("about:blank"));
     browser_->Navigate(QStringLiteral("about:blank"));
-    EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.Text();
 }
 
 TEST_F(WebEngineBrowserTest, CancelledNavigateLoadsNothingAndRaisesNothingMore)
@@ -277,7 +274,7 @@ TEST_F(WebEngineBrowserTest, CancelledNavigateLoadsNothingAndRaisesNothingMore)
     ASSERT_TRUE(WaitForDocument());
     EXPECT_EQ(events_.log.mid(0, 2), (QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"),
                                                   QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")}))
-        << events_.log.join(QLatin1Char('\n')).toStdString();
+        << events_.Text();
     EXPECT_FALSE(events_.Saw(QStringLiteral("DocumentComplete file:///C:/my site/a.htm")));
 }
 
@@ -398,9 +395,9 @@ TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
     events_.cancelDownload = true;
     browser_->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
     EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("FileDownload")); }))
-        << events_.log.join(QLatin1Char('\n')).toStdString();
+        << events_.Text();
     // A download is no page load: the control does not stay busy.
-    EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.log.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.Text();
 }
 
 TEST_F(WebEngineBrowserTest, DriveAddressesInALocalPageLeadToTheirFiles)
@@ -422,7 +419,7 @@ TEST_F(WebEngineBrowserTest, DriveAddressesInALocalPageLeadToTheirFiles)
     // Asked about once, in the Windows form the page wrote; shown in that form once there.
     events_.log.clear();
     RunScript(QStringLiteral("document.getElementById('l').click()"));
-    ASSERT_TRUE(WaitForDocument()) << events_.log.join(QLatin1Char('\n')).toStdString();
+    ASSERT_TRUE(WaitForDocument()) << events_.Text();
     EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")), QStringList{QStringLiteral("BeforeNavigate2 file:///C:/MY SITE/b.htm")});
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
 }

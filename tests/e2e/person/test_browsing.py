@@ -1,15 +1,6 @@
 """Browsing: the address box, links and the toolbar."""
 import pytest
-
-HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
-SECOND = "file:///C:/HOME-PAG/DUE.HTM"
-GREEN = (0, 192, 0)
-
-
-def link(target):
-    """A link a person can hardly miss: a green block."""
-    return (f'<html><body><a href="{target}" style="display:block;width:240px;height:60px;'
-            f'background:#00C000">Avanti</a></body></html>')
+from vindrel_driver import GREEN, HOME, SECOND, block, page
 
 
 @pytest.mark.parametrize("typed, key", [("file:///C:/HOME-PAG/TRE.HTM", "Return"),
@@ -26,8 +17,7 @@ def test_enter_opens_a_typed_local_address(vindrel, site, typed, key):
 
 def test_enter_opens_a_typed_web_address(vindrel, site):
     vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
-    vindrel.start()
-    vindrel.wait_page(HOME)
+    vindrel.start_home()
     vindrel.type_address(f"{site}/uno.html")
     vindrel.wait_page(f"{site}/uno.html")
     assert f"{site}/uno.html" in vindrel.address_list()
@@ -35,10 +25,9 @@ def test_enter_opens_a_typed_web_address(vindrel, site):
 
 
 def test_link_back_forward_and_stop_on_a_slow_page(vindrel, site):
-    vindrel.write("INIZIO.HTM", link("DUE.HTM"))
+    vindrel.write("INIZIO.HTM", page(block("DUE.HTM")))
     vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
-    vindrel.start()
-    vindrel.wait_page(HOME)
+    vindrel.start_home()
     vindrel.click_colour(GREEN)
     vindrel.wait_page(SECOND)
     vindrel.click(vindrel.control("push button", "Back"))

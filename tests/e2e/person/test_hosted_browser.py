@@ -1,21 +1,7 @@
 """What the hosted browser gave its user: downloads, keys, find, print to PDF, zoom, the page's menu."""
-import subprocess
+from vindrel_driver import GREEN, HOME, SECOND, block, hits, page, wait_for, xdotool
 
-from vindrel_driver import hits, wait_for
-
-HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
-GREEN = (0, 192, 0)
 MAGENTA = (192, 0, 192)
-
-
-def block(target, width=200):
-    """A link drawn as a green block of a known size."""
-    return (f'<a href="{target}" style="display:block;width:{width}px;height:60px;background:#00C000">'
-            f'zanzara</a>')
-
-
-def page(*parts, title="Inizio"):
-    return f"<html><head><title>{title}</title></head><body>{''.join(parts)}</body></html>"
 
 
 def download_folder(vindrel):
@@ -29,18 +15,13 @@ def download_folder(vindrel):
     return folder
 
 
-def right_click(vindrel, x, y):
-    subprocess.run(["xdotool", "mousemove", str(x), str(y), "click", "3"], check=True)
-
-
 def test_downloads_from_two_windows_one_saved_one_cancelled(vindrel, site):
     folder = download_folder(vindrel)
     (folder / "dati.bin").write_bytes(b"vecchio")
     opener = (f"<button onclick=\"window.open('{site}/dati.bin')\" style=\"width:200px;height:60px;border:0;"
               f"background:#C000C0\">Apri</button>")
     vindrel.write("INIZIO.HTM", page(block(f"{site}/dati.bin"), opener))
-    vindrel.start()
-    vindrel.wait_page(HOME)
+    vindrel.start_home()
     vindrel.click_colour(GREEN)
     asking = vindrel.window("Download del file")
     assert vindrel.has("label", "Nome: dati.bin", asking)
@@ -68,8 +49,7 @@ def test_keys_run_the_toolbar_and_leave_the_pages_fields_their_keys(vindrel, sit
         "{ event.preventDefault(); document.body.style.background = '#C000C0'; }\">"))
     vindrel.start(f"{site}/uno.html")
     vindrel.wait_page(f"{site}/uno.html")
-    x, y, width, height = vindrel.page_area()
-    vindrel.click_at(x + width // 2, y + height // 2)  # the focus in the page
+    vindrel.click_page()  # the focus in the page
     vindrel.key("F5")
     wait_for(lambda: hits["/uno.html"] == 2, "the page loaded again")
 
@@ -91,6 +71,7 @@ def test_keys_run_the_toolbar_and_leave_the_pages_fields_their_keys(vindrel, sit
     vindrel.type("C:\\HOME-PAG\\CAMPO.HTM")
     vindrel.key("Return")
     vindrel.wait_page("file:///C:/HOME-PAG/CAMPO.HTM")
+    x, y, _, _ = vindrel.page_area()
     vindrel.click_at(x + 100, y + 15)  # into the page's field
     vindrel.key("ctrl+f")
     vindrel.wait_colour(MAGENTA)
@@ -99,10 +80,9 @@ def test_keys_run_the_toolbar_and_leave_the_pages_fields_their_keys(vindrel, sit
 
 def test_find_selects_the_word_found(vindrel):
     vindrel.write("INIZIO.HTM", page("<p>Una parola rara: zanzara.</p>"))
-    vindrel.start()
-    vindrel.wait_page(HOME)
+    vindrel.start_home()
     area = vindrel.page_area()
-    vindrel.click_at(area[0] + area[2] // 2, area[1] + area[3] // 2)
+    vindrel.click_page()
     vindrel.key("ctrl+f")
     vindrel.type("elefante")
     vindrel.control("label", "Nessuna corrispondenza")
@@ -120,10 +100,8 @@ def test_find_selects_the_word_found(vindrel):
 def test_save_as_pdf_from_the_pages_menu(vindrel):
     folder = download_folder(vindrel)
     vindrel.write("INIZIO.HTM", page("<p>Da stampare</p>", title="Conto"))
-    vindrel.start()
-    vindrel.wait_page(HOME)
-    x, y, width, height = vindrel.page_area()
-    entries = vindrel.menu(lambda: right_click(vindrel, x + width // 2, y + height // 2))
+    vindrel.start_home()
+    entries = vindrel.menu(lambda: vindrel.click_page(button=3))
     vindrel.click(entries["Salva come PDF"])
     vindrel.click(vindrel.control("push button", "Salva", vindrel.window("Salva come PDF")))
     pdf = folder / "Conto.pdf"
@@ -133,8 +111,7 @@ def test_save_as_pdf_from_the_pages_menu(vindrel):
 def test_zoom_by_keys_and_wheel_holds_for_the_window(vindrel):
     vindrel.write("INIZIO.HTM", page(block("DUE.HTM")))
     vindrel.write("DUE.HTM", page(block("INIZIO.HTM"), title="Due"))
-    vindrel.start()
-    vindrel.wait_page(HOME)
+    vindrel.start_home()
 
     def width():
         """Of the green block, along its lowest rows, below its text."""
@@ -146,11 +123,11 @@ def test_zoom_by_keys_and_wheel_holds_for_the_window(vindrel):
 
     assert width() == 200
     vindrel.click_colour(GREEN)
-    vindrel.wait_page("file:///C:/HOME-PAG/DUE.HTM")
+    vindrel.wait_page(SECOND)
     vindrel.key("ctrl+plus")
     vindrel.control("label", "Zoom 110%")
     wait_for(lambda: width() == 220, "the page 10% larger")
-    subprocess.run(["xdotool", "keydown", "ctrl", "click", "4", "keyup", "ctrl"], check=True)  # wheel up
+    xdotool("keydown", "ctrl", "click", "4", "keyup", "ctrl")  # wheel up
     vindrel.control("label", "Zoom 125%")
     wait_for(lambda: width() == 250, "the page 25% larger")
     vindrel.click(vindrel.control("push button", "Back"))
@@ -162,16 +139,14 @@ def test_zoom_by_keys_and_wheel_holds_for_the_window(vindrel):
 
 def test_pages_menu_is_italian_and_copies_a_link(vindrel):
     vindrel.write("INIZIO.HTM", page(block("DUE.HTM")))
-    vindrel.start()
-    vindrel.wait_page(HOME)
-    x, y, width, height = vindrel.page_area()
-    entries = vindrel.menu(lambda: right_click(vindrel, x + width // 2, y + height // 2))
+    vindrel.start_home()
+    entries = vindrel.menu(lambda: vindrel.click_page(button=3))
     assert list(entries) == ["Indietro", "Avanti", "Aggiorna", "Seleziona tutto", "Stampa...", "Salva come PDF",
                              "Visualizza sorgente"]
     assert not vindrel.enabled(entries["Indietro"])
     vindrel.key("Escape")
     left, top, _, _ = vindrel.wait_colour(GREEN)
-    entries = vindrel.menu(lambda: right_click(vindrel, left + 100, top + 30))
+    entries = vindrel.menu(lambda: vindrel.click_at(left + 100, top + 30, button=3))
     assert list(entries) == ["Apri link", "Apri link in una nuova finestra", "Copia indirizzo link"]
     vindrel.click(entries["Copia indirizzo link"])
-    wait_for(lambda: vindrel.clipboard() == "file:///C:/HOME-PAG/DUE.HTM", "the link's address on the clipboard")
+    wait_for(lambda: vindrel.clipboard() == SECOND, "the link's address on the clipboard")

@@ -7,10 +7,8 @@ import struct
 import subprocess
 
 import pytest
-from vindrel_driver import wait_for
+from vindrel_driver import HOME, SECOND, wait_for
 
-HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
-SECOND = "file:///C:/HOME-PAG/DUE.HTM"
 APP = "it.vindrel.Vindrel"
 
 

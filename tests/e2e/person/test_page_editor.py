@@ -1,17 +1,15 @@
 """The page editor on the local page on display: banner, link and background."""
 import subprocess
 
-from vindrel_driver import wait_for
+from vindrel_driver import SECOND, wait_for
 
-HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
 YELLOW = (255, 255, 128)  # the default text colour of banners and links
 DARK_PAGE = '<HTML>\n<BODY bgcolor="#000000">\nInizio\n</BODY>\n</HTML>'
 
 
 def open_editor(vindrel, command, caption):
     """The page button, then a command of the edit menu: the window it opens."""
-    vindrel.start()
-    vindrel.wait_page(HOME)
+    vindrel.start_home()
     vindrel.click(vindrel.control("push button", " Modifica    pagina"))
     vindrel.click(vindrel.control("push button", command, vindrel.window("Menu possibili modifiche")))
     return vindrel.window(caption)
@@ -44,7 +42,7 @@ def test_new_link_opens_the_linked_page(vindrel):
     fill(vindrel, form, "Pagina collegata:", "C:\\HOME-PAG\\DUE.HTM")
     vindrel.click(vindrel.control("push button", "Conferma", form))
     vindrel.click_colour(YELLOW)
-    vindrel.wait_page("file:///C:/HOME-PAG/DUE.HTM")
+    vindrel.wait_page(SECOND)
 
 
 def test_new_background_is_shown(vindrel):

@@ -22,6 +22,9 @@ from gi.repository import GLib
 
 TIMEOUT = 30.0  # seconds: the longest any one step may take
 BESIDE = 800  # x at which other windows are put, off the main window (there is no window manager)
+HOME = "file:///C:/HOME-PAG/INIZIO.HTM"  # the start page
+SECOND = "file:///C:/HOME-PAG/DUE.HTM"
+GREEN = (0, 192, 0)  # what the tests' links and buttons are drawn in
 
 
 def wait_for(condition, what):
@@ -51,6 +54,23 @@ def find(node, role, name=None):
 def extents(node):
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.width, box.height
+
+
+def page(*parts, title="Inizio"):
+    """An HTML page of those parts, with that title."""
+    return f"<html><head><title>{title}</title></head><body>{''.join(parts)}</body></html>"
+
+
+def block(target, width=200):
+    """A link drawn as a green block of a known size."""
+    return (f'<a href="{target}" style="display:block;width:{width}px;height:60px;background:#00C000">'
+            f'zanzara</a>')
+
+
+def page_captions(address):
+    """The captions of the main window showing that page: its address, or its path form."""
+    at = address.find("file:///")
+    return address, (address[at + 8:] if at >= 0 else address).replace("/", "\\")
 
 
 def lines(text):
@@ -140,6 +160,11 @@ class Vindrel:
         except OSError:
             shutil.copy2(os.environ["VINDREL_BINARY"], program)
         self.run(program, *arguments)
+
+    def start_home(self):
+        """Starts the program on its start page and waits until it shows it."""
+        self.start()
+        self.wait_page(HOME)
 
     def run(self, program, *arguments):
         """Starts that program file (the built one placed by start(), or an installed copy)."""
@@ -232,8 +257,13 @@ class Vindrel:
         x, y, width, height = extents(node)
         self.click_at(x + width // 2, y + height // 2)
 
-    def click_at(self, x, y):
-        xdotool("mousemove", str(x), str(y), "click", "1")
+    def click_at(self, x, y, button=1):
+        xdotool("mousemove", str(x), str(y), "click", str(button))
+
+    def click_page(self, button=1):
+        """Click the middle of the main window's page."""
+        x, y, width, height = self.page_area()
+        self.click_at(x + width // 2, y + height // 2, button)
 
     def type(self, text):
         xdotool("type", "--delay", "20", "--", text)
@@ -249,13 +279,6 @@ class Vindrel:
         """Click the middle of what the page of a window shows in that colour."""
         left, top, right, bottom = self.wait_colour(colour, window)
         self.click_at((left + right) // 2, (top + bottom) // 2)
-
-    def wait_menu(self):
-        """Until a pop-up menu is open (menus are not on the bus: they are found as X windows)."""
-        def override_redirect(window_id):
-            info = subprocess.run(["xwininfo", "-id", window_id], capture_output=True, text=True).stdout
-            return "Override Redirect State: yes" in info
-        wait_for(lambda: any(override_redirect(i) for i in self._shown_ids()), "a pop-up menu")
 
     def menu(self, open_menu):
         """The entries (caption: node) of the pop-up menu open_menu() opens. Menus are no children
@@ -293,9 +316,8 @@ class Vindrel:
         wait_for(lambda: self.caption() in captions, lambda: f"the caption {captions} (it is {self.caption()!r})")
 
     def wait_page(self, address):
-        """Until the main window's caption names that page: its address, or its path form."""
-        at = address.find("file:///")
-        self.wait_caption(address, (address[at + 8:] if at >= 0 else address).replace("/", "\\"))
+        """Until the main window's caption names that page."""
+        self.wait_caption(*page_captions(address))
 
     def address_text(self):
         return self.control("combo box", None).name
