@@ -16,7 +16,6 @@ def test_enter_opens_a_typed_local_address(vindrel, site, typed, key):
 
 
 def test_enter_opens_a_typed_web_address(vindrel, site):
-    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
     vindrel.start_home()
     vindrel.type_address(f"{site}/uno.html")
     vindrel.wait_page(f"{site}/uno.html")

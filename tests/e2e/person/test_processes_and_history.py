@@ -11,14 +11,6 @@ import pytest
 
 from vindrel_driver import wait_for
 
-HOME = "file:///C:/HOME-PAG/INIZIO.HTM"
-
-
-def start_home(vindrel):
-    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
-    vindrel.start()
-    vindrel.wait_page(HOME)
-
 
 def program_copy(folder, name, original="/bin/sleep"):
     path = pathlib.Path(folder) / name
@@ -32,7 +24,7 @@ def state(process):
 
 
 def test_ie_list_shows_and_ends_only_internet_explorer_of_this_user(vindrel, tmp_path):
-    start_home(vindrel)  # the loading timer ends IE processes by itself: they start after it
+    vindrel.start_home()  # the loading timer ends IE processes by itself: they start after it
     shared = pathlib.Path(tempfile.mkdtemp())  # others may run programs from here
     shared.chmod(0o755)
     ie = subprocess.Popen(["C:\\Program Files\\Internet Explorer\\iexplore.exe", "60"],
@@ -67,7 +59,7 @@ def test_history_survives_a_full_disk(vindrel):
     try:
         old = b"http://esempio.it/" + b"a" * 4076 + b"\r\n"  # a whole page: a file written in place could not grow
         (vindrel.folder / "VINDREL.DAT").write_bytes(old)
-        start_home(vindrel)
+        vindrel.start_home()
         filler = os.open(vindrel.folder / "riempitivo", os.O_WRONLY | os.O_CREAT)  # the disk fills up meanwhile
         try:
             while os.write(filler, b"\0" * 4096):
@@ -104,7 +96,7 @@ def editor_setup(vindrel, tmp_path, with_editor):
 def test_varia_storia_opens_the_history_or_says_why_not(vindrel, tmp_path, with_editor):
     (vindrel.folder / "VINDREL.DAT").write_bytes(b"http://esempio.it/\r\n")
     editor_setup(vindrel, tmp_path, with_editor)
-    start_home(vindrel)
+    vindrel.start_home()
     vindrel.click(vindrel.control("push button", "Varia storia"))
     if with_editor:
         opened = tmp_path / "aperto"

@@ -5,16 +5,10 @@ import socket
 from vindrel_driver import HOME, SECOND, wait_for
 
 
-def start_plain(vindrel):
-    """Starts on a plain start page."""
-    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
-    vindrel.start_home()
-
-
 def test_favourite_opens_in_the_main_window(vindrel):
     vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
     (vindrel.favourites / "Due.url").write_bytes(b"[InternetShortcut]\r\nURL=file:///C:/HOME-PAG/DUE.HTM\r\n")
-    start_plain(vindrel)
+    vindrel.start_home()
     vindrel.click(vindrel.control("push button", "Vedo Link Preferiti"))
     tree = vindrel.window("Internet Preferiti")
     vindrel.menu(lambda: vindrel.click(vindrel.control("table cell", "Due", tree)))
@@ -24,7 +18,7 @@ def test_favourite_opens_in_the_main_window(vindrel):
 
 def test_closing_saves_the_visited_sites(vindrel):
     (vindrel.folder / "VINDREL.DAT").write_bytes(b"http://esempio.it/\r\n")
-    start_plain(vindrel)
+    vindrel.start_home()
     vindrel.close(vindrel.caption())
     assert vindrel.message() == ("Chiusura Vindrel", "Desideri registrare i Link dei Siti Internet visualizzati (S/N)",
                                  ["Sì", "No"])
@@ -35,7 +29,7 @@ def test_closing_saves_the_visited_sites(vindrel):
 
 
 def test_id_and_copy_address_show_and_copy(vindrel):
-    start_plain(vindrel)
+    vindrel.start_home()
     vindrel.click(vindrel.control("push button", "ID"))
     title, text, buttons = vindrel.message()
     found = re.fullmatch(r"Il tuo indirizzo IP e':   (\S+)\n\nLogin: (.*)", text)

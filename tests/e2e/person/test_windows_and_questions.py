@@ -20,7 +20,6 @@ def pages_with_pop_ups(vindrel):
 
 
 def test_questions_ask_once_per_navigation(vindrel):
-    vindrel.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
     vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
     vindrel.start_home()
     vindrel.click(vindrel.control("check box", "Elimina domande"))

@@ -162,7 +162,10 @@ class Vindrel:
         self.run(program, *arguments)
 
     def start_home(self):
-        """Starts the program on its start page and waits until it shows it."""
+        """Starts the program on its start page (a plain one unless the test wrote its own) and waits
+        until it shows it."""
+        if not (self.home / "INIZIO.HTM").exists():
+            self.write("INIZIO.HTM", "<html><body>Inizio</body></html>")
         self.start()
         self.wait_page(HOME)
 
