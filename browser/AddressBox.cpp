@@ -1,6 +1,7 @@
 #include "AddressBox.h"
 
 #include <QKeyEvent>
+#include <QLineEdit>
 
 AddressBox::AddressBox(QWidget* parent) : QComboBox(parent)
 {
@@ -12,6 +13,16 @@ AddressBox::AddressBox(QWidget* parent) : QComboBox(parent)
         if (!leaving_)
             emit picked();
     });
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
+}
+
+void AddressBox::ShowAddress(const QString& address)
+{
+    typed_ = false;
+    const bool wholeSelected = hasFocus() && !currentText().isEmpty() && lineEdit()->selectedText() == currentText();
+    setEditText(address);
+    if (wholeSelected)
+        lineEdit()->selectAll();
 }
 
 void AddressBox::keyPressEvent(QKeyEvent* event)
@@ -25,6 +36,7 @@ void AddressBox::keyPressEvent(QKeyEvent* event)
         // Kept from the edit field: finishing an edit there would pick the listed entry equal to
         // the text, a second navigation.
         event->accept();
+        typed_ = false;
         emit keyTyped(kEnterKey);
         return;
     }

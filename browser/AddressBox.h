@@ -10,6 +10,13 @@ public:
 
     explicit AddressBox(QWidget* parent);
 
+    // The program shows an address in the box. A selection of the whole text (the keys that put
+    // the focus here select it) stays selected, so that typing still replaces it.
+    void ShowAddress(const QString& address);
+    // The user is typing an address not yet opened: the box has the focus and text typed since
+    // the program last showed an address or Enter was pressed.
+    bool Typing() const { return typed_ && hasFocus(); }
+
 signals:
     // An entry chosen from the list, with the mouse or the arrow keys.
     void picked();
@@ -22,4 +29,5 @@ protected:
 
 private:
     bool leaving_ = false;
+    bool typed_ = false;
 };

@@ -1,5 +1,6 @@
 #include "frmBrowser.h"
 
+#include "AddressBox.h"
 #include "AddressRules.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
@@ -51,7 +52,10 @@ void ShowPageOnDisplay(frmBrowser& window)
     program.g.PERCORSO_PAGINA = PathFormOfAddress(window.Browser().LocationURL());
     window.SetCaption(program.g.PERCORSO_PAGINA);
     window.Tag = program.g.PERCORSO_PAGINA;
-    window.SetAddressText(window.Browser().LocationURL());
+    // What the user is typing meanwhile is not taken away: a page that ends loading does not
+    // choose the next address.
+    if (!window.cboAddress->Typing())
+        window.SetAddressText(window.Browser().LocationURL());
     program.ui().DoEvents();
 }
 

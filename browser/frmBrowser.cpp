@@ -42,7 +42,7 @@ frmBrowser::~frmBrowser()
 }
 
 QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
-void frmBrowser::SetAddressText(const QString& text) { cboAddress->setEditText(text); }
+void frmBrowser::SetAddressText(const QString& text) { cboAddress->ShowAddress(text); }
 void frmBrowser::SetTimerEnabled(bool enabled) { enabled ? timTimer->start() : timTimer->stop(); }
 void frmBrowser::SetCommand1Caption(const QString& caption) { Command1->setText(caption); }
 

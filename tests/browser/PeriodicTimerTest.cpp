@@ -3,7 +3,10 @@
 
 #include "support/WaitUntil.h"
 
+#include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 namespace {
 
@@ -30,6 +33,24 @@ TEST_F(PeriodicTimer, IdleTickOnAWebAddressKeepsTheAddressInTheBox)
     browser().url = QStringLiteral("http://www.tin.it/");
     w->timTimer_Timer();
     EXPECT_EQ(w->Tag, QStringLiteral("http:\\\\www.tin.it\\"));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("http://www.tin.it/"));
+}
+
+TEST_F(PeriodicTimer, IdleTickKeepsASelectionAndLeavesWhatTheUserIsTyping)
+{
+    browser().url = QStringLiteral("http://www.tin.it/");
+    QApplication::setActiveWindow(w);
+    w->cboAddress->setFocus();
+    w->SetAddressText(QStringLiteral("file:///C:/HOME-PAG/INIZIO.HTM"));
+    w->cboAddress->lineEdit()->selectAll(); // as the keys for the address box leave it
+    w->timTimer_Timer();
+    EXPECT_EQ(w->cboAddress->lineEdit()->selectedText(), QStringLiteral("http://www.tin.it/"));
+
+    QTest::keyClicks(w->cboAddress, QStringLiteral("www.virgilio.it"));
+    w->timTimer_Timer();
+    EXPECT_EQ(w->AddressText(), QStringLiteral("www.virgilio.it"));
+    QTest::keyClick(w->cboAddress, Qt::Key_Return); // opened: the next address shown is the page's
+    w->timTimer_Timer();
     EXPECT_EQ(w->AddressText(), QStringLiteral("http://www.tin.it/"));
 }
 
