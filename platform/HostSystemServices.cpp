@@ -4,6 +4,7 @@
 #include "DesktopEntry.h"
 #include "FileSystem.h"
 #include "HostPaths.h"
+#include "RunnableFiles.h"
 #include "VbError.h"
 #include "XdgFolders.h"
 
@@ -151,6 +152,12 @@ void HostSystemServices::OpenWithDesktop(const QString& path)
     const QString opener = FindOnPath(QStringLiteral("xdg-open"));
     if (host.isEmpty() || !StatHost(host) || opener.isEmpty() || !QProcess::startDetached(opener, {host}))
         throw VbError::fileNotFound();
+}
+
+bool HostSystemServices::RunsAsProgram(const QString& path)
+{
+    const QString host = fs_.HostPath(path);
+    return !host.isEmpty() && HostFileRunsAsProgram(host);
 }
 
 void HostSystemServices::ClipboardClear()
