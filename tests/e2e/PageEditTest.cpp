@@ -2,7 +2,7 @@
 // control, which then reloads it.
 #include "fakes/TestProgram.h"
 #include "pageedit/Form3.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
 #include "support/WaitUntil.h"
 
 #include <QCheckBox>

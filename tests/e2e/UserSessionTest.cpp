@@ -7,7 +7,7 @@
 #include "favourites/frmFav.h"
 #include "pageedit/Form2.h"
 #include "pageedit/Form3.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
 #include "startup/Main.h"
 #include "support/ScriptResult.h"
 #include "support/WaitUntil.h"
