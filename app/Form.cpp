@@ -2,7 +2,7 @@
 
 #include "Program.h"
 #include "Twips.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QCloseEvent>
 

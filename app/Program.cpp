@@ -1,7 +1,7 @@
 #include "Program.h"
 
 #include "Form.h"
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
 
 #include <QPointer>
 

@@ -5,7 +5,7 @@
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,10 +2,10 @@
 
 #include "DownloadText.h"
 #include "app/Program.h"
-#include "platform/DownloadNames.h"
-#include "platform/SystemServices.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "platform/files/DownloadNames.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>

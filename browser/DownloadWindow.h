@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/Download.h"
+#include "platform/engine/Download.h"
 
 #include <QElapsedTimer>
 #include <QWidget>

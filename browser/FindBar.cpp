@@ -1,6 +1,6 @@
 #include "FindBar.h"
 
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

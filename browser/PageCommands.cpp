@@ -5,9 +5,9 @@
 #include "PageMenu.h"
 #include "ZoomSteps.h"
 #include "app/Program.h"
-#include "platform/DownloadNames.h"
-#include "platform/SystemServices.h"
-#include "platform/UiServices.h"
+#include "platform/files/DownloadNames.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QLabel>
 #include <QPointer>

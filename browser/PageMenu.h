@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/PageContext.h"
+#include "platform/engine/PageContext.h"
 
 #include <functional>
 #include <optional>

@@ -6,7 +6,7 @@
 #include "app/Program.h"
 #include "ietools/ProcessTools.h"
 #include "ietools/Test_URL.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QCheckBox>
 #include <QListWidget>

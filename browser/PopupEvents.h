@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
 
 class frmBrowser;
 

@@ -8,9 +8,9 @@
 #include "favourites/frmFav.h"
 #include "ietools/Test_URL.h"
 #include "pageedit/Form2.h"
-#include "platform/FileSystem.h"
-#include "platform/SystemServices.h"
-#include "platform/UiServices.h"
+#include "platform/files/FileSystem.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>

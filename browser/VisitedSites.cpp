@@ -1,11 +1,11 @@
 #include "frmBrowser.h"
 
 #include "app/Program.h"
-#include "platform/FileSystem.h"
-#include "platform/SystemServices.h"
-#include "platform/TextCodec.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/TextCodec.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
 
 QString frmBrowser::VisitedSitesPath() const { return VisitedSitesFile(program().fs().ProgramFolder()); }
 

@@ -1,7 +1,7 @@
 #include "VisitedSitesRules.h"
 
 #include "app/TextHelpers.h"
-#include "platform/TextCodec.h"
+#include "platform/files/TextCodec.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "platform/system/UiServices.h"
 
 #include <QComboBox>
 #include <QEvent>

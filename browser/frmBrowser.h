@@ -6,7 +6,7 @@
 #include "VisitedSitesRules.h"
 #include "app/BrowserWindow.h"
 #include "app/Form.h"
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
 
 #include <array>
 #include <cstdint>

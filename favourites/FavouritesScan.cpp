@@ -4,11 +4,11 @@
 #include "FavouritesTree.h"
 #include "app/BrowserWindow.h"
 #include "app/Program.h"
-#include "platform/FileSystem.h"
-#include "platform/ProfileReader.h"
-#include "platform/SystemServices.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/ProfileReader.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QTreeWidgetItem>
 

@@ -6,11 +6,11 @@
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
-#include "platform/FileSystem.h"
-#include "platform/SystemServices.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
+#include "platform/files/FileSystem.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
 
 #include <optional>
 

@@ -3,9 +3,9 @@
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "app/Program.h"
-#include "platform/FileSystem.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
+#include "platform/files/FileSystem.h"
+#include "platform/system/UiServices.h"
 
 #include <QDropEvent>
 #include <QHBoxLayout>

@@ -6,7 +6,7 @@
 #include "OrganizeDialog.h"
 #include "app/Program.h"
 #include "app/Twips.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QCursor>
 #include <QKeyEvent>

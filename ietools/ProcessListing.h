@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/ProcessService.h"
+#include "platform/system/ProcessService.h"
 
 #include <QString>
 #include <cstdint>

@@ -2,8 +2,8 @@
 
 #include "Test_URL.h"
 #include "app/Program.h"
-#include "platform/ProcessService.h"
-#include "platform/UiServices.h"
+#include "platform/system/ProcessService.h"
+#include "platform/system/UiServices.h"
 
 #include <QListWidget>
 

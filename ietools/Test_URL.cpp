@@ -4,7 +4,7 @@
 #include "UserClickList.h"
 #include "app/Program.h"
 #include "app/Twips.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QPointer>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "BackgroundRule.h"
 
-#include "platform/TextCodec.h"
+#include "platform/files/TextCodec.h"
 
 namespace {
 

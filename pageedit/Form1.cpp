@@ -7,7 +7,7 @@
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
-#include "platform/FileSystem.h"
+#include "platform/files/FileSystem.h"
 
 #include <QLabel>
 #include <QLineEdit>

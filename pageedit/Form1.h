@@ -1,6 +1,6 @@
 #pragma once
 #include "app/Form.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "MarkupForm.h"
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 // The link creator: a line of text that links to another local page.
 class Form4 : public MarkupForm {

@@ -2,10 +2,10 @@
 
 #include "app/BrowserWindow.h"
 #include "app/Program.h"
-#include "platform/FileSystem.h"
-#include "platform/UiServices.h"
 #include "platform/VbError.h"
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
+#include "platform/files/FileSystem.h"
+#include "platform/system/UiServices.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "PageTransform.h"
 
-#include "platform/FileSystem.h"
-#include "platform/TextCodec.h"
+#include "platform/files/FileSystem.h"
+#include "platform/files/TextCodec.h"
 
 #include <cstdint>
 #include <cstring>

@@ -3,29 +3,51 @@
 
 Each folder may include its own files and those of the folders on lower layers, never a folder
 on its own layer or above; so no chain of includes between files runs round through more than
-one folder either. Prints every offence and exits 1 when there is one, 0 otherwise.
+one folder either. A folder's impl/ folder holds the implementations behind its interface
+headers: outside platform/, only startup/ (which builds the program from them) includes those.
+Prints every offence and exits 1 when there is one, 0 otherwise.
 """
 import re
 import sys
 from pathlib import Path
 
-# From the bottom up.
+# From the bottom up. platform/ itself holds only what all its folders share (the error type).
 LAYERS = [
     ["platform"],
+    ["platform/files"],
+    ["platform/engine", "platform/system"],
     ["app"],
     ["ietools", "pageedit", "favourites"],
     ["browser"],
     ["startup"],
 ]
 LEVEL = {folder: level for level, folders in enumerate(LAYERS) for folder in folders}
+# The folders that may include implementation headers of platform/.
+BUILDERS = {"startup"}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
 
+def folder_of(path):
+    """The deepest layered folder holding a file (a path below the top), or None."""
+    parts = [part for part in path.parent.parts if part != "impl"]
+    while parts and "/".join(parts) not in LEVEL:
+        parts.pop()
+    return "/".join(parts) if parts else None
+
+
+def is_implementation(path):
+    return "impl" in path.parent.parts
+
+
 def sources(top):
+    for path in sorted((top / "platform").rglob("*")):
+        if path.suffix in (".h", ".cpp"):
+            yield path.relative_to(top)
     for folder in LEVEL:
-        for path in sorted((top / folder).rglob("*")):
-            if path.suffix in (".h", ".cpp"):
-                yield path.relative_to(top)
+        if not folder.startswith("platform"):
+            for path in sorted((top / folder).rglob("*")):
+                if path.suffix in (".h", ".cpp"):
+                    yield path.relative_to(top)
 
 
 def includes(top, path):
@@ -45,15 +67,17 @@ def main():
     offences = []
     files = list(sources(top))
     for path in files:
-        folder = path.parts[0]
+        folder = folder_of(path)
         for target in includes(top, path):
-            other = target.parts[0]
-            if other == folder:
-                continue
-            if other not in LEVEL:
+            other = folder_of(target)
+            if other is None:
                 offences.append(f"{path} includes {target}, outside the layered folders")
-            elif LEVEL[other] >= LEVEL[folder]:
+            elif other != folder and LEVEL[other] >= LEVEL[folder]:
                 offences.append(f"{path} includes {target}: {other}/ is not below {folder}/")
+            elif (is_implementation(target) and not folder.startswith("platform")
+                  and folder not in BUILDERS):
+                offences.append(f"{path} includes {target}, an implementation: only "
+                                f"{', '.join(sorted(BUILDERS))}/ builds the program from those")
     for offence in offences:
         print(offence)
     if not offences:

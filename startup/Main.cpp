@@ -3,8 +3,8 @@
 #include "StartAddress.h"
 #include "app/Program.h"
 #include "browser/frmBrowser.h"
-#include "platform/FileSystem.h"
 #include "platform/VbError.h"
+#include "platform/files/FileSystem.h"
 
 void Main(Program& program, const QString& argumentText)
 {

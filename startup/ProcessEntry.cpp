@@ -3,13 +3,13 @@
 #include "app/Program.h"
 #include "app/ProgramFont.h"
 #include "browser/frmBrowser.h"
-#include "platform/DriveAddresses.h"
-#include "platform/DriveMap.h"
-#include "platform/HostFileSystem.h"
-#include "platform/HostSystemServices.h"
-#include "platform/LinuxProcessService.h"
-#include "platform/QtUiServices.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/engine/impl/DriveAddresses.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
+#include "platform/files/impl/DriveMap.h"
+#include "platform/files/impl/HostFileSystem.h"
+#include "platform/system/impl/HostSystemServices.h"
+#include "platform/system/impl/LinuxProcessService.h"
+#include "platform/system/impl/QtUiServices.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -6,9 +6,9 @@
 #include "app/Program.h"
 #include "ietools/ProcessTools.h"
 #include "ietools/Test_URL.h"
-#include "platform/HostFileSystem.h"
-#include "platform/LinuxProcessService.h"
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
+#include "platform/files/impl/HostFileSystem.h"
+#include "platform/system/impl/LinuxProcessService.h"
 #include "tests/fakes/FakeSystem.h"
 #include "tests/fakes/FakeUi.h"
 

@@ -9,7 +9,7 @@
 #include "fakes/FakeSystem.h"
 #include "fakes/FakeUi.h"
 #include "pageedit/PageRewrite.h"
-#include "platform/HostFileSystem.h"
+#include "platform/files/impl/HostFileSystem.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // The floor for the start-up benchmark: a bare web view that opens one local page, pictures
 // its window once the page has loaded and painted, and exits. Usage: bare_engine PAGE.html OUT.png
-#include "platform/WebEngineBrowser.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
 #include "startup/ScreenshotMode.h"
 
 #include <QApplication>

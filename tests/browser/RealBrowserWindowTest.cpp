@@ -1,7 +1,7 @@
 // The browser window over the real engine, offscreen, on local pages that open pop-up windows.
 #include "browser/frmBrowser.h"
 #include "fakes/TestProgram.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
 #include "support/WaitUntil.h"
 
 #include <QCheckBox>

@@ -1,8 +1,8 @@
 // A second copy of the built program, started the way the page button starts it, opens the
 // address it is given: in screenshot mode it pictures that page and exits with 0.
-#include "platform/DriveMap.h"
-#include "platform/HostFileSystem.h"
-#include "platform/HostSystemServices.h"
+#include "platform/files/impl/DriveMap.h"
+#include "platform/files/impl/HostFileSystem.h"
+#include "platform/system/impl/HostSystemServices.h"
 #include "support/WaitUntil.h"
 #include "support/WriteFile.h"
 

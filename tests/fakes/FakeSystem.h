@@ -1,6 +1,6 @@
 #pragma once
-#include "platform/SystemServices.h"
 #include "platform/VbError.h"
+#include "platform/system/SystemServices.h"
 
 #include <QStringList>
 

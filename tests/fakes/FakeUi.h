@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/UiServices.h"
+#include "platform/system/UiServices.h"
 
 #include <QStringList>
 

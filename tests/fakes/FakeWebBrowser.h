@@ -1,6 +1,6 @@
 #pragma once
 #include "platform/VbError.h"
-#include "platform/WebBrowser.h"
+#include "platform/engine/WebBrowser.h"
 
 #include <QSet>
 #include <QStringList>

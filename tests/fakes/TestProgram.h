@@ -5,8 +5,8 @@
 #include "FakeUi.h"
 #include "FakeWebBrowser.h"
 #include "app/Program.h"
-#include "platform/DriveMap.h"
-#include "platform/HostFileSystem.h"
+#include "platform/files/impl/DriveMap.h"
+#include "platform/files/impl/HostFileSystem.h"
 
 #include <QDir>
 #include <QFile>

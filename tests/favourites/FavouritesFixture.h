@@ -1,7 +1,7 @@
 #pragma once
 #include "fakes/TestProgram.h"
 #include "favourites/FavouritesTree.h"
-#include "platform/QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <QFile>
 #include <QStringList>

@@ -1,5 +1,5 @@
 #include "favourites/FavouritesText.h"
-#include "platform/QtPrinters.h"
+#include "support/QtPrinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // host path must be empty or lie textually below the drive's folder, every ".." left in it must
 // follow a name that is no existing folder, and whatever it names on disk must lie inside the
 // drive: no text climbs out of its drive.
-#include "platform/DriveMap.h"
+#include "platform/files/impl/DriveMap.h"
 
 #include <QDir>
 #include <QFileInfo>

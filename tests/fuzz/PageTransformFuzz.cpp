@@ -6,8 +6,8 @@
 // The first byte chooses the mode and the sizes of the read and write buffers.
 #include "pageedit/BackgroundRule.h"
 #include "pageedit/PageTransform.h"
-#include "platform/FileLineStreams.h"
-#include "platform/TextCodec.h"
+#include "platform/files/TextCodec.h"
+#include "platform/files/impl/FileLineStreams.h"
 #include "tests/pageedit/LineFakes.h"
 
 #include <QBuffer>

@@ -1,6 +1,6 @@
 // Fuzz target: any bytes as an initialisation file must give a value or the default, never a
 // crash, and never a value longer than the reader's buffer allows.
-#include "platform/ProfileReader.h"
+#include "platform/files/ProfileReader.h"
 
 #include <cstdint>
 #include <cstdlib>

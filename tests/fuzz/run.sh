@@ -22,9 +22,9 @@ mkdir -p "$out"
 
 # Each target: its name, then the sources it is built from (below the source tree).
 targets=(
-  "profile ProfileStringFuzz.cpp platform/ProfileReader.cpp platform/TextCodec.cpp"
-  "page_transform PageTransformFuzz.cpp pageedit/PageTransform.cpp pageedit/BackgroundRule.cpp platform/FileLineStreams.cpp platform/TextCodec.cpp"
-  "drive_map DriveMapFuzz.cpp platform/DriveMap.cpp platform/HostPaths.cpp platform/NameMatching.cpp"
+  "profile ProfileStringFuzz.cpp platform/files/ProfileReader.cpp platform/files/TextCodec.cpp"
+  "page_transform PageTransformFuzz.cpp pageedit/PageTransform.cpp pageedit/BackgroundRule.cpp platform/files/impl/FileLineStreams.cpp platform/files/TextCodec.cpp"
+  "drive_map DriveMapFuzz.cpp platform/files/impl/DriveMap.cpp platform/files/impl/HostPaths.cpp platform/files/impl/NameMatching.cpp"
 )
 
 build() {

@@ -1,5 +1,5 @@
 #pragma once
-#include "platform/FileLineStreams.h"
+#include "platform/files/impl/FileLineStreams.h"
 
 #include <QBuffer>
 #include <QByteArrayList>

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #ifdef VINDREL_WEB_TESTS
-#include "platform/DriveAddresses.h"
-#include "platform/WebEngineBrowser.h"
+#include "platform/engine/impl/DriveAddresses.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
 #endif
 
 int main(int argc, char** argv)

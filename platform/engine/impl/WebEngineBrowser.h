@@ -1,0 +1,89 @@
+#pragma once
+#include "VindrelPage.h"
+#include "WebEngineEnvironment.h"
+#include "platform/engine/WebBrowser.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+class FileSystem;
+class QWebEngineDownloadRequest;
+class QWebEngineNavigationRequest;
+class QWebEngineNewWindowRequest;
+class QWebEngineProfile;
+class QWebEngineView;
+
+// The web-browser control over Qt WebEngine. Local files are reached through the drive map
+// and reported in Windows form; the control's own loads are announced before they start.
+// A window it opens for a page is a control of its own, whose events the opener's handler gives.
+class WebEngineBrowser : public QObject, public WebBrowser {
+    Q_OBJECT
+public:
+    // profile: nullptr for the engine's default profile.
+    WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEngineProfile* profile = nullptr);
+    ~WebEngineBrowser() override;
+
+    QWidget* widget() override;
+    void setEvents(WebBrowserEvents* events) override;
+    void Navigate(const QString& address) override;
+    void GoBack() override;
+    void GoForward() override;
+    void GoHome() override;
+    void GoSearch() override;
+    void Refresh() override;
+    void Stop() override;
+    QString LocationURL() const override;
+    QString LocationName() const override;
+    bool Busy() const override;
+    void RunPageCommand(PageCommand command) override;
+    void FindText(const QString& text, bool backward, bool matchCase, std::function<void(int active, int matches)> done) override;
+    void StopFinding() override;
+    int ZoomPercent() const override;
+    void SetZoomPercent(int percent) override;
+    void Print(std::function<void(bool printed)> done) override;
+    void SaveAsPdf(const QString& path, std::function<void(bool written)> done) override;
+
+    // Windows opened for pages' new-window requests that are still open.
+    int OpenPopupCount() const;
+
+private:
+    void OnNavigationRequested(QWebEngineNavigationRequest& request);
+    void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
+    void OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
+    WebEngineBrowser* OpenPopup();
+
+    QUrl UrlOf(const QString& address);
+    QString AddressOf(const QUrl& url) const;
+    bool MayNavigate(const QString& address);
+    bool IsPlaceInPageOnDisplay(const QUrl& url) const;
+    void Go(QWebEnginePage::WebAction action, bool possible);
+
+    void OnLoadStarted();
+    void OnLoadProgress(int progress);
+    void OnLoadFinished();
+    void OnTitleChanged();
+    void OnLinkHovered(const QString& url);
+    void OnDownloadRequested(QWebEngineDownloadRequest* download);
+    void OnContextMenuRequested(const QPoint& position);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+    // Runs an event handler; false when the handler destroyed this control. Whatever the handler
+    // throws ends here: nothing may cross the engine's event loop.
+    template <typename Call> bool Raise(Call&& call);
+
+    FileSystem& fs_;
+    QWebEngineProfile* profile_;
+    QPointer<QWebEngineView> view_;
+    QPointer<VindrelPage> page_;
+    WebBrowserEvents* events_ = nullptr;
+    std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
+    QList<QPointer<WebEngineBrowser>> popups_;
+    QString homeAddress_;
+    bool busy_ = false;
+    QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
+    bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
+    bool swallowing_ = false;      // inside that load: no event, Busy unchanged
+    bool saveAsAsked_ = false;     // the page's menu asked to save an image: its download asks where
+};

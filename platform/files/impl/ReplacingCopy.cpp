@@ -1,0 +1,171 @@
+#include "ReplacingCopy.h"
+
+#include "FileLineStreams.h"
+#include "platform/VbError.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr size_t kChunk = 256 * 1024;
+
+// A new file beside the target that takes its place by rename; removed when it does not get
+// there.
+class TemporaryCopy {
+public:
+    explicit TemporaryCopy(const QString& finalPath) : path_(QFile::encodeName(finalPath + QStringLiteral(".~vindrel-XXXXXX")))
+    {
+        fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
+        if (fd_ < 0)
+            throw VbError::pathAccess();
+    }
+    ~TemporaryCopy()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+        if (!renamed_)
+            ::unlink(path_.constData());
+    }
+    TemporaryCopy(const TemporaryCopy&) = delete;
+    TemporaryCopy& operator=(const TemporaryCopy&) = delete;
+
+    int fd() const { return fd_; }
+    // durable: the data reaches the disk before the name does, so that not even a crash of the
+    // system leaves a torn file under the target's name.
+    void RenameTo(const QByteArray& finalPath, bool durable)
+    {
+        const bool synced = !durable || ::fdatasync(fd_) == 0;
+        const int closed = ::close(fd_);
+        fd_ = -1;
+        if (!synced || closed != 0 || ::rename(path_.constData(), finalPath.constData()) != 0)
+            throw VbError::pathAccess();
+        renamed_ = true;
+    }
+
+private:
+    QByteArray path_;
+    int fd_ = -1;
+    bool renamed_ = false;
+};
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+void CopyByReadWrite(int in, int out)
+{
+    QByteArray buffer(kChunk, Qt::Uninitialized);
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), kChunk);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            throw VbError(57, QStringLiteral("Device I/O error"));
+        if (got == 0)
+            return;
+        for (ssize_t done = 0; done < got;) {
+            const ssize_t put = ::write(out, buffer.constData() + done, size_t(got - done));
+            if (put < 0 && errno == EINTR)
+                continue;
+            if (put <= 0)
+                throw VbError::pathAccess();
+            done += put;
+        }
+    }
+}
+
+// The kernel copies without the data passing through this process; other file systems fall back.
+void CopyContents(int in, int out)
+{
+    for (bool first = true;; first = false) {
+        const ssize_t copied = ::copy_file_range(in, nullptr, out, nullptr, 1 << 30, 0);
+        if (copied == 0)
+            return;
+        if (copied > 0)
+            continue;
+        if (errno == EINTR)
+            continue;
+        if (first && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+            CopyByReadWrite(in, out);
+            return;
+        }
+        throw VbError::pathAccess();
+    }
+}
+
+// The file that replaces the target: through a link to the target the file it leads to is
+// replaced, not the link; an existing target's permissions are kept.
+class Replacement {
+public:
+    explicit Replacement(const QString& targetHost)
+        : finalName_(QFile::encodeName(FinalPath(targetHost))), copy_(QFile::decodeName(finalName_))
+    {
+        struct stat existing {};
+        const mode_t mode = ::stat(finalName_.constData(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
+        if (::fchmod(copy_.fd(), mode) != 0)
+            throw VbError::pathAccess();
+    }
+    int fd() const { return copy_.fd(); }
+    void PutInPlace(bool durable) { copy_.RenameTo(finalName_, durable); }
+
+private:
+    static QString FinalPath(const QString& targetHost)
+    {
+        const QString canonical = QFileInfo(targetHost).canonicalFilePath();
+        return canonical.isEmpty() ? targetHost : canonical;
+    }
+
+    QByteArray finalName_;
+    TemporaryCopy copy_;
+};
+
+// Lines into the replacement, put in place by Close once every byte is written and on disk.
+class ReplacingLineWriter : public LineWriter {
+public:
+    explicit ReplacingLineWriter(const QString& targetHost) : replacement_(targetHost), lines_(OpenOn(replacement_.fd())) {}
+    void Write(QByteArrayView bytes) override { lines_.Write(bytes); }
+    void Close() override
+    {
+        if (closed_)
+            return;
+        closed_ = true;
+        lines_.Close();
+        replacement_.PutInPlace(true);
+    }
+
+private:
+    static std::unique_ptr<QIODevice> OpenOn(int fd)
+    {
+        auto file = std::make_unique<QFile>();
+        if (!file->open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+            throw VbError::pathAccess();
+        return file;
+    }
+
+    Replacement replacement_; // declared first: its file outlives the writer's last flush
+    FileLineWriter lines_;
+    bool closed_ = false;
+};
+
+} // namespace
+
+void CopyReplacing(int sourceFd, const QString& targetHost)
+{
+    Replacement copy(targetHost);
+    CopyContents(sourceFd, copy.fd());
+    copy.PutInPlace(false);
+}
+
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost)
+{
+    return std::make_unique<ReplacingLineWriter>(targetHost);
+}

@@ -1,0 +1,15 @@
+#pragma once
+#include "platform/files/FileSystem.h"
+
+#include <QString>
+#include <memory>
+
+// Copies the open file `sourceFd` into a new file beside `targetHost` and renames it over the
+// target at the end, so a failed copy leaves the target as it was. An existing target keeps its
+// permissions. Throws VbError when the copy cannot be made.
+void CopyReplacing(int sourceFd, const QString& targetHost);
+
+// Lines into a new file beside `targetHost` that replaces the target, in the same way, when the
+// writer is closed: only once every byte is written and on disk. A writer that fails or is
+// destroyed unclosed leaves the target as it was. Throws VbError.
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost);
