@@ -146,7 +146,7 @@ class Vindrel:
         for folder in (self.home, self.favourites, self.folder):
             folder.mkdir(parents=True)
         self.process = None
-        self.environment = {}  # more variables for the program
+        self.environment = {}  # more variables for the program; None unsets one
 
     # Set-up -------------------------------------------------------------------------------------
     def write(self, name, text):
@@ -195,10 +195,11 @@ class Vindrel:
 
     def run(self, program, *arguments):
         """Starts that program file (the built one placed by start(), or an installed copy)."""
-        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           QTWEBENGINE_DISABLE_SANDBOX="1", VINDREL_DRIVE_C=str(self.root / "C"),
-                           VINDREL_FAVORITES=str(self.favourites), **self.environment)
+        environment = {**os.environ, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+                       "QTWEBENGINE_DISABLE_SANDBOX": "1", "VINDREL_DRIVE_C": str(self.root / "C"),
+                       "VINDREL_FAVORITES": str(self.favourites), **self.environment}
         environment.pop("VINDREL_SCREENSHOT", None)
+        environment = {name: value for name, value in environment.items() if value is not None}  # None: unset
         with open(self.root / "vindrel.log", "wb") as log:
             self.process = subprocess.Popen([str(program), *arguments], env=environment, cwd=self.root,
                                             stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
