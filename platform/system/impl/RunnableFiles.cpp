@@ -1,5 +1,7 @@
 #include "RunnableFiles.h"
 
+#include "WinePrograms.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QMimeDatabase>
@@ -63,5 +65,5 @@ bool HostFileRunsAsProgram(const QString& hostPath)
     return RunsAsProgram(QFileInfo(hostPath).fileName(),
                          {types.mimeTypeForFile(hostPath, QMimeDatabase::MatchExtension).name(),
                           types.mimeTypeForFile(hostPath, QMimeDatabase::MatchContent).name()},
-                         (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0);
+                         (st.st_mode & (S_IXUSR | S_IXGRP | S_IXOTH)) != 0 || IsWindowsProgram(hostPath));
 }

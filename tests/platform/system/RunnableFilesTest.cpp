@@ -47,6 +47,9 @@ TEST(HostFileRunsAsProgram, ReadsModeAndContents)
     WriteFile(text, "ciao\n");
     EXPECT_TRUE(HostFileRunsAsProgram(elf)); // no execute bit, no extension: by its contents
     EXPECT_FALSE(HostFileRunsAsProgram(text));
+    const QString disguised = dir.filePath(QStringLiteral("foto.jpg"));
+    WriteFile(disguised, QByteArray("MZ") + QByteArray(126, '\0'));
+    EXPECT_TRUE(HostFileRunsAsProgram(disguised)); // a desktop that goes by contents gives it to Wine
     ASSERT_TRUE(QFile::setPermissions(text, QFile::permissions(text) | QFile::ExeOwner));
     EXPECT_TRUE(HostFileRunsAsProgram(text));
     EXPECT_FALSE(HostFileRunsAsProgram(dir.path())); // a folder opens as a folder
