@@ -60,7 +60,6 @@ def test_apri_asks_before_it_runs_a_program(vindrel, site):
     programs = [  # name, contents, type the server says
         ("installa.sh", b"#!/bin/sh\necho ciao\n", "application/x-sh"),
         ("programma", pathlib.Path("/bin/true").read_bytes(), "application/octet-stream"),  # known by its contents
-        ("setup.exe", b"MZ" + bytes(126), "application/x-msdownload"),
         ("avvia.desktop", b"[Desktop Entry]\nType=Application\nName=Avvia\nExec=true\n", "text/plain"),
     ]
     for n, (name, body, kind) in enumerate(programs):
