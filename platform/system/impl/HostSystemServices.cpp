@@ -2,6 +2,7 @@
 
 #include "CommandLineSplit.h"
 #include "DesktopEntry.h"
+#include "RunnableFiles.h"
 #include "WinePrograms.h"
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
@@ -184,6 +185,12 @@ void HostSystemServices::OpenWithDesktop(const QString& path)
     const QString opener = FindOnPath(QStringLiteral("xdg-open"));
     if (host.isEmpty() || !StatHost(host) || opener.isEmpty() || !QProcess::startDetached(opener, {host}))
         throw VbError::fileNotFound();
+}
+
+bool HostSystemServices::RunsAsProgram(const QString& path)
+{
+    const QString host = fs_.HostPath(path);
+    return !host.isEmpty() && HostFileRunsAsProgram(host);
 }
 
 void HostSystemServices::ClipboardClear()

@@ -31,6 +31,7 @@ public:
     QString DownloadFolder() override;
     // Through xdg-open, as the desktop opens a file a person double-clicks.
     void OpenWithDesktop(const QString& path) override;
+    bool RunsAsProgram(const QString& path) override;
     void ClipboardClear() override;
     void ClipboardSetText(const QString& text) override;
     QString LocalIP() override;
