@@ -83,7 +83,7 @@ void frmBrowser::DocumentComplete(const QString& url)
 {
     SetCaption(url);
     const QString address = TrimBlanks(AddressText());
-    if (!listed_.Holds(address))
+    if (!cboAddress->Lists(address))
         AppendToAddressList(address);
 }
 

@@ -1,16 +1,15 @@
 #include "frmBrowser.h"
 
 #include "BrowserLayout.h"
+#include "VisitedSitesStore.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "platform/VbError.h"
 #include "platform/system/UiServices.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
@@ -18,18 +17,7 @@
 frmBrowser::frmBrowser(Program& program) : Form(program)
 {
     CreateControls();
-    addressModel_ = new AddressListModel(cboAddress);
-    cboAddress->setModel(addressModel_);
-    // Every entry is one line of text: the drop-down need not measure each of a long history.
-    if (auto* list = qobject_cast<QListView*>(cboAddress->view()))
-        list->setUniformItemSizes(true);
-    // Entries go away only when the whole box is cleared: the index then starts afresh from
-    // what is left.
-    connect(addressModel_, &QAbstractItemModel::rowsRemoved, this, [this] {
-        listed_ = AddressIndex();
-        for (const QString& entry : addressModel_->Entries())
-            listed_.Add(entry);
-    });
+    visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
 }
 frmBrowser::~frmBrowser()
 {
@@ -45,23 +33,6 @@ QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
 void frmBrowser::SetAddressText(const QString& text) { cboAddress->ShowAddress(text); }
 void frmBrowser::SetTimerEnabled(bool enabled) { enabled ? timTimer->start() : timTimer->stop(); }
 void frmBrowser::SetCommand1Caption(const QString& caption) { Command1->setText(caption); }
-
-void frmBrowser::AppendToAddressList(const QString& text)
-{
-    listed_.Add(text);
-    AddToAddressBox({text});
-}
-
-void frmBrowser::AddToAddressBox(const QStringList& entries)
-{
-    // The first entry of an empty list would otherwise replace the text in the edit field.
-    const QString edited = cboAddress->currentText();
-    addressModel_->Append(entries);
-    if (cboAddress->currentText() != edited)
-        cboAddress->setEditText(edited);
-}
-
-QStringList frmBrowser::AddressList() const { return addressModel_->Entries(); }
 
 void frmBrowser::Form_Load()
 {
@@ -89,7 +60,7 @@ void frmBrowser::Form_Load()
             ++loadRetries_;
         }
     }
-    MergeVisitedSites();
+    visitedSites_->Merge();
 }
 
 void frmBrowser::Form_Resize()
@@ -129,7 +100,7 @@ void frmBrowser::Form_Unload()
         const int answer = ui.MsgBox(QStringLiteral("Desideri registrare i Link dei Siti Internet visualizzati (S/N)"),
                                      MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Chiusura Vindrel"));
         if (answer == MsgAnswer::Yes)
-            RewriteVisitedSites();
+            visitedSites_->Rewrite();
     }
     program().UnloadAllExcept(this);
     ui.EndProgram(false);
@@ -150,3 +121,6 @@ void frmBrowser::lblAddress_DblClick()
     ui.Beep();
     ui.MsgBox(QStringLiteral("VINDREL - Visualizzatore files .HTML per INTERNET\r\rUA 16/01/03"));
 }
+
+void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
+void frmBrowser::Command5_Click() { visitedSites_->Edit(); }

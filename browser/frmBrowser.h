@@ -1,9 +1,6 @@
 #pragma once
 #include "AddressBox.h"
-#include "AddressIndex.h"
-#include "AddressListModel.h"
 #include "TickState.h"
-#include "VisitedSitesRules.h"
 #include "app/BrowserWindow.h"
 #include "app/Form.h"
 #include "platform/engine/WebBrowser.h"
@@ -18,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QTimer;
 class QToolBar;
+class VisitedSitesStore;
 
 // The main window: the browser control under a strip with the toolbar, the address box and the
 // side commands, and a two-panel status bar. Its handlers are spread over the browser/ files
@@ -58,11 +56,11 @@ public:
     void SetCommand1Caption(const QString& caption) override;
     void Close() override { Unload(); }
 
-    // The address box's list. Entries go in only through here (and the merge of the visited
-    // sites), which keeps the index of listed addresses in step; appending keeps the text being
-    // edited.
-    void AppendToAddressList(const QString& text);
-    QStringList AddressList() const;
+    // The address box's list (AddressBox keeps it and its index).
+    void AppendToAddressList(const QString& text) { cboAddress->Append({text}); }
+    const QStringList& AddressList() const { return cboAddress->Entries(); }
+
+    VisitedSitesStore& visitedSites() { return *visitedSites_; }
 
     // Address bar and toolbar.
     void cboAddress_Click();
@@ -78,7 +76,7 @@ public:
     // About box.
     void lblAddress_DblClick();
 
-    // Side commands.
+    // Side commands; Command2 merges and Command5 edits the visited-sites file.
     void Check2_Click();
     void Command1_Click();
     void Command2_Click();
@@ -88,12 +86,6 @@ public:
     void Command6_Click();
     void Command7_Click();
     void Command8_Click(int index);
-
-    // Visited-sites file.
-    QString VisitedSitesPath() const;
-    void MergeVisitedSites();
-    void RewriteVisitedSites();
-    void EditVisitedSites();
 
     // Browser-control events.
     void BeforeNavigate2(const QString& url, bool& cancel) override;
@@ -149,20 +141,13 @@ private:
     void CreateToolBar();
     void CreateStatusBar();
     void ConnectHandlers();
-    // The merge; false when the file exists but could not be read to its end.
-    bool MergeVisitedSitesFile();
-    // Entries already in listed_ go into the address box at once.
-    void AddToAddressBox(const QStringList& entries);
     bool RunAccelerator(const QKeyEvent& event);
     void PlaceFindBar();
     void ShowZoomNote(int percent);
 
     int loadRetries_ = 0;
     TickState tick_;                  // the periodic timer's nested ticks
-    AddressListModel* addressModel_ = nullptr; // the address box's list, owned by the box
-    AddressIndex listed_;              // the address list's entries, trimmed
-    OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
-    QString mergedVersion_;           // the visited-sites file as last merged whole or written
     QTimer* zoomNote_ = nullptr;      // how long "Zoom n%" stays in the status bar
     QString beforeZoomNote_;          // what it showed before
+    std::unique_ptr<VisitedSitesStore> visitedSites_; // made with the address box it keeps
 };
