@@ -1,12 +1,12 @@
 #include "FittingButton.h"
 #include "PresetSites.h"
+#include "StatusBar.h"
 #include "frmBrowser.h"
 
 #include "app/Program.h"
 #include "app/Twips.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QTimer>
@@ -74,7 +74,8 @@ void frmBrowser::CreateControls()
     brwWebBrowser->widget()->setObjectName(QStringLiteral("brwWebBrowser"));
     SetTwipsGeometry(brwWebBrowser->widget(), 75, 690, 5400, 3735);
 
-    CreateStatusBar();
+    StatusBar1 = new StatusBar(this);
+    SetTwipsGeometry(StatusBar1, 0, 7215, 11595, 285);
 
     timTimer = new QTimer(this);
     timTimer->setObjectName(QStringLiteral("timTimer"));
@@ -145,27 +146,6 @@ void frmBrowser::CreateToolBar()
         action->setObjectName(QString::fromLatin1(key));
     }
     SetTwipsGeometry(tbToolBar, 30, 0, 2820, 510);
-}
-
-void frmBrowser::CreateStatusBar()
-{
-    StatusBar1 = new QWidget(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    auto* panels = new QHBoxLayout(StatusBar1);
-    panels->setContentsMargins(1, 1, 1, 1);
-    panels->setSpacing(2);
-    for (int i = 0; i < 2; ++i) {
-        auto* panel = new QLabel(StatusBar1);
-        panel->setObjectName(QStringLiteral("StatusBar1_Panel%1").arg(i + 1));
-        panel->setFrameShape(QFrame::Panel);
-        panel->setFrameShadow(QFrame::Sunken);
-        panel->setTextFormat(Qt::PlainText);
-        StatusPanels[i] = panel;
-    }
-    StatusPanels[1]->setFixedWidth(TwipsToPixels(3900)); // room for the 60 letters of a full progress bar
-    panels->addWidget(StatusPanels[0], 1);
-    panels->addWidget(StatusPanels[1], 0);
-    SetTwipsGeometry(StatusBar1, 0, 7215, 11595, 285);
 }
 
 void frmBrowser::ConnectHandlers()

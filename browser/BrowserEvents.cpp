@@ -1,19 +1,17 @@
 #include "frmBrowser.h"
 
-#include "AddressRules.h"
+#include "PageTools.h"
 #include "PopupEvents.h"
+#include "StatusBar.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "platform/system/UiServices.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QTimer>
 
 namespace {
-
-constexpr QChar kBarLetter = QLatin1Char('I');
 
 bool QuestionsOff(const frmBrowser& window) { return window.Check1->checkState() == Qt::Checked; }
 
@@ -89,21 +87,15 @@ void frmBrowser::DocumentComplete(const QString& url)
 
 void frmBrowser::ProgressChange(std::int32_t progress, std::int32_t progressMax)
 {
-    StatusPanels[0]->setText(QStringLiteral("Reading ") + QString::number(progress) + QStringLiteral(" of ")
-                             + QString::number(progressMax));
+    StatusBar1->SetStatusText(QStringLiteral("Reading ") + QString::number(progress) + QStringLiteral(" of ")
+                              + QString::number(progressMax));
     if (progress > 0) {
         PercentBar(progress, progressMax);
         program().g.SITI_VISITATI = 1;
     }
 }
 
-void frmBrowser::PercentBar(std::int32_t done, std::int32_t total)
-{
-    if (const auto letters = PercentBarLetters(done, total))
-        StatusPanels[1]->setText(QString(*letters, kBarLetter));
-}
-
-void frmBrowser::StatusTextChange(const QString& text) { StatusPanels[0]->setText(text); }
+void frmBrowser::StatusTextChange(const QString& text) { StatusBar1->SetStatusText(text); }
 
 void frmBrowser::TitleChange(const QString&) {}
 
@@ -147,3 +139,8 @@ std::unique_ptr<WebBrowserEvents> frmBrowser::NewWindowEvents(WebBrowser& window
 {
     return std::make_unique<PopupEvents>(*this, window);
 }
+
+// What the hosted control gave its user: the page's menu, downloads and zoom by the wheel.
+void frmBrowser::ContextMenu(const PageContext& context) { pageTools_->ShowMenu(*brwWebBrowser, context); }
+void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { pageTools_->ShowDownload(std::move(download)); }
+void frmBrowser::WheelZoom(int direction) { pageTools_->Zoom(direction); }

@@ -1,5 +1,6 @@
 #include "PopupEvents.h"
 
+#include "PageTools.h"
 #include "ZoomSteps.h"
 #include "app/IgnoreErrors.h"
 #include "frmBrowser.h"
@@ -16,6 +17,6 @@ void PopupEvents::RenderProcessTerminated()
 
 std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
 
-void PopupEvents::ContextMenu(const PageContext& context) { owner_.ShowPageMenu(window_, context); }
+void PopupEvents::ContextMenu(const PageContext& context) { owner_.pageTools().ShowMenu(window_, context); }
 void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.DownloadStarted(std::move(download)); }
 void PopupEvents::WheelZoom(int direction) { window_.SetZoomPercent(NextZoomStep(window_.ZoomPercent(), direction)); }

@@ -1,6 +1,10 @@
 #include "frmBrowser.h"
 
+#include "Accelerators.h"
 #include "BrowserLayout.h"
+#include "IeSweep.h"
+#include "PageTools.h"
+#include "StatusBar.h"
 #include "VisitedSitesStore.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
@@ -9,12 +13,14 @@
 #include "platform/system/UiServices.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 
-frmBrowser::frmBrowser(Program& program) : Form(program)
+frmBrowser::frmBrowser(Program& program)
+    : Form(program), ieSweep_(std::make_unique<IeSweep>(*this)), pageTools_(std::make_unique<PageTools>(*this))
 {
     CreateControls();
     visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
@@ -90,7 +96,7 @@ void frmBrowser::Form_Resize()
     const int statusHeight = TwipsGeometry(StatusBar1).height();
     SetTwipsGeometry(StatusBar1, 0, in.clientHeight - statusHeight, in.clientWidth, statusHeight);
     SetTwipsGeometry(brwWebBrowser->widget(), browser.left(), browser.top(), out.browserWidth, out.browserHeight);
-    PlaceFindBar();
+    pageTools_->PlaceFindBar();
 }
 
 void frmBrowser::Form_Unload()
@@ -121,6 +127,16 @@ void frmBrowser::lblAddress_DblClick()
     ui.Beep();
     ui.MsgBox(QStringLiteral("VINDREL - Visualizzatore files .HTML per INTERNET\r\rUA 16/01/03"));
 }
+
+void frmBrowser::keyPressEvent(QKeyEvent* event)
+{
+    if (RunAccelerator(*this, *event))
+        event->accept();
+    else
+        Form::keyPressEvent(event);
+}
+
+void frmBrowser::PercentBar(std::int32_t done, std::int32_t total) { StatusBar1->PercentBar(done, total); }
 
 void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
 void frmBrowser::Command5_Click() { visitedSites_->Edit(); }
