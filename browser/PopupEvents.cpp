@@ -1,17 +1,18 @@
 #include "PopupEvents.h"
 
+#include "PageQuestions.h"
 #include "PageTools.h"
 #include "ZoomSteps.h"
 #include "app/IgnoreErrors.h"
 #include "frmBrowser.h"
 
-void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.NavigationAllowed(url); }
-void PopupEvents::NewWindow2(bool& cancel) { owner_.AnswerNewWindow(window_, cancel); }
-void PopupEvents::FileDownload(bool&) { owner_.AnnounceDownload(window_); }
+void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.questions().NavigationAllowed(url); }
+void PopupEvents::NewWindow2(bool& cancel) { owner_.questions().AnswerNewWindow(window_, cancel); }
+void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
 
 void PopupEvents::RenderProcessTerminated()
 {
-    if (owner_.ReloadWanted(window_))
+    if (owner_.questions().ReloadWanted(window_))
         IgnoreErrors([this] { window_.Refresh(); });
 }
 

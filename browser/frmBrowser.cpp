@@ -3,7 +3,9 @@
 #include "Accelerators.h"
 #include "BrowserLayout.h"
 #include "IeSweep.h"
+#include "PageQuestions.h"
 #include "PageTools.h"
+#include "SideButtons.h"
 #include "StatusBar.h"
 #include "VisitedSitesStore.h"
 #include "app/Program.h"
@@ -20,7 +22,8 @@
 #include <QToolBar>
 
 frmBrowser::frmBrowser(Program& program)
-    : Form(program), ieSweep_(std::make_unique<IeSweep>(*this)), pageTools_(std::make_unique<PageTools>(*this))
+    : Form(program), ieSweep_(std::make_unique<IeSweep>(*this)), questions_(std::make_unique<PageQuestions>(*this)),
+      sideButtons_(std::make_unique<SideButtons>(*this)), pageTools_(std::make_unique<PageTools>(*this))
 {
     CreateControls();
     visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
@@ -138,5 +141,12 @@ void frmBrowser::keyPressEvent(QKeyEvent* event)
 
 void frmBrowser::PercentBar(std::int32_t done, std::int32_t total) { StatusBar1->PercentBar(done, total); }
 
+void frmBrowser::Check2_Click() { sideButtons_->SetPopupSwitch(); }
+void frmBrowser::Command1_Click() { sideButtons_->EditPageOrStartCopy(); }
 void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
+void frmBrowser::Command3_Click() { sideButtons_->ShowFavourites(); }
+void frmBrowser::Command4_Click() { sideButtons_->ShowIeWindows(); }
 void frmBrowser::Command5_Click() { visitedSites_->Edit(); }
+void frmBrowser::Command6_Click() { sideButtons_->ShowNetworkId(); }
+void frmBrowser::Command7_Click() { sideButtons_->CopyAddress(); }
+void frmBrowser::Command8_Click(int index) { sideButtons_->OpenPresetSite(index); }

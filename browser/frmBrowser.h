@@ -9,12 +9,14 @@
 #include <memory>
 
 class IeSweep;
+class PageQuestions;
 class PageTools;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 class QToolBar;
+class SideButtons;
 class StatusBar;
 class VisitedSitesStore;
 
@@ -22,8 +24,8 @@ class VisitedSitesStore;
 // side commands, and a two-panel status bar. Its handlers keep their names here; where a part of
 // the window owns what a handler works on, the handler hands the work to it: the visited-sites
 // file (VisitedSitesStore), the timer's sweep of IE processes (IeSweep), the status bar
-// (StatusBar) and what the hosted control gave besides (PageTools: find, print, zoom, menu,
-// downloads).
+// (StatusBar), the questions asked for any page (PageQuestions), the side commands (SideButtons)
+// and what the hosted control gave besides (PageTools: find, print, zoom, menu, downloads).
 class frmBrowser : public Form, public BrowserWindow, public WebBrowserEvents {
     Q_OBJECT
 public:
@@ -63,6 +65,7 @@ public:
     const QStringList& AddressList() const { return cboAddress->Entries(); }
 
     VisitedSitesStore& visitedSites() { return *visitedSites_; }
+    PageQuestions& questions() { return *questions_; }
     PageTools& pageTools() { return *pageTools_; }
 
     // Address bar and toolbar.
@@ -109,13 +112,6 @@ public:
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
 
-    // The answers shared by every window of pages: this one's control and the windows its pages
-    // open. Each names the control that raised the event.
-    bool NavigationAllowed(const QString& url);
-    void AnswerNewWindow(WebBrowser& asking, bool& cancel);
-    void AnnounceDownload(WebBrowser& page);
-    bool ReloadWanted(WebBrowser& page);
-
 protected:
     void Form_Load() override;
     void Form_Resize() override;
@@ -134,6 +130,8 @@ private:
 
     int loadRetries_ = 0;
     std::unique_ptr<IeSweep> ieSweep_;
+    std::unique_ptr<PageQuestions> questions_;
+    std::unique_ptr<SideButtons> sideButtons_;
     std::unique_ptr<PageTools> pageTools_;
     std::unique_ptr<VisitedSitesStore> visitedSites_; // made with the address box it keeps
 };
