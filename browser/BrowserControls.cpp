@@ -3,6 +3,7 @@
 #include "frmBrowser.h"
 
 #include "app/Program.h"
+#include "app/ProgramFont.h"
 #include "app/Twips.h"
 
 #include <QLabel>
@@ -13,10 +14,7 @@
 void frmBrowser::CreateControls()
 {
     setObjectName(QStringLiteral("frmBrowser"));
-    // A condensed face: the captions were designed for a narrow system font.
-    QFont windowFont(QStringLiteral("DejaVu Sans Condensed"));
-    windowFont.setPixelSize(10);
-    setFont(windowFont);
+    setFont(ProgramFont(kBrowserFontPixels));
 
     CreateStrip();
 

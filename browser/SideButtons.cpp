@@ -6,6 +6,7 @@
 #include "frmBrowser.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
+#include "app/ProgramFont.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "favourites/frmFav.h"
@@ -107,8 +108,7 @@ void SideButtons::Create(QWidget& strip)
     // Six small preset buttons spread evenly from 45 to 3765 twips, under the toolbar.
     constexpr int presetsLeft = 45;
     constexpr int presetWidth = (3765 - presetsLeft) / 6;
-    QFont presetFont = window_.font();
-    presetFont.setPixelSize(9);
+    const QFont presetFont = ProgramFont(kPresetFontPixels);
     for (std::size_t i = 0; i < window_.Command8.size(); ++i) {
         const PresetSite& site = kPresetSites[i];
         window_.Command8[i] = MakeButton(&strip, QStringLiteral("Command8_%1").arg(i), site.caption, site.toolTip);
