@@ -2,6 +2,7 @@
 
 #include "DownloadText.h"
 #include "app/Program.h"
+#include "app/WindowsPath.h"
 #include "platform/VbError.h"
 #include "platform/files/DownloadNames.h"
 #include "platform/system/SystemServices.h"
@@ -13,12 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QString FolderOf(const QString& path) { return path.left(std::max<qsizetype>(path.lastIndexOf(QLatin1Char('\\')), 0)); }
-
-} // namespace
 
 DownloadWindow::DownloadWindow(Program& program, std::unique_ptr<Download> download, QWidget* owner)
     : QWidget(owner, Qt::Window), program_(program), download_(std::move(download))
@@ -160,7 +155,7 @@ QString DownloadWindow::ProposedPath() const
     return FreeSavePath(program_.fs(), program_.system().DownloadFolder(), download_->FileName());
 }
 
-void DownloadWindow::cmdOpenFolder_Click() { OpenWithDesktop(FolderOf(download_->SavedPath())); }
+void DownloadWindow::cmdOpenFolder_Click() { OpenWithDesktop(ParentFolder(download_->SavedPath())); }
 
 void DownloadWindow::OpenWithDesktop(const QString& path)
 {
