@@ -17,6 +17,7 @@
 namespace {
 
 QString FolderOf(const QString& path) { return path.left(std::max<qsizetype>(path.lastIndexOf(QLatin1Char('\\')), 0)); }
+QString NameOf(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1); }
 
 } // namespace
 
@@ -119,7 +120,7 @@ void DownloadWindow::ShowStage(Stage stage)
 void DownloadWindow::cmdOpen_Click()
 {
     if (stage_ == Stage::Ended) {
-        OpenWithDesktop(download_->SavedPath());
+        OpenSavedFile();
         return;
     }
     // As a browser opens a file: saved in the download folder, then given to its application.
@@ -162,6 +163,20 @@ QString DownloadWindow::ProposedPath() const
 
 void DownloadWindow::cmdOpenFolder_Click() { OpenWithDesktop(FolderOf(download_->SavedPath())); }
 
+bool DownloadWindow::OpenSavedFile()
+{
+    const QString path = download_->SavedPath();
+    if (program_.system().RunsAsProgram(path)
+        && program_.ui().MsgBox(QStringLiteral("Il file  ") + NameOf(path)
+                                    + QStringLiteral("  è un programma o uno script: aprirlo significa eseguirlo sul computer.\r\r"
+                                                     "Confermi l'apertura ?"),
+                                MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation, QStringLiteral("Apertura del file"))
+               != MsgAnswer::Yes)
+        return false;
+    OpenWithDesktop(path);
+    return true;
+}
+
 void DownloadWindow::OpenWithDesktop(const QString& path)
 {
     try {
@@ -181,10 +196,9 @@ void DownloadWindow::OnChanged()
     }
     if (download_->state() != Download::State::Receiving) {
         ShowStage(Stage::Ended);
-        if (openWhenSaved_ && download_->state() == Download::State::Saved) {
-            OpenWithDesktop(download_->SavedPath());
+        // A program the user would not run stays here, with its folder at hand.
+        if (openWhenSaved_ && download_->state() == Download::State::Saved && OpenSavedFile())
             close();
-        }
         return;
     }
     if (stage_ == Stage::Receiving)

@@ -48,6 +48,8 @@ private:
     void ShowProgress();
     void ShowEnd();
     void OpenWithDesktop(const QString& path);
+    // Opens the saved file, asking first when opening it would run it; false when not opened.
+    bool OpenSavedFile();
     // A free name for the file in the download folder.
     QString ProposedPath() const;
 

@@ -221,15 +221,21 @@ void OrganizeDialog::cmdElimina_Click()
     if (!row)
         return;
     const QString path = PathOf(*row);
-    const int answer = program_.ui().MsgBox(QStringLiteral("Confermi l'eliminazione di  ") + LastName(path) +
-                                                QStringLiteral("  ?"),
-                                            MsgButtons::YesNo, MsgIcon::Exclamation, kTitle);
-    if (answer != MsgAnswer::Yes)
+    const QString name = LastName(path);
+    const auto confirmed = [this](const QString& question, MsgButtons buttons) {
+        return program_.ui().MsgBox(question, buttons, MsgIcon::Exclamation, kTitle) == MsgAnswer::Yes;
+    };
+    if (!confirmed(QStringLiteral("Confermi lo spostamento di  ") + name + QStringLiteral("  nel Cestino ?"), MsgButtons::YesNo))
         return;
     try {
-        program_.fs().RemoveTree(path);
+        // Where there is no trash, only a second answer deletes it for good.
+        if (!program_.fs().MoveToTrash(path)
+            && confirmed(QStringLiteral("L'eliminazione di  ") + name
+                             + QStringLiteral("  sarà definitiva: qui non c'è un Cestino.\r\rConfermi l'eliminazione ?"),
+                         MsgButtons::YesNoDefaultNo))
+            program_.fs().RemoveTree(path);
     } catch (const VbError&) {
-        Complain(QStringLiteral("Non riesco ad eliminare  ") + LastName(path) + QStringLiteral("  !!!"));
+        Complain(QStringLiteral("Non riesco ad eliminare  ") + name + QStringLiteral("  !!!"));
     }
     Reload();
 }

@@ -9,8 +9,8 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // Lets the user rearrange the Favourites folder: its folders and shortcut files as a tree, with
-// new folder, rename, delete (after a question) and move by drag and drop. Every change goes
-// straight to the files; the favourites viewer's tree is left as it is.
+// new folder, rename, delete to the desktop's trash (after a question) and move by drag and drop.
+// Every change goes straight to the files; the favourites viewer's tree is left as it is.
 class OrganizeDialog : public QDialog {
     Q_OBJECT
 public:

@@ -1,8 +1,8 @@
 #include "DownloadNames.h"
 
 #include "FileSystem.h"
+#include "impl/HostPaths.h"
 
-#include <QFileInfo>
 #include <QRegularExpression>
 
 namespace {
@@ -19,12 +19,24 @@ qsizetype ExtensionStart(const QString& name)
     return dot > 0 ? dot : name.size();
 }
 
+// Marks that reorder the text on screen: "exe.txt" shown where the name ends in ".exe".
+bool IsDirectionControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u == 0x061C || u == 0x200E || u == 0x200F || (u >= 0x202A && u <= 0x202E) || (u >= 0x2066 && u <= 0x2069);
+}
+
 } // namespace
 
 QString SafeFileName(const QString& offered)
 {
     QString name = offered.mid(std::max(offered.lastIndexOf(QLatin1Char('/')), offered.lastIndexOf(QLatin1Char('\\'))) + 1);
-    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control; });
+    name.removeIf([](QChar c) { return c.category() == QChar::Other_Control || IsDirectionControl(c); });
+    // Inside the program the name ends a Windows-form path: a drive colon or a pattern there
+    // would make it another path.
+    for (QChar& c : name)
+        if (QStringView(u"<>:\"|?*").contains(c))
+            c = QLatin1Char('_');
     const auto trimmable = [](QChar c) { return c.isSpace() || c == QLatin1Char('.'); };
     while (!name.isEmpty() && trimmable(name.front()))
         name.remove(0, 1);
@@ -61,6 +73,6 @@ QString FreeSavePath(FileSystem& fs, const QString& folder, const QString& name)
         prefix += QLatin1Char('\\');
     return prefix + FreeFileName(name, [&](const QString& candidate) {
                const QString host = fs.HostPath(prefix + candidate);
-               return !host.isEmpty() && QFileInfo::exists(host);
+               return !host.isEmpty() && ExistsOrDangles(host);
            });
 }

@@ -90,6 +90,10 @@ public:
     virtual void MakeFolder(const QString& path) = 0;                    // throws VbError
     virtual void Rename(const QString& from, const QString& to) = 0;     // file or folder; throws
     virtual void RemoveTree(const QString& path) = 0;                    // file or folder; throws
+    // Moves a file or folder (a link: the link itself) whole to the desktop's trash; false when
+    // there is no trash for it, nothing moved. Throws VbError when it is missing or its folder
+    // takes no changes.
+    virtual bool MoveToTrash(const QString& path) = 0;
 
     // Folder of the running executable, Windows form, without trailing "\" (root: "Z:\").
     virtual QString ProgramFolder() = 0;

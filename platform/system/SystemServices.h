@@ -18,6 +18,9 @@ public:
     virtual QString DownloadFolder() = 0;
     // Opens a file or folder in the desktop's application for it; throws VbError when none starts.
     virtual void OpenWithDesktop(const QString& path) = 0;
+    // True when opening the file in the desktop would run what it holds: a program, a script,
+    // a launcher, what Wine runs, a file with the execute bit.
+    virtual bool RunsAsProgram(const QString& path) = 0;
 
     virtual void ClipboardClear() = 0;
     virtual void ClipboardSetText(const QString& text) = 0;

@@ -3,7 +3,8 @@
 
 class QWidget;
 
-enum class MsgButtons { Ok, OkCancel, YesNo };
+// YesNoDefaultNo: Enter answers No (a question whose Yes cannot be undone).
+enum class MsgButtons { Ok, OkCancel, YesNo, YesNoDefaultNo };
 enum class MsgIcon { None, Information, Exclamation, Stop };
 
 // Answers of a message box, as the original runtime numbered them.

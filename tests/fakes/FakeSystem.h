@@ -39,6 +39,7 @@ public:
     QString FavoritesFolder() override { return favorites; }
     QString DownloadFolder() override { return QStringLiteral("C:\\Scaricati"); }
     void OpenWithDesktop(const QString&) override {}
+    bool RunsAsProgram(const QString&) override { return false; }
     void ClipboardClear() override
     {
         ++clipboardClears;

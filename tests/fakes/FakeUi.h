@@ -18,7 +18,7 @@ public:
     };
 
     std::vector<Box> boxes;
-    std::deque<int> answers;          // next answers; when empty: OK, or Yes for Yes/No boxes
+    std::deque<int> answers;          // next answers; when empty: OK, or Yes for Yes/No boxes (either kind)
     std::deque<QString> dialogAnswers; // chosen files; when empty the dialog is cancelled
     std::vector<FileDialogRequest> dialogs;
     int beeps = 0;
@@ -43,7 +43,7 @@ public:
             answers.pop_front();
             return answer;
         }
-        return buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+        return buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoDefaultNo ? MsgAnswer::Yes : MsgAnswer::Ok;
     }
     void Beep() override { ++beeps; }
     void SetHourglass(bool busy) override { hourglass = busy; }

@@ -4,6 +4,8 @@
 #include <QPushButton>
 #include <QCoreApplication>
 #include <gtest/gtest.h>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -11,6 +13,12 @@ class OrganizeDialogTest : public ::testing::Test, public FavouritesFixture {
 protected:
     OrganizeDialogTest()
     {
+        // The desktop's trash of a home on the favourites' own volume, in the test's folder.
+        for (const char* name : kTrashVariables)
+            saved_.push_back(qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt);
+        QDir().mkpath(t.host(QStringLiteral("home")));
+        qputenv("HOME", t.host(QStringLiteral("home")).toUtf8());
+        qputenv("XDG_DATA_HOME", t.host(QStringLiteral("data")).toUtf8());
         Folder(QStringLiteral("Notizie/Sport"));
         Shortcut(QStringLiteral("Notizie/Rai.url"), QStringLiteral("http://rai/"));
         Shortcut(QStringLiteral("Meteo.url"), QStringLiteral("http://meteo/"));
@@ -40,7 +48,15 @@ protected:
         return QStringLiteral("C:\\WINDOWS\\Favorites\\") + QString(relative).replace(u'/', u'\\');
     }
 
+    ~OrganizeDialogTest() override
+    {
+        for (std::size_t i = 0; i < std::size(kTrashVariables); ++i)
+            saved_[i] ? qputenv(kTrashVariables[i], *saved_[i]) : qunsetenv(kTrashVariables[i]);
+    }
+
     OrganizeDialog dialog{*t.program, QStringLiteral("C:\\WINDOWS\\Favorites\\")};
+    static constexpr const char* kTrashVariables[] = {"HOME", "XDG_DATA_HOME"};
+    std::vector<std::optional<QByteArray>> saved_;
 };
 
 TEST_F(OrganizeDialogTest, ListsFoldersAndShortcutsOnly)
@@ -80,18 +96,39 @@ TEST_F(OrganizeDialogTest, RenameChangesTheFileAndRefusesBadNames)
     }
 }
 
-TEST_F(OrganizeDialogTest, DeleteAsksFirst)
+TEST_F(OrganizeDialogTest, DeleteAsksAndMovesToTheTrash)
 {
     dialog.tvwPreferiti->setCurrentItem(Row(QStringLiteral("Notizie")));
     t.ui.answers = {MsgAnswer::No};
     dialog.cmdElimina->click();
     EXPECT_TRUE(QFileInfo(HostOf(QStringLiteral("Notizie/Rai.url"))).exists());
     ASSERT_EQ(t.ui.boxes.size(), 1u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Confermi lo spostamento di  Notizie  nel Cestino ?"));
     EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::YesNo);
 
     dialog.cmdElimina->click(); // Yes
     EXPECT_FALSE(QFileInfo(HostOf(QStringLiteral("Notizie"))).exists());
     EXPECT_FALSE(Row(QStringLiteral("Notizie")));
+    EXPECT_TRUE(t.HostFileExists(QStringLiteral("data/Trash/files/Notizie/Rai.url")));
+    EXPECT_TRUE(t.HostFileExists(QStringLiteral("data/Trash/info/Notizie.trashinfo")));
+    EXPECT_EQ(t.ui.boxes.size(), 2u);
+}
+
+TEST_F(OrganizeDialogTest, WithoutATrashTheQuestionSaysTheDeleteIsForGood)
+{
+    t.WriteHostFile(QStringLiteral("data"), "no folder can be made here");
+    dialog.tvwPreferiti->setCurrentItem(Row(QStringLiteral("Meteo.url")));
+    t.ui.answers = {MsgAnswer::Yes, MsgAnswer::No};
+    dialog.cmdElimina->click();
+    EXPECT_TRUE(QFile::exists(HostOf(QStringLiteral("Meteo.url"))));
+    ASSERT_EQ(t.ui.boxes.size(), 2u);
+    EXPECT_EQ(t.ui.boxes[1].text,
+              QStringLiteral("L'eliminazione di  Meteo.url  sarà definitiva: qui non c'è un Cestino.\r\rConfermi l'eliminazione ?"));
+    EXPECT_EQ(t.ui.boxes[1].buttons, MsgButtons::YesNoDefaultNo);
+
+    dialog.cmdElimina->click(); // Yes, Yes
+    EXPECT_FALSE(QFile::exists(HostOf(QStringLiteral("Meteo.url"))));
+    EXPECT_FALSE(Row(QStringLiteral("Meteo.url")));
 }
 
 TEST_F(OrganizeDialogTest, MovesRefuseAFolderIntoItselfAndMoveFilesIntoFolders)

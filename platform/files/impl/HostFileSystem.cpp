@@ -7,6 +7,7 @@
 #include "platform/VbError.h"
 
 #include <QDir>
+#include <QStandardPaths>
 
 #include <algorithm>
 #include <dirent.h>
@@ -274,6 +275,21 @@ void HostFileSystem::RemoveTree(const QString& path)
                                                                           : QFile::remove(host);
     if (!removed)
         throw VbError::pathAccess();
+}
+
+bool HostFileSystem::MoveToTrash(const QString& path)
+{
+    const QString host = HostPath(path);
+    if (!StatHost(host))
+        throw MissingError(host);
+    RequireWritableParent(host);
+    // Qt takes the current folder for a trash it cannot make: the user's own trash is made here
+    // first, and without it there is none.
+    const QString homeTrash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    const bool made = !QFileInfo(homeTrash).isDir() && QDir().mkpath(homeTrash);
+    if (made)
+        QFile::setPermissions(homeTrash, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return QFileInfo(homeTrash).isDir() && QFile::moveToTrash(host);
 }
 
 QString HostFileSystem::ProgramFolder() { return driveMap_.ToWindows(programFolderHost_); }

@@ -32,6 +32,8 @@ public:
     void Rename(const QString& from, const QString& to) override;
     // Removes nothing unless it can remove everything.
     void RemoveTree(const QString& path) override;
+    // The freedesktop trash: the user's, or the one at the top of the file's own volume.
+    bool MoveToTrash(const QString& path) override;
     QString ProgramFolder() override;
     // The host path, with every existing name found without regard to case.
     QString HostPath(const QString& windowsPath) override;

@@ -2,6 +2,8 @@
 
 #include "CommandLineSplit.h"
 #include "DesktopEntry.h"
+#include "RunnableFiles.h"
+#include "WinePrograms.h"
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/impl/HostPaths.h"
@@ -53,14 +55,46 @@ QString HostSystemServices::UserName() const
     return entry ? QString::fromLocal8Bit(entry->pw_name) : QString();
 }
 
+QString HostSystemServices::FileToOpen(const QString& path) const
+{
+    return fs_.CanOpenForReading(path) ? fs_.HostPath(path) : fs_.HostPathForWriting(path);
+}
+
+std::optional<ProgramCommand> HostSystemServices::ThroughWine(const ProgramCommand& command) const
+{
+    const QString wine = FindOnPath(QStringLiteral("wine"));
+    const QString prefix = DriveMap(environment_).WinePrefix();
+    if (wine.isEmpty() || prefix.isEmpty())
+        return std::nullopt;
+    // Files go by Wine's names for them: Vindrel's drives, and the user's folder behind the
+    // program folder of an installed copy, are not Wine's.
+    QStringList arguments{WineWindowsPath(prefix, command.program)};
+    for (const QString& argument : command.arguments) {
+        const QString file = IsDrivePath(argument) ? FileToOpen(argument) : QString();
+        arguments.append(file.isEmpty() ? argument : WineWindowsPath(prefix, file));
+    }
+    return ProgramCommand{wine, arguments};
+}
+
 void HostSystemServices::StartProgram(const QString& commandLine)
 {
-    const auto command = SplitCommandLine(commandLine, [this](const QString& name) {
+    auto command = SplitCommandLine(commandLine, [this](const QString& name) {
         const QString host = fs_.HostPath(name);
         const auto status = StatHost(host);
         return status && status->isFile ? host : QString();
     });
-    if (!command || !QProcess::startDetached(command->program, command->arguments))
+    QProcess process;
+    if (command && IsWindowsProgram(command->program)) {
+        command = ThroughWine(*command);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("WINEPREFIX"), DriveMap(environment_).WinePrefix()); // the drives' prefix
+        process.setProcessEnvironment(environment);
+    }
+    if (!command)
+        throw VbError::fileNotFound();
+    process.setProgram(command->program);
+    process.setArguments(command->arguments);
+    if (!process.startDetached())
         throw VbError::fileNotFound();
 }
 
@@ -107,7 +141,7 @@ std::optional<QStringList> HostSystemServices::TextEditorCommand(const QString& 
 
 void HostSystemServices::OpenInTextEditor(const QString& path)
 {
-    const QString file = fs_.CanOpenForReading(path) ? fs_.HostPath(path) : fs_.HostPathForWriting(path);
+    const QString file = FileToOpen(path);
     const auto command = file.isEmpty() ? std::nullopt : TextEditorCommand(file);
     if (!command || !QProcess::startDetached(command->first(), command->mid(1)))
         throw VbError::fileNotFound();
@@ -151,6 +185,12 @@ void HostSystemServices::OpenWithDesktop(const QString& path)
     const QString opener = FindOnPath(QStringLiteral("xdg-open"));
     if (host.isEmpty() || !StatHost(host) || opener.isEmpty() || !QProcess::startDetached(opener, {host}))
         throw VbError::fileNotFound();
+}
+
+bool HostSystemServices::RunsAsProgram(const QString& path)
+{
+    const QString host = fs_.HostPath(path);
+    return !host.isEmpty() && HostFileRunsAsProgram(host);
 }
 
 void HostSystemServices::ClipboardClear()

@@ -1,4 +1,5 @@
 #pragma once
+#include "CommandLineSplit.h"
 #include "platform/files/impl/DriveMap.h"
 #include "platform/system/SystemServices.h"
 
@@ -15,6 +16,8 @@ public:
     // XDG_DATA_HOME and XDG_DATA_DIRS are read.
     explicit HostSystemServices(FileSystem& fs, DriveMap::Environment environment = DriveMap::ProcessEnvironment());
 
+    // A Windows program (drive C:'s Notepad, say) runs through the Wine of the prefix the drive
+    // map uses, with that WINEPREFIX.
     void StartProgram(const QString& commandLine) override;
     // The desktop's application for plain text (xdg-mime), started from its desktop entry, in
     // a terminal when the entry asks for one. A missing file is given where the program would
@@ -28,6 +31,7 @@ public:
     QString DownloadFolder() override;
     // Through xdg-open, as the desktop opens a file a person double-clicks.
     void OpenWithDesktop(const QString& path) override;
+    bool RunsAsProgram(const QString& path) override;
     void ClipboardClear() override;
     void ClipboardSetText(const QString& text) override;
     QString LocalIP() override;
@@ -40,6 +44,10 @@ private:
     // Program and arguments that open file in the desktop's text editor; nullopt when none.
     std::optional<QStringList> TextEditorCommand(const QString& file) const;
     QString UserName() const;
+    // Host file a program is to open: the existing one, else where it would be written.
+    QString FileToOpen(const QString& path) const;
+    // `wine` with the program and its arguments; nullopt when there is no Wine to run it.
+    std::optional<ProgramCommand> ThroughWine(const ProgramCommand& command) const;
 
     FileSystem& fs_;
     DriveMap::Environment environment_;

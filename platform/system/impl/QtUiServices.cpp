@@ -54,9 +54,12 @@ void AddButtons(QMessageBox& box, MsgButtons buttons)
         box.setEscapeButton(QMessageBox::Cancel);
         break;
     case MsgButtons::YesNo:
+    case MsgButtons::YesNoDefaultNo:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.button(QMessageBox::Yes)->setText(QStringLiteral("Sì"));
         box.button(QMessageBox::No)->setText(QStringLiteral("No"));
+        if (buttons == MsgButtons::YesNoDefaultNo)
+            box.setDefaultButton(QMessageBox::No);
         break;
     }
 }
@@ -74,7 +77,7 @@ int Answer(QMessageBox::StandardButton clicked, MsgButtons buttons)
         return MsgAnswer::Ok;
     default:
         // Closed some other way: the box's safe answer.
-        return buttons == MsgButtons::YesNo ? MsgAnswer::No : buttons == MsgButtons::OkCancel ? MsgAnswer::Cancel : MsgAnswer::Ok;
+        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : buttons == MsgButtons::OkCancel ? MsgAnswer::Cancel : MsgAnswer::No;
     }
 }
 

@@ -15,8 +15,9 @@ while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do
 done
 # Debian's python3, which has pyatspi and pytest (not a python3 of a virtual environment).
 # The tests and every program they start must meet on one accessibility bus: it is up before the
-# first of them asks for it.
-exec xvfb-run -n "$display" -s '-screen 0 1600x1200x24 -nolisten tcp' dbus-run-session -- sh -c '
+# first of them asks for it. All of it runs in a PID namespace of its own: the program ends every
+# Internet Explorer process it sees, and the tests start some.
+exec bash "$here/../../support/private-pids.sh" xvfb-run -n "$display" -s '-screen 0 1600x1200x24 -nolisten tcp' dbus-run-session -- sh -c '
   /usr/libexec/at-spi-bus-launcher --launch-immediately &
   for _ in $(seq 100); do
     dbus-send --session --print-reply --dest=org.freedesktop.DBus / org.freedesktop.DBus.NameHasOwner \

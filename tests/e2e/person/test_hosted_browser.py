@@ -4,19 +4,8 @@ from vindrel_driver import GREEN, HOME, SECOND, block, hits, page, wait_for, xdo
 MAGENTA = (192, 0, 192)
 
 
-def download_folder(vindrel):
-    """The desktop's download folder of the program's user, in a folder of the test's own."""
-    folder = vindrel.root / "Scaricati"
-    config = vindrel.root / "config"
-    folder.mkdir()
-    config.mkdir()
-    (config / "user-dirs.dirs").write_text(f'XDG_DOWNLOAD_DIR="{folder}"\n')
-    vindrel.environment["XDG_CONFIG_HOME"] = str(config)
-    return folder
-
-
 def test_downloads_from_two_windows_one_saved_one_cancelled(vindrel, site):
-    folder = download_folder(vindrel)
+    folder = vindrel.download_folder()
     (folder / "dati.bin").write_bytes(b"vecchio")
     opener = (f"<button onclick=\"window.open('{site}/dati.bin')\" style=\"width:200px;height:60px;border:0;"
               f"background:#C000C0\">Apri</button>")
@@ -98,7 +87,7 @@ def test_find_selects_the_word_found(vindrel):
 
 
 def test_save_as_pdf_from_the_pages_menu(vindrel):
-    folder = download_folder(vindrel)
+    folder = vindrel.download_folder()
     vindrel.write("INIZIO.HTM", page("<p>Da stampare</p>", title="Conto"))
     vindrel.start_home()
     entries = vindrel.menu(lambda: vindrel.click_page(button=3))

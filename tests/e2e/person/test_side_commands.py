@@ -41,3 +41,22 @@ def test_id_and_copy_address_show_and_copy(vindrel):
     assert vindrel.message() == ("Location Url", "Indirizzo attuale: " + HOME, ["OK"])
     vindrel.answer("OK")
     wait_for(lambda: vindrel.clipboard() == HOME, "the address on the clipboard")
+
+
+def test_elimina_in_organize_moves_a_shortcut_to_the_trash(vindrel):
+    data = vindrel.root / "data"  # the desktop's data folder of the program's user, with its trash
+    vindrel.environment.update(HOME=str(vindrel.root), XDG_DATA_HOME=str(data))
+    (vindrel.favourites / "Due.url").write_bytes(b"[InternetShortcut]\r\nURL=file:///C:/HOME-PAG/DUE.HTM\r\n")
+    vindrel.start_home()
+    vindrel.click(vindrel.control("push button", "Vedo Link Preferiti"))
+    tree = vindrel.window("Internet Preferiti")
+    entries = vindrel.menu(lambda: vindrel.click(vindrel.control("table cell", "Due", tree)))
+    vindrel.click(entries["Organize"])
+    organize = vindrel.window("Organizza Preferiti")
+    vindrel.click(vindrel.control("table cell", "Due.url", organize))
+    vindrel.click(vindrel.control("push button", "Elimina", organize))
+    assert vindrel.message() == ("Organizza Preferiti", "Confermi lo spostamento di  Due.url  nel Cestino ?", ["Sì", "No"])
+    vindrel.answer("Sì")
+    wait_for(lambda: not (vindrel.favourites / "Due.url").exists(), "the shortcut gone from the Favourites")
+    assert (data / "Trash" / "files" / "Due.url").read_bytes().startswith(b"[InternetShortcut]")
+    assert f"Path={vindrel.favourites}/Due.url" in (data / "Trash" / "info" / "Due.url.trashinfo").read_text()

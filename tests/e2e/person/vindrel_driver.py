@@ -146,12 +146,36 @@ class Vindrel:
         for folder in (self.home, self.favourites, self.folder):
             folder.mkdir(parents=True)
         self.process = None
-        self.environment = {}  # more variables for the program
+        self.environment = {}  # more variables for the program; None unsets one
 
     # Set-up -------------------------------------------------------------------------------------
     def write(self, name, text):
         """A file of the home folder, lines ending in CR LF as the program writes them."""
         (self.home / name).write_bytes(text.strip().replace("\n", "\r\n").encode() + b"\r\n")
+
+    def download_folder(self):
+        """The desktop's download folder of the program's user, in a folder of the test's own."""
+        folder = self.root / "Scaricati"
+        config = self.root / "config"
+        folder.mkdir()
+        config.mkdir()
+        (config / "user-dirs.dirs").write_text(f'XDG_DOWNLOAD_DIR="{folder}"\n')
+        self.environment["XDG_CONFIG_HOME"] = str(config)
+        return folder
+
+    def record_desktop_opens(self):
+        """The desktop's opener (xdg-open) replaced by one that only writes down what it is given;
+        opened() reads it back."""
+        tools = self.root / "tools"
+        tools.mkdir()
+        opener = tools / "xdg-open"
+        opener.write_text(f'#!/bin/sh\nprintf "%s\\n" "$1" >> "{self.root}/opened.txt"\n')
+        opener.chmod(0o755)
+        self.environment["PATH"] = f"{tools}:{os.environ['PATH']}"
+
+    def opened(self):
+        log = self.root / "opened.txt"
+        return log.read_text().splitlines() if log.exists() else []
 
     def start(self, *arguments):
         program = self.folder / "vindrel"  # beside it its own VINDREL.DAT
@@ -171,10 +195,11 @@ class Vindrel:
 
     def run(self, program, *arguments):
         """Starts that program file (the built one placed by start(), or an installed copy)."""
-        environment = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                           QTWEBENGINE_DISABLE_SANDBOX="1", VINDREL_DRIVE_C=str(self.root / "C"),
-                           VINDREL_FAVORITES=str(self.favourites), **self.environment)
+        environment = {**os.environ, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
+                       "QTWEBENGINE_DISABLE_SANDBOX": "1", "VINDREL_DRIVE_C": str(self.root / "C"),
+                       "VINDREL_FAVORITES": str(self.favourites), **self.environment}
         environment.pop("VINDREL_SCREENSHOT", None)
+        environment = {name: value for name, value in environment.items() if value is not None}  # None: unset
         with open(self.root / "vindrel.log", "wb") as log:
             self.process = subprocess.Popen([str(program), *arguments], env=environment, cwd=self.root,
                                             stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
@@ -391,6 +416,7 @@ def vindrel(tmp_path):
 
 
 hits = collections.Counter()  # requests the site served, by path
+attachments = {}  # path: (Content-Disposition, body, Content-Type) of files the site offers as attachments
 
 
 class _Site(http.server.BaseHTTPRequestHandler):
@@ -400,6 +426,15 @@ class _Site(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         hits[self.path] += 1
+        if self.path in attachments:
+            disposition, body, kind = attachments[self.path]
+            self.send_response(200)
+            self.send_header("Content-Type", kind)
+            self.send_header("Content-Disposition", disposition)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            self.wfile.write(body)
+            return
         if self.path in self.files:
             body = self.files[self.path]
             self.send_response(200)
@@ -424,12 +459,13 @@ class _Site(http.server.BaseHTTPRequestHandler):
 
 @pytest.fixture
 def site():
-    """A web site on 127.0.0.1: /uno.html, /lenta.html, which keeps loading, and the file
-    /dati.bin; hits counts the requests of each."""
+    """A web site on 127.0.0.1: /uno.html, /lenta.html, which keeps loading, the file /dati.bin
+    and the attachments a test puts there; hits counts the requests of each."""
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _Site)
     server.daemon_threads = True
     _Site.released.clear()
     hits.clear()
+    attachments.clear()
     threading.Thread(target=server.serve_forever, daemon=True).start()
     yield f"http://127.0.0.1:{server.server_address[1]}"
     _Site.released.set()

@@ -1,5 +1,6 @@
 #include "platform/files/DownloadNames.h"
 #include "platform/files/impl/FilePlacement.h"
+#include "support/QtPrinters.h"
 #include "support/WriteFile.h"
 
 #include <QDir>
@@ -12,19 +13,28 @@ namespace {
 
 TEST(SafeFileName, KeepsOnlyAName)
 {
+    using namespace std::literals;
     const struct {
-        const char* offered;
-        const char* safe;
+        std::u16string_view offered;
+        std::u16string_view safe;
     } cases[] = {
-        {"report.pdf", "report.pdf"},
-        {"../../.bashrc", "bashrc"},
-        {"C:\\Windows\\system.ini", "system.ini"},
-        {" . tab\tbed.txt . ", "tabbed.txt"},
-        {"", "download"},
-        {"...", "download"},
+        {u"report.pdf", u"report.pdf"},
+        {u"../../.bashrc", u"bashrc"},
+        {u"..\\..\\evil.txt", u"evil.txt"},
+        {u"/etc/passwd", u"passwd"},
+        {u"C:\\Windows\\system.ini", u"system.ini"},
+        {u"C:drive.txt", u"C_drive.txt"},
+        {u"a<b>c\"d|e?f*.txt", u"a_b_c_d_e_f_.txt"},
+        {u" . tab\tbed.txt . ", u"tabbed.txt"},
+        {u"nul\0\x01\x1f\x7f.txt"sv, u"nul.txt"},
+        {u"caf\u00e9\u202etxt.exe", u"caf\u00e9txt.exe"}, // with the mark it shows as "caféexe.txt"
+        {u"\u2066x\u2069\u200f.sh", u"x.sh"},
+        {u"", u"download"},
+        {u"...", u"download"},
+        {u"../..", u"download"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(SafeFileName(QString::fromUtf8(c.offered)), QString::fromUtf8(c.safe)) << c.offered;
+        EXPECT_EQ(SafeFileName(QStringView(c.offered).toString()), QStringView(c.safe).toString());
     // A name too long for the file system keeps its extension and whole characters.
     const QString long_ = SafeFileName(QString(300, QChar(0x00E8)) + QStringLiteral(".tar.gz"));
     EXPECT_TRUE(long_.endsWith(QStringLiteral("\u00E8.tar.gz")));

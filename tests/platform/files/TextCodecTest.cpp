@@ -35,6 +35,18 @@ TEST(TextCodecTest, EveryByteDecodesToOneCharacterWithoutReplacement)
     }
 }
 
+// As Windows decodes UTF-8: one U+FFFD for each bad sequence, however many bytes it took.
+TEST(TextCodecTest, DecodesUtf8AsTheSystemDoes)
+{
+    const QString bad(1, QChar::ReplacementCharacter);
+    EXPECT_EQ(DecodeUtf8("\xEF\xBB\xBF" "a\xC3\xA8\xF0\x9F\x98\x80"),
+              QChar(0xFEFF) + QString::fromUtf16(u"a\u00E8\U0001F600")); // the mark stays
+    EXPECT_EQ(DecodeUtf8("a\xE2\x82" "b"), "a" + bad + "b");                  // cut short by a letter
+    EXPECT_EQ(DecodeUtf8("a\xF0\x9F\x98"), "a" + bad);                        // cut short by the end
+    EXPECT_EQ(DecodeUtf8("\xC0\x80\xED\xA0\x80\xE0\x80\xF5"), bad.repeated(6)); // overlong, surrogate, no lead
+    EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80"), bad.repeated(3));               // beyond U+10FFFF
+}
+
 TEST(TextCodecTest, EncodesAsUtf8)
 {
     EXPECT_EQ(EncodeText(QString::fromUtf8("caff\xC3\xA8")), QByteArray("caff\xC3\xA8"));

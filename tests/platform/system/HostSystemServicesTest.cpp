@@ -70,9 +70,9 @@ protected:
     HostSystemServices system;
 };
 
-// The script writes its argument count and each argument, then "end".
+// The script writes its argument count and each argument (backslashes as they are), then "end".
 constexpr const char* kRecorder = "out=\"$(dirname \"$0\")/args.txt\"\n"
-                                  "{ echo \"$#\"; for a in \"$@\"; do echo \"[$a]\"; done; echo end; } > \"$out.tmp\"\n"
+                                  "{ echo \"$#\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; echo end; } > \"$out.tmp\"\n"
                                   "mv \"$out.tmp\" \"$out\"\n";
 
 TEST_F(HostSystemServicesTest, StartsTheProgramFoundThroughTheDriveMapWithOneArgument)
@@ -113,6 +113,30 @@ TEST_F(HostSystemServicesTest, AMadeUpNameLeadsNowhere)
               }),
               53);
     EXPECT_FALSE(QFile::exists(marker));
+}
+
+// Wine's drive C: is not the program's here: the file goes to Notepad by Wine's name for it.
+TEST_F(HostSystemServicesTest, AWindowsProgramRunsThroughTheWineOfThePrefix)
+{
+    Write(QStringLiteral("C/Windows/notepad.exe"), "MZ\x90 not for this kernel");
+    Write(QStringLiteral("C/prog/VINDREL.DAT"), "x");
+    MakeDir(QStringLiteral("prefix/dosdevices"));
+    QFile::link(root.filePath(QStringLiteral("wine-c")), root.filePath(QStringLiteral("prefix/dosdevices/c:")));
+    QFile::link(QStringLiteral("/"), root.filePath(QStringLiteral("prefix/dosdevices/z:")));
+    environment[QStringLiteral("WINEPREFIX")] = root.filePath(QStringLiteral("prefix"));
+    PutOnPath(QStringLiteral("wine"),
+              QByteArray("echo \"$WINEPREFIX\" > \"$(dirname \"$0\")/prefix.txt\"\n") + kRecorder);
+
+    system.StartProgram(QStringLiteral("C:\\Windows\\Notepad.exe C:\\prog\\VINDREL.DAT"));
+    const QByteArray wineC = (QStringLiteral("Z:") + root.filePath(QStringLiteral("C")).replace(u'/', u'\\')).toUtf8();
+    EXPECT_EQ(WaitForFile(QStringLiteral("bin/args.txt")),
+              "2\n[" + wineC + "\\Windows\\notepad.exe]\n[" + wineC + "\\prog\\VINDREL.DAT]\nend\n");
+    QFile prefix(root.filePath(QStringLiteral("bin/prefix.txt")));
+    ASSERT_TRUE(prefix.open(QIODevice::ReadOnly));
+    EXPECT_EQ(prefix.readAll(), root.filePath(QStringLiteral("prefix")).toUtf8() + "\n");
+
+    environment.remove(QStringLiteral("PATH")); // no Wine: nothing can run it
+    EXPECT_EQ(ErrorOf([&] { system.StartProgram(QStringLiteral("C:\\Windows\\Notepad.exe C:\\x.dat")); }), 53);
 }
 
 TEST_F(HostSystemServicesTest, TextEditorFromTheDesktopsEntryForPlainText)

@@ -8,6 +8,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
@@ -47,10 +48,12 @@ TEST_P(MsgBoxTest, AnswersByTheRuntimesNumbers)
     const BoxCase c = GetParam();
     QString text, title, buttonText;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool enterSaysNo = false;
     WhenShown<QMessageBox>([&](QMessageBox& box) {
         text = box.text();
         title = box.windowTitle();
         icon = box.icon();
+        enterSaysNo = box.defaultButton() && box.standardButton(box.defaultButton()) == QMessageBox::No;
         buttonText = box.button(c.click)->text();
         box.button(c.click)->click();
     });
@@ -60,6 +63,7 @@ TEST_P(MsgBoxTest, AnswersByTheRuntimesNumbers)
     EXPECT_EQ(title, QStringLiteral("Vindrel"));
     EXPECT_EQ(icon, QMessageBox::Warning);
     EXPECT_EQ(buttonText, QString::fromUtf8(c.clickedText));
+    EXPECT_EQ(enterSaysNo, c.buttons == MsgButtons::YesNoDefaultNo);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryButton, MsgBoxTest, ::testing::Values(
@@ -67,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(EveryButton, MsgBoxTest, ::testing::Values(
     BoxCase{MsgButtons::OkCancel, QMessageBox::Ok, MsgAnswer::Ok, "OK"},
     BoxCase{MsgButtons::OkCancel, QMessageBox::Cancel, MsgAnswer::Cancel, "Annulla"},
     BoxCase{MsgButtons::YesNo, QMessageBox::Yes, MsgAnswer::Yes, "Sì"},
-    BoxCase{MsgButtons::YesNo, QMessageBox::No, MsgAnswer::No, "No"}));
+    BoxCase{MsgButtons::YesNo, QMessageBox::No, MsgAnswer::No, "No"},
+    BoxCase{MsgButtons::YesNoDefaultNo, QMessageBox::Yes, MsgAnswer::Yes, "Sì"}));
 
 class QtUiServicesTest : public ::testing::Test {
 protected:
