@@ -1,11 +1,12 @@
 #include "ProgramFont.h"
 
 #include <QApplication>
-#include <QFont>
 
-void UseProgramFont()
+QFont ProgramFont(int pixelSize)
 {
     QFont font(QStringLiteral("DejaVu Sans Condensed"));
-    font.setPixelSize(11);
-    QApplication::setFont(font);
+    font.setPixelSize(pixelSize);
+    return font;
 }
+
+void UseProgramFont() { QApplication::setFont(ProgramFont(kWindowFontPixels)); }

@@ -1,6 +1,9 @@
+#include "Accelerators.h"
+
+#include "AddressBox.h"
+#include "PageTools.h"
 #include "frmBrowser.h"
 
-#include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -16,6 +19,13 @@ struct Accelerator {
 
 void Toolbar(frmBrowser& window, const char* key) { window.tbToolBar_ButtonClick(QString::fromLatin1(key)); }
 
+// The address box, its text selected, to type another address.
+void FocusAddressBox(frmBrowser& window)
+{
+    window.cboAddress->setFocus(Qt::ShortcutFocusReason);
+    window.cboAddress->lineEdit()->selectAll();
+}
+
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
 constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
@@ -29,43 +39,29 @@ const Accelerator kAccelerators[] = {
     {Qt::Key_Left, kAlt, [](frmBrowser& w) { Toolbar(w, "Back"); }},
     {Qt::Key_Right, kAlt, [](frmBrowser& w) { Toolbar(w, "Forward"); }},
     {Qt::Key_Home, kAlt, [](frmBrowser& w) { Toolbar(w, "Home"); }},
-    {Qt::Key_D, kAlt, [](frmBrowser& w) { w.FocusAddressBox(); }},
-    {Qt::Key_F6, kNone, [](frmBrowser& w) { w.FocusAddressBox(); }},
-    {Qt::Key_L, kCtrl, [](frmBrowser& w) { w.FocusAddressBox(); }},
-    {Qt::Key_F, kCtrl, [](frmBrowser& w) { w.ShowFindBar(); }},
-    {Qt::Key_P, kCtrl, [](frmBrowser& w) { w.PrintPage(w.Browser()); }},
-    {Qt::Key_Plus, kCtrl, [](frmBrowser& w) { w.ZoomPage(1); }},
-    {Qt::Key_Plus, kCtrlShift, [](frmBrowser& w) { w.ZoomPage(1); }},
-    {Qt::Key_Equal, kCtrl, [](frmBrowser& w) { w.ZoomPage(1); }},
-    {Qt::Key_Minus, kCtrl, [](frmBrowser& w) { w.ZoomPage(-1); }},
-    {Qt::Key_0, kCtrl, [](frmBrowser& w) { w.ZoomPage(0); }},
+    {Qt::Key_D, kAlt, [](frmBrowser& w) { FocusAddressBox(w); }},
+    {Qt::Key_F6, kNone, [](frmBrowser& w) { FocusAddressBox(w); }},
+    {Qt::Key_L, kCtrl, [](frmBrowser& w) { FocusAddressBox(w); }},
+    {Qt::Key_F, kCtrl, [](frmBrowser& w) { w.pageTools().ShowFindBar(); }},
+    {Qt::Key_P, kCtrl, [](frmBrowser& w) { w.pageTools().Print(w.Browser()); }},
+    {Qt::Key_Plus, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(1); }},
+    {Qt::Key_Plus, kCtrlShift, [](frmBrowser& w) { w.pageTools().Zoom(1); }},
+    {Qt::Key_Equal, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(1); }},
+    {Qt::Key_Minus, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(-1); }},
+    {Qt::Key_0, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(0); }},
 };
 
 } // namespace
 
-void frmBrowser::keyPressEvent(QKeyEvent* event)
-{
-    if (RunAccelerator(*event))
-        event->accept();
-    else
-        Form::keyPressEvent(event);
-}
-
-bool frmBrowser::RunAccelerator(const QKeyEvent& event)
+bool RunAccelerator(frmBrowser& window, const QKeyEvent& event)
 {
     // The keypad's keys count as the others.
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     for (const Accelerator& accelerator : kAccelerators) {
         if (accelerator.key == event.key() && accelerator.modifiers == modifiers) {
-            accelerator.run(*this);
+            accelerator.run(window);
             return true;
         }
     }
     return false;
-}
-
-void frmBrowser::FocusAddressBox()
-{
-    cboAddress->setFocus(Qt::ShortcutFocusReason);
-    cboAddress->lineEdit()->selectAll();
 }

@@ -1,9 +1,12 @@
 #include "AddressBox.h"
 
+#include "AddressListModel.h"
+
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 
-AddressBox::AddressBox(QWidget* parent) : QComboBox(parent)
+AddressBox::AddressBox(QWidget* parent) : QComboBox(parent), model_(new AddressListModel(this))
 {
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);
@@ -14,6 +17,17 @@ AddressBox::AddressBox(QWidget* parent) : QComboBox(parent)
             emit picked();
     });
     connect(lineEdit(), &QLineEdit::textEdited, this, [this] { typed_ = true; });
+    setModel(model_);
+    // Every entry is one line of text: the drop-down need not measure each of a long history.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
+    // Entries go away only when the whole box is cleared: the index then starts afresh from
+    // what is left.
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, [this] {
+        listed_ = AddressIndex();
+        for (const QString& entry : model_->Entries())
+            listed_.Add(entry);
+    });
 }
 
 void AddressBox::ShowAddress(const QString& address)
@@ -24,6 +38,24 @@ void AddressBox::ShowAddress(const QString& address)
     if (wholeSelected)
         lineEdit()->selectAll();
 }
+
+void AddressBox::Append(const QStringList& entries)
+{
+    for (const QString& entry : entries)
+        listed_.Add(entry);
+    AppendTaken(entries);
+}
+
+void AddressBox::AppendTaken(const QStringList& entries)
+{
+    // The first entry of an empty list would otherwise replace the text in the edit field.
+    const QString edited = currentText();
+    model_->Append(entries);
+    if (currentText() != edited)
+        setEditText(edited);
+}
+
+const QStringList& AddressBox::Entries() const { return model_->Entries(); }
 
 void AddressBox::keyPressEvent(QKeyEvent* event)
 {

@@ -1,8 +1,14 @@
 #pragma once
+#include "AddressIndex.h"
+
 #include <QComboBox>
+
+class AddressListModel;
 
 // The address box: an editable combo box that reports a pick from its list apart from the keys
 // typed into its edit field. Enter is a typed key, never a pick; leaving the box picks nothing.
+// Its list is the history of visited addresses, in insertion order and without a size limit,
+// with an index of its entries, so that whether an address is listed is known at once.
 class AddressBox : public QComboBox {
     Q_OBJECT
 public:
@@ -17,6 +23,17 @@ public:
     // the program last showed an address or Enter was pressed.
     bool Typing() const { return typed_ && hasFocus(); }
 
+    // Entries go into the list only through here, which keeps the index in step; appending
+    // keeps the text being edited.
+    void Append(const QStringList& entries);
+    // Whether the trimmed text equals an entry, trimmed; an empty text counts as listed.
+    bool Lists(const QString& text) { return listed_.Holds(text); }
+    // For many entries at once: Take says whether an entry is new (to the list and to the
+    // entries taken before it) and indexes it; AppendTaken then lists those taken.
+    bool Take(const QString& entry) { return listed_.Add(entry); }
+    void AppendTaken(const QStringList& entries);
+    const QStringList& Entries() const;
+
 signals:
     // An entry chosen from the list, with the mouse or the arrow keys.
     void picked();
@@ -28,6 +45,8 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    AddressListModel* model_;
+    AddressIndex listed_; // the list's entries, trimmed
     bool leaving_ = false;
     bool typed_ = false;
 };

@@ -2,6 +2,7 @@
 
 #include "DownloadText.h"
 #include "app/Program.h"
+#include "app/WindowsPath.h"
 #include "platform/VbError.h"
 #include "platform/files/DownloadNames.h"
 #include "platform/system/SystemServices.h"
@@ -13,13 +14,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-namespace {
-
-QString FolderOf(const QString& path) { return path.left(std::max<qsizetype>(path.lastIndexOf(QLatin1Char('\\')), 0)); }
-QString NameOf(const QString& path) { return path.mid(path.lastIndexOf(QLatin1Char('\\')) + 1); }
-
-} // namespace
 
 DownloadWindow::DownloadWindow(Program& program, std::unique_ptr<Download> download, QWidget* owner)
     : QWidget(owner, Qt::Window), program_(program), download_(std::move(download))
@@ -161,13 +155,13 @@ QString DownloadWindow::ProposedPath() const
     return FreeSavePath(program_.fs(), program_.system().DownloadFolder(), download_->FileName());
 }
 
-void DownloadWindow::cmdOpenFolder_Click() { OpenWithDesktop(FolderOf(download_->SavedPath())); }
+void DownloadWindow::cmdOpenFolder_Click() { OpenWithDesktop(ParentFolder(download_->SavedPath())); }
 
 bool DownloadWindow::OpenSavedFile()
 {
     const QString path = download_->SavedPath();
     if (program_.system().RunsAsProgram(path)
-        && program_.ui().MsgBox(QStringLiteral("Il file  ") + NameOf(path)
+        && program_.ui().MsgBox(QStringLiteral("Il file  ") + SplitPath(path).name
                                     + QStringLiteral("  è un programma o uno script: aprirlo significa eseguirlo sul computer.\r\r"
                                                      "Confermi l'apertura ?"),
                                 MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation, QStringLiteral("Apertura del file"))

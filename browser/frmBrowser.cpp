@@ -1,35 +1,32 @@
 #include "frmBrowser.h"
 
+#include "Accelerators.h"
 #include "BrowserLayout.h"
+#include "IeSweep.h"
+#include "PageQuestions.h"
+#include "PageTools.h"
+#include "SideButtons.h"
+#include "StatusBar.h"
+#include "VisitedSitesStore.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "platform/VbError.h"
 #include "platform/system/UiServices.h"
 
-#include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QListView>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolBar>
 
-frmBrowser::frmBrowser(Program& program) : Form(program)
+frmBrowser::frmBrowser(Program& program)
+    : Form(program), ieSweep_(std::make_unique<IeSweep>(*this)), questions_(std::make_unique<PageQuestions>(*this)),
+      sideButtons_(std::make_unique<SideButtons>(*this)), pageTools_(std::make_unique<PageTools>(*this))
 {
     CreateControls();
-    addressModel_ = new AddressListModel(cboAddress);
-    cboAddress->setModel(addressModel_);
-    // Every entry is one line of text: the drop-down need not measure each of a long history.
-    if (auto* list = qobject_cast<QListView*>(cboAddress->view()))
-        list->setUniformItemSizes(true);
-    // Entries go away only when the whole box is cleared: the index then starts afresh from
-    // what is left.
-    connect(addressModel_, &QAbstractItemModel::rowsRemoved, this, [this] {
-        listed_ = AddressIndex();
-        for (const QString& entry : addressModel_->Entries())
-            listed_.Add(entry);
-    });
+    visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
 }
 frmBrowser::~frmBrowser()
 {
@@ -45,23 +42,6 @@ QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
 void frmBrowser::SetAddressText(const QString& text) { cboAddress->ShowAddress(text); }
 void frmBrowser::SetTimerEnabled(bool enabled) { enabled ? timTimer->start() : timTimer->stop(); }
 void frmBrowser::SetCommand1Caption(const QString& caption) { Command1->setText(caption); }
-
-void frmBrowser::AppendToAddressList(const QString& text)
-{
-    listed_.Add(text);
-    AddToAddressBox({text});
-}
-
-void frmBrowser::AddToAddressBox(const QStringList& entries)
-{
-    // The first entry of an empty list would otherwise replace the text in the edit field.
-    const QString edited = cboAddress->currentText();
-    addressModel_->Append(entries);
-    if (cboAddress->currentText() != edited)
-        cboAddress->setEditText(edited);
-}
-
-QStringList frmBrowser::AddressList() const { return addressModel_->Entries(); }
 
 void frmBrowser::Form_Load()
 {
@@ -89,7 +69,7 @@ void frmBrowser::Form_Load()
             ++loadRetries_;
         }
     }
-    MergeVisitedSites();
+    visitedSites_->Merge();
 }
 
 void frmBrowser::Form_Resize()
@@ -119,7 +99,7 @@ void frmBrowser::Form_Resize()
     const int statusHeight = TwipsGeometry(StatusBar1).height();
     SetTwipsGeometry(StatusBar1, 0, in.clientHeight - statusHeight, in.clientWidth, statusHeight);
     SetTwipsGeometry(brwWebBrowser->widget(), browser.left(), browser.top(), out.browserWidth, out.browserHeight);
-    PlaceFindBar();
+    pageTools_->PlaceFindBar();
 }
 
 void frmBrowser::Form_Unload()
@@ -129,7 +109,7 @@ void frmBrowser::Form_Unload()
         const int answer = ui.MsgBox(QStringLiteral("Desideri registrare i Link dei Siti Internet visualizzati (S/N)"),
                                      MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Chiusura Vindrel"));
         if (answer == MsgAnswer::Yes)
-            RewriteVisitedSites();
+            visitedSites_->Rewrite();
     }
     program().UnloadAllExcept(this);
     ui.EndProgram(false);
@@ -150,3 +130,23 @@ void frmBrowser::lblAddress_DblClick()
     ui.Beep();
     ui.MsgBox(QStringLiteral("VINDREL - Visualizzatore files .HTML per INTERNET\r\rUA 16/01/03"));
 }
+
+void frmBrowser::keyPressEvent(QKeyEvent* event)
+{
+    if (RunAccelerator(*this, *event))
+        event->accept();
+    else
+        Form::keyPressEvent(event);
+}
+
+void frmBrowser::PercentBar(std::int32_t done, std::int32_t total) { StatusBar1->PercentBar(done, total); }
+
+void frmBrowser::Check2_Click() { sideButtons_->SetPopupSwitch(); }
+void frmBrowser::Command1_Click() { sideButtons_->EditPageOrStartCopy(); }
+void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
+void frmBrowser::Command3_Click() { sideButtons_->ShowFavourites(); }
+void frmBrowser::Command4_Click() { sideButtons_->ShowIeWindows(); }
+void frmBrowser::Command5_Click() { visitedSites_->Edit(); }
+void frmBrowser::Command6_Click() { sideButtons_->ShowNetworkId(); }
+void frmBrowser::Command7_Click() { sideButtons_->CopyAddress(); }
+void frmBrowser::Command8_Click(int index) { sideButtons_->OpenPresetSite(index); }

@@ -1,9 +1,5 @@
 #pragma once
 #include "AddressBox.h"
-#include "AddressIndex.h"
-#include "AddressListModel.h"
-#include "TickState.h"
-#include "VisitedSitesRules.h"
 #include "app/BrowserWindow.h"
 #include "app/Form.h"
 #include "platform/engine/WebBrowser.h"
@@ -12,16 +8,24 @@
 #include <cstdint>
 #include <memory>
 
-class FindBar;
+class IeSweep;
+class PageQuestions;
+class PageTools;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTimer;
 class QToolBar;
+class SideButtons;
+class StatusBar;
+class VisitedSitesStore;
 
 // The main window: the browser control under a strip with the toolbar, the address box and the
-// side commands, and a two-panel status bar. Its handlers are spread over the browser/ files
-// named after what they do (address bar, events, timer, side commands, visited sites).
+// side commands, and a two-panel status bar. Its handlers keep their names here; where a part of
+// the window owns what a handler works on, the handler hands the work to it: the visited-sites
+// file (VisitedSitesStore), the timer's sweep of IE processes (IeSweep), the status bar
+// (StatusBar), the questions asked for any page (PageQuestions), the side commands (SideButtons)
+// and what the hosted control gave besides (PageTools: find, print, zoom, menu, downloads).
 class frmBrowser : public Form, public BrowserWindow, public WebBrowserEvents {
     Q_OBJECT
 public:
@@ -44,10 +48,8 @@ public:
     QCheckBox* Check1 = nullptr;
     QCheckBox* Check2 = nullptr;
     std::unique_ptr<WebBrowser> brwWebBrowser;
-    QWidget* StatusBar1 = nullptr;
-    std::array<QLabel*, 2> StatusPanels{}; // panel 1 is StatusPanels[0]
+    StatusBar* StatusBar1 = nullptr;
     QTimer* timTimer = nullptr;
-    FindBar* findBar = nullptr; // made at its first use
 
     // BrowserWindow.
     QString PagePath() const override { return Tag; }
@@ -58,11 +60,13 @@ public:
     void SetCommand1Caption(const QString& caption) override;
     void Close() override { Unload(); }
 
-    // The address box's list. Entries go in only through here (and the merge of the visited
-    // sites), which keeps the index of listed addresses in step; appending keeps the text being
-    // edited.
-    void AppendToAddressList(const QString& text);
-    QStringList AddressList() const;
+    // The address box's list (AddressBox keeps it and its index).
+    void AppendToAddressList(const QString& text) { cboAddress->Append({text}); }
+    const QStringList& AddressList() const { return cboAddress->Entries(); }
+
+    VisitedSitesStore& visitedSites() { return *visitedSites_; }
+    PageQuestions& questions() { return *questions_; }
+    PageTools& pageTools() { return *pageTools_; }
 
     // Address bar and toolbar.
     void cboAddress_Click();
@@ -78,7 +82,7 @@ public:
     // About box.
     void lblAddress_DblClick();
 
-    // Side commands.
+    // Side commands; Command2 merges and Command5 edits the visited-sites file.
     void Check2_Click();
     void Command1_Click();
     void Command2_Click();
@@ -88,12 +92,6 @@ public:
     void Command6_Click();
     void Command7_Click();
     void Command8_Click(int index);
-
-    // Visited-sites file.
-    QString VisitedSitesPath() const;
-    void MergeVisitedSites();
-    void RewriteVisitedSites();
-    void EditVisitedSites();
 
     // Browser-control events.
     void BeforeNavigate2(const QString& url, bool& cancel) override;
@@ -110,30 +108,9 @@ public:
     void RenderProcessTerminated() override;
     // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
-
-    // What the hosted control gave its user: the page's menu, downloads and zoom by the wheel.
-    // A download, from this window's page or one it opened, gets a download window of its own.
     void ContextMenu(const PageContext& context) override;
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
-
-    // Accelerators, find, print, zoom (Accelerators.cpp, PageCommands.cpp); each runs for the
-    // keys, the page's menu and, where there is one, the button alike.
-    void FocusAddressBox();
-    void ShowFindBar();
-    void PrintPage(WebBrowser& page);
-    void SavePageAsPdf(WebBrowser& page);
-    // +1 larger, -1 smaller, 0 back to the page's own size.
-    void ZoomPage(int direction);
-    // The page's menu for this window's page or a page it opened, and the command chosen.
-    void ShowPageMenu(WebBrowser& page, const PageContext& context);
-
-    // The answers shared by every window of pages: this one's control and the windows its pages
-    // open. Each names the control that raised the event.
-    bool NavigationAllowed(const QString& url);
-    void AnswerNewWindow(WebBrowser& asking, bool& cancel);
-    void AnnounceDownload(WebBrowser& page);
-    bool ReloadWanted(WebBrowser& page);
 
 protected:
     void Form_Load() override;
@@ -147,22 +124,14 @@ private:
     void CreateControls();
     void CreateStrip();
     void CreateToolBar();
-    void CreateStatusBar();
     void ConnectHandlers();
-    // The merge; false when the file exists but could not be read to its end.
-    bool MergeVisitedSitesFile();
-    // Entries already in listed_ go into the address box at once.
-    void AddToAddressBox(const QStringList& entries);
-    bool RunAccelerator(const QKeyEvent& event);
-    void PlaceFindBar();
-    void ShowZoomNote(int percent);
+    // The idle tick: the page on display in the caption, the Tag and the address box.
+    void ShowPageOnDisplay();
 
     int loadRetries_ = 0;
-    TickState tick_;                  // the periodic timer's nested ticks
-    AddressListModel* addressModel_ = nullptr; // the address box's list, owned by the box
-    AddressIndex listed_;              // the address list's entries, trimmed
-    OriginalLines visitedSitesLines_; // raw bytes of the lines the merge read, for a faithful rewrite
-    QString mergedVersion_;           // the visited-sites file as last merged whole or written
-    QTimer* zoomNote_ = nullptr;      // how long "Zoom n%" stays in the status bar
-    QString beforeZoomNote_;          // what it showed before
+    std::unique_ptr<IeSweep> ieSweep_;
+    std::unique_ptr<PageQuestions> questions_;
+    std::unique_ptr<SideButtons> sideButtons_;
+    std::unique_ptr<PageTools> pageTools_;
+    std::unique_ptr<VisitedSitesStore> visitedSites_; // made with the address box it keeps
 };

@@ -1,5 +1,7 @@
 #include "FavouritesText.h"
 
+#include "app/WindowsPath.h"
+
 #include <algorithm>
 
 QString TrimNull(const QString& startstr)
@@ -18,10 +20,7 @@ QString StripItem(QString& startStrg)
     return item;
 }
 
-QString AddBackslash(const QString& path)
-{
-    return path.endsWith(u'\\') ? path : path + u'\\';
-}
+QString AddBackslash(const QString& path) { return JoinPath(path, QString()); }
 
 std::optional<QString> ShortcutTitle(const QString& fileName)
 {

@@ -3,6 +3,7 @@
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
 #include "app/Program.h"
+#include "app/WindowsPath.h"
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
 #include "platform/system/UiServices.h"
@@ -33,9 +34,6 @@ bool IsValidName(const QString& name)
             return false;
     return true;
 }
-
-QString LastName(const QString& path) { return path.mid(path.lastIndexOf(u'\\') + 1); }
-QString ParentFolder(const QString& path) { return path.left(path.lastIndexOf(u'\\')); }
 
 } // namespace
 
@@ -120,7 +118,7 @@ void OrganizeDialog::FillFolder(QTreeWidgetItem* parent, const QString& folder, 
     foldersOnPath.insert(identity);
     const auto entries = fs.List(AddBackslash(folder), QStringLiteral("*.*"));
     for (const DirEntry& entry : entries.value_or(std::vector<DirEntry>{})) {
-        const QString path = AddBackslash(folder) + entry.name;
+        const QString path = JoinPath(folder, entry.name);
         if (entry.isDirectory && !entry.isHidden)
             FillFolder(AddRow(parent, entry.name, path, true), path, foldersOnPath);
         else if (!entry.isDirectory && entry.name.endsWith(QStringLiteral(".url"), Qt::CaseInsensitive))
@@ -176,7 +174,7 @@ void OrganizeDialog::cmdNuovaCartella_Click()
     QString name = QStringLiteral("Nuova cartella");
     for (int n = 2; taken.contains(name.toLower()); ++n)
         name = QStringLiteral("Nuova cartella (%1)").arg(n);
-    const QString path = AddBackslash(folder) + name;
+    const QString path = JoinPath(folder, name);
     try {
         fs.MakeFolder(path);
     } catch (const VbError&) {
@@ -200,15 +198,15 @@ void OrganizeDialog::tvwPreferiti_ItemChanged(QTreeWidgetItem* row)
 {
     const QString from = PathOf(*row);
     const QString name = row->text(0);
-    if (name == LastName(from))
+    if (name == SplitPath(from).name)
         return;
     if (!IsValidName(name)) {
         Complain(QStringLiteral("Nome non valido:  ") + name + QStringLiteral("  !!!"));
     } else {
         try {
-            program_.fs().Rename(from, AddBackslash(ParentFolder(from)) + name);
+            program_.fs().Rename(from, JoinPath(ParentFolder(from), name));
         } catch (const VbError&) {
-            Complain(QStringLiteral("Non riesco a rinominare  ") + LastName(from) + QStringLiteral("  !!!"));
+            Complain(QStringLiteral("Non riesco a rinominare  ") + SplitPath(from).name + QStringLiteral("  !!!"));
         }
     }
     // Deferred: the row may still be in the middle of its edit.
@@ -221,7 +219,7 @@ void OrganizeDialog::cmdElimina_Click()
     if (!row)
         return;
     const QString path = PathOf(*row);
-    const QString name = LastName(path);
+    const QString name = SplitPath(path).name;
     const auto confirmed = [this](const QString& question, MsgButtons buttons) {
         return program_.ui().MsgBox(question, buttons, MsgIcon::Exclamation, kTitle) == MsgAnswer::Yes;
     };
@@ -251,9 +249,9 @@ bool OrganizeDialog::MoveEntry(const QString& entryPath, const QString& targetFo
         return false;
     }
     try {
-        program_.fs().Rename(entryPath, AddBackslash(targetFolder) + LastName(entryPath));
+        program_.fs().Rename(entryPath, JoinPath(targetFolder, SplitPath(entryPath).name));
     } catch (const VbError&) {
-        Complain(QStringLiteral("Non riesco a spostare  ") + LastName(entryPath) + QStringLiteral("  !!!"));
+        Complain(QStringLiteral("Non riesco a spostare  ") + SplitPath(entryPath).name + QStringLiteral("  !!!"));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 #include "StartAddress.h"
 
 #include "app/TextHelpers.h"
+#include "app/WindowsPath.h"
 
 namespace {
 
@@ -24,10 +25,9 @@ StartAddress FromArgument(const QString& argumentText)
     StartAddress start;
     start.fromArgument = true;
     start.PERCORSO_PAGINA = QString(argumentText).replace(QLatin1Char('/'), QLatin1Char('\\'));
-    const qsizetype lastSeparator = start.PERCORSO_PAGINA.lastIndexOf(QLatin1Char('\\'));
-    start.CARTELLA_HOME = start.PERCORSO_PAGINA.left(lastSeparator + 1);
-    const QString fileName = start.PERCORSO_PAGINA.mid(lastSeparator + 1);
-    start.INDIRIZZO_INIZIALE = start.CARTELLA_HOME + (TrimBlanks(fileName).isEmpty() ? kPageName : fileName);
+    const PathParts parts = SplitPath(start.PERCORSO_PAGINA);
+    start.CARTELLA_HOME = parts.folder;
+    start.INDIRIZZO_INIZIALE = start.CARTELLA_HOME + (TrimBlanks(parts.name).isEmpty() ? kPageName : parts.name);
     return start;
 }
 

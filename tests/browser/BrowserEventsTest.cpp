@@ -122,7 +122,7 @@ TEST_F(BrowserEvents, ProgressShowsCountsAndTheLetterBar)
         const char* bar;
     } cases[] = {{50, 100, "IIIIIIIIIIIIIIIIIIIIIIIIIIIIII"}, {1, 120, ""}, {1, 40, "II"}, {3, 40, "IIII"}, {7, 0, ""}};
     for (const auto& c : cases) {
-        w->StatusPanels[1]->setText(QStringLiteral("unchanged"));
+        w->StatusBar1->Panels[1]->setText(QStringLiteral("unchanged"));
         g().SITI_VISITATI = 0;
         w->ProgressChange(c.progress, c.max);
         EXPECT_EQ(Panel(0), QStringLiteral("Reading %1 of %2").arg(c.progress).arg(c.max));
@@ -134,7 +134,7 @@ TEST_F(BrowserEvents, ProgressShowsCountsAndTheLetterBar)
 TEST_F(BrowserEvents, ProgressOfZeroOrLessLeavesBarAndFlag)
 {
     for (const std::int32_t progress : {0, -1}) {
-        w->StatusPanels[1]->setText(QStringLiteral("III"));
+        w->StatusBar1->Panels[1]->setText(QStringLiteral("III"));
         w->ProgressChange(progress, 40);
         EXPECT_EQ(Panel(0), QStringLiteral("Reading %1 of 40").arg(progress));
         EXPECT_EQ(Panel(1), QStringLiteral("III"));
@@ -177,7 +177,7 @@ TEST_F(BrowserEvents, APopUpWindowAsksAndFollowsTheSwitchButLeavesTheWindowAlone
     popup.setEvents(events.get());
     w->SetAddressText(QStringLiteral("typed"));
     w->SetCaption(QStringLiteral("caption"));
-    w->StatusPanels[1]->setText(QStringLiteral("III"));
+    w->StatusBar1->Panels[1]->setText(QStringLiteral("III"));
 
     // Questions off: the switch holds for its windows too.
     g().POPUP_PERMESSI = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "browser/StatusBar.h"
 #include "browser/frmBrowser.h"
 #include "fakes/TestProgram.h"
 
@@ -32,7 +33,7 @@ protected:
     {
         t.processes.table.push_back({pid, name});
     }
-    QString Panel(int index) const { return w->StatusPanels[static_cast<std::size_t>(index)]->text(); }
+    QString Panel(int index) const { return w->StatusBar1->Panels[static_cast<std::size_t>(index)]->text(); }
 
     TestProgram t;
     frmBrowser* w = nullptr;

@@ -75,9 +75,10 @@ TEST_F(RealBrowserWindow, UntickedPopUpSwitchLetsItOpen)
     frmBrowser& window = OpenWindow();
     window.Check2->setChecked(false);
     window.Check2_Click();
+    QSignalSpy windowAsked(qobject_cast<QWebEngineView*>(engine->widget())->page(), &QWebEnginePage::newWindowRequested);
     window.SetAddressText(kPopUpPage);
     window.cboAddress_Click();
-    EXPECT_TRUE(WaitUntil([&] { return engine->OpenPopupCount() == 1; }));
+    EXPECT_TRUE(windowAsked.wait(kWaitTimeoutMs) && engine->OpenPopupCount() == 1);
 }
 
 TEST_F(RealBrowserWindow, QuestionsOnAndCancelTwiceBlockIt)

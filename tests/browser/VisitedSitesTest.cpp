@@ -1,5 +1,6 @@
 #include "WindowFixture.h"
 #include "browser/VisitedSitesRules.h"
+#include "browser/VisitedSitesStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -73,12 +74,12 @@ TEST_F(VisitedSites, MergeAddsOnlyNewTrimmedAddressesOnce)
                      "http:\\\\www.nuovo.it \r\n"
                      "http:\\\\www.nuovo.it\r\n"
                      "ultima senza fine riga");
-    w.MergeVisitedSites();
+    w.visitedSites().Merge();
     const QStringList expected = {QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM"), QStringLiteral("http:\\\\www.noto.it"),
                                   QStringLiteral(" about:blank"), QStringLiteral("http:\\\\www.nuovo.it "),
                                   QStringLiteral("ultima senza fine riga")};
     EXPECT_EQ(w.AddressList(), expected);
-    w.MergeVisitedSites();
+    w.visitedSites().Merge();
     EXPECT_EQ(w.AddressList(), expected);
     EXPECT_FALSE(t.ui.hourglass);
 }
@@ -91,7 +92,7 @@ TEST_F(VisitedSites, LinesEndedByLfOrCrAreAddressesOfTheirOwn)
     frmBrowser& w = WithList({});
     EXPECT_EQ(w.AddressList(), QStringList({QStringLiteral("about:blank"), QStringLiteral("uno"), QStringLiteral("due"),
                                             QStringLiteral("tre"), QStringLiteral("quattro")}));
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\ndue\r\ntre\r\nquattro\r\n"));
 }
 
@@ -113,7 +114,7 @@ TEST_F(VisitedSites, AHugeHistoryMergesEachAddressOnceInFileOrder)
     frmBrowser& w = WithList({});
     EXPECT_TRUE(w.AddressList() == expected);
     w.AppendToAddressList(QStringLiteral("http://nuovo.it/"));
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(w.AddressList().size(), kAddresses + 2);
     EXPECT_EQ(VisitedFile().count('\n'), kAddresses + 1);
 }
@@ -121,7 +122,7 @@ TEST_F(VisitedSites, AHugeHistoryMergesEachAddressOnceInFileOrder)
 TEST_F(VisitedSites, MissingFileAddsNothing)
 {
     frmBrowser& w = WithList({});
-    w.MergeVisitedSites();
+    w.visitedSites().Merge();
     EXPECT_EQ(w.AddressList(), QStringList{QStringLiteral("about:blank")});
     EXPECT_FALSE(t.ui.hourglass);
 }
@@ -130,14 +131,14 @@ TEST_F(VisitedSites, RewriteKeepsOldAddressesAndDropsBlankLines)
 {
     WriteVisitedFile("http:\\\\www.vecchio.it\r\n\r\n  \r\n");
     frmBrowser& w = WithList({QStringLiteral(" con spazi "), QStringLiteral("  ")});
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), QByteArray("http:\\\\www.vecchio.it\r\n con spazi \r\n"));
 }
 
 TEST_F(VisitedSites, RewriteCreatesTheFileOnTheFirstRun)
 {
     frmBrowser& w = WithList({QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM"), QStringLiteral("http:\\\\www.è.it")});
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), QByteArray("C:\\HOME-PAG\\INIZIO.HTM\r\nhttp:\\\\www.\xc3\xa8.it\r\n"));
 }
 
@@ -146,7 +147,7 @@ TEST_F(VisitedSites, AddressDeletedInTheEditorComesBackIfStillListed)
     WriteVisitedFile("uno\r\ndue\r\n");
     frmBrowser& w = WithList({});
     WriteVisitedFile("uno\r\n");
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\ndue\r\n"));
 }
 
@@ -157,7 +158,7 @@ TEST_F(VisitedSites, WindowsCodePageLinesSurviveARewriteByteForByte)
     WriteVisitedFile(old);
     frmBrowser& w = WithList({});
     EXPECT_TRUE(w.AddressList().contains(QStringLiteral("http:\\\\www.città.it")));
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), old);
 }
 
@@ -166,7 +167,7 @@ TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
     WriteVisitedFile("uno\r\n");
     QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::ReadOwner);
     frmBrowser& w = WithList({QStringLiteral("due")});
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
     EXPECT_TRUE(t.ui.boxes.empty());
 }
@@ -182,13 +183,13 @@ TEST_F(VisitedSites, AFullDiskLeavesTheOldFileByteForByte)
         w.AppendToAddressList(QStringLiteral("http://www.nuovo.it/pagina") + QString::number(i));
     {
         const FileSizeLimit full(4096);
-        w.RewriteVisitedSites();
+        w.visitedSites().Rewrite();
     }
     EXPECT_EQ(VisitedFile(), old);
     EXPECT_EQ(QDir(t.host(QStringLiteral("prog"))).entryList(QDir::Files), QStringList{QStringLiteral("VINDREL.DAT")});
     EXPECT_TRUE(t.ui.boxes.empty());
 
-    w.RewriteVisitedSites(); // room again: every address is saved
+    w.visitedSites().Rewrite(); // room again: every address is saved
     EXPECT_TRUE(VisitedFile().startsWith(old));
     EXPECT_TRUE(VisitedFile().endsWith("http://www.nuovo.it/pagina1999\r\n"));
 }
@@ -198,7 +199,7 @@ TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)
     WriteVisitedFile("uno\r\n");
     QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::WriteOwner);
     frmBrowser& w = WithList({QStringLiteral("due")});
-    w.RewriteVisitedSites();
+    w.visitedSites().Rewrite();
     QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
     EXPECT_FALSE(t.ui.hourglass);
@@ -207,7 +208,7 @@ TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)
 TEST_F(VisitedSites, EditTriesBothEditorsThenTheDesktopsTextEditor)
 {
     frmBrowser& w = WithList({});
-    const QString path = w.VisitedSitesPath();
+    const QString path = w.visitedSites().Path();
     const QString first = QStringLiteral("C:\\Windows\\Notepad.exe ") + path;
     const QString second = QStringLiteral("C:\\WinNT\\Notepad.exe ") + path;
     t.system.startFailures = {first};
@@ -215,12 +216,12 @@ TEST_F(VisitedSites, EditTriesBothEditorsThenTheDesktopsTextEditor)
     EXPECT_EQ(t.system.started, QStringList{second});
 
     t.system.startFailures = {first, second};
-    w.EditVisitedSites();
+    w.visitedSites().Edit();
     EXPECT_EQ(t.system.openedInEditor, QStringList{path});
     EXPECT_EQ(t.ui.beeps, 0);
 
     t.system.editorFails = true;
-    w.EditVisitedSites();
+    w.visitedSites().Edit();
     EXPECT_EQ(t.ui.beeps, 1);
     ASSERT_EQ(t.ui.boxes.size(), 1u);
     EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));

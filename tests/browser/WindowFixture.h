@@ -1,4 +1,5 @@
 #pragma once
+#include "browser/StatusBar.h"
 #include "browser/frmBrowser.h"
 #include "fakes/TestProgram.h"
 

@@ -1,5 +1,7 @@
 // The built program started in screenshot mode: it opens its start page, pictures the window
 // and exits, with or without an argument.
+#include "support/WriteFile.h"
+
 #include <QColor>
 #include <QDir>
 #include <QFile>
@@ -44,13 +46,10 @@ TEST_P(StartInScreenshotMode, PicturesTheStartPageAndExits)
     QDir(root.path()).mkpath(QStringLiteral("C"));
     QDir(root.path()).mkpath(QStringLiteral("D"));
     if (*c.pageFile) {
-        const QString page = root.filePath(QString::fromLatin1(c.pageFile));
-        QDir().mkpath(QFileInfo(page).absolutePath());
-        QFile file(page);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(QStringLiteral("<html><head><title>Prova</title></head><body style=\"background:%1\">Prova</body></html>")
-                       .arg(c.pageColour.name())
-                       .toUtf8());
+        WriteFile(root.filePath(QString::fromLatin1(c.pageFile)),
+                  QStringLiteral("<html><head><title>Prova</title></head><body style=\"background:%1\">Prova</body></html>")
+                      .arg(c.pageColour.name())
+                      .toUtf8());
     }
 
     const QString shot = root.filePath(QString::fromLatin1(c.shotFile));

@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "platform/files/impl/DriveMap.h"
 #include "platform/files/impl/HostFileSystem.h"
+#include "support/WriteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -49,14 +50,7 @@ public:
     // Host path below the temporary root ("C/HOME-PAG/INIZIO.HTM").
     QString host(const QString& relative) const { return root.filePath(relative); }
 
-    void WriteHostFile(const QString& relative, const QByteArray& bytes) const
-    {
-        const QString path = host(relative);
-        QDir().mkpath(QFileInfo(path).absolutePath());
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly))
-            f.write(bytes);
-    }
+    void WriteHostFile(const QString& relative, const QByteArray& bytes) const { WriteFile(host(relative), bytes); }
     QByteArray ReadHostFile(const QString& relative) const
     {
         QFile f(host(relative));

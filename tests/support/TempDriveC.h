@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/files/impl/DriveMap.h"
 #include "platform/files/impl/HostFileSystem.h"
+#include "support/WriteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,13 +22,7 @@ struct TempDriveC {
     // Host path of a file below C: ("my site/x.htm").
     QString host(const QString& belowC) const { return root.filePath(QStringLiteral("C/") + belowC); }
 
-    void Write(const QString& belowC, const QByteArray& bytes) const
-    {
-        QDir().mkpath(QFileInfo(host(belowC)).absolutePath());
-        QFile file(host(belowC));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(bytes);
-    }
+    void Write(const QString& belowC, const QByteArray& bytes) const { WriteFile(host(belowC), bytes); }
 
     QTemporaryDir root;
     HostFileSystem fs;

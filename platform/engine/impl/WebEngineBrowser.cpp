@@ -124,7 +124,7 @@ bool WebEngineBrowser::Raise(Call&& call)
 WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEngineProfile* profile)
     : fs_(fs), profile_(profile ? profile : QWebEngineProfile::defaultProfile()), view_(new QWebEngineView(parent))
 {
-    page_ = new VindrelPage(profile_, fs_, view_);
+    page_ = new DriveAddressPage(profile_, fs_, view_);
     view_->setPage(page_);
     connect(page_, &QWebEnginePage::navigationRequested, this, &WebEngineBrowser::OnNavigationRequested);
     connect(page_, &QWebEnginePage::newWindowRequested, this, &WebEngineBrowser::OnNewWindowRequested);

@@ -1,5 +1,5 @@
 #pragma once
-#include "VindrelPage.h"
+#include "DriveAddressPage.h"
 #include "WebEngineEnvironment.h"
 #include "platform/engine/WebBrowser.h"
 
@@ -76,7 +76,7 @@ private:
     FileSystem& fs_;
     QWebEngineProfile* profile_;
     QPointer<QWebEngineView> view_;
-    QPointer<VindrelPage> page_;
+    QPointer<DriveAddressPage> page_;
     WebBrowserEvents* events_ = nullptr;
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
     QList<QPointer<WebEngineBrowser>> popups_;

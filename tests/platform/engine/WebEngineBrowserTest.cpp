@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
@@ -323,15 +324,17 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOrOpenedInAWindowOfItsOwn)
     WritePage(QStringLiteral("b.htm"), Titled("B"));
     Open(QStringLiteral("C:\\my site\\a.htm"));
 
+    // The engine asks for each window with a signal; the control answers it at once.
+    QSignalSpy windowAsked(PageOf(*browser_), &QWebEnginePage::newWindowRequested);
     events_.cancelNewWindow = true;
     RunScript(QStringLiteral("window.open('b.htm')"));
-    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("NewWindow2")); }));
+    ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && events_.Saw(QStringLiteral("NewWindow2")));
     CatchUp(*browser_);
     EXPECT_EQ(browser_->OpenPopupCount(), 0);
 
     events_.cancelNewWindow = false;
     RunScript(QStringLiteral("window.open('b.htm')"));
-    ASSERT_TRUE(WaitUntil([this] { return browser_->OpenPopupCount() == 1; }));
+    ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && browser_->OpenPopupCount() == 1);
     EXPECT_EQ(events_.log.count(QStringLiteral("NewWindow2")), 2);
     // The opener stays where it was.
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
@@ -509,8 +512,9 @@ TEST_F(WebEngineBrowserTest, AHandlerMayDestroyTheControl)
 {
     WritePage(QStringLiteral("a.htm"), Titled("A"));
     events_.onDocumentComplete = [this] { browser_.reset(); };
+    QSignalSpy destroyed(browser_.get(), &QObject::destroyed);
     browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
-    ASSERT_TRUE(WaitUntil([this] { return !browser_; }));
+    ASSERT_TRUE(destroyed.wait(kWaitTimeoutMs) && !browser_);
     // A second control's page on the same engine: by its end, whatever the engine had left to
     // report about the first has come.
     Recorder otherEvents;

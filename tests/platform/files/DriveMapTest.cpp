@@ -1,5 +1,6 @@
 #include "platform/files/impl/DriveMap.h"
 #include "support/QtPrinters.h"
+#include "support/WriteFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,7 +54,7 @@ TEST_F(DriveMapTest, ParentStepsUndoOnlyExistingFoldersAndStayOnTheDrive)
     // still never steps above the drive, not even as text.
     EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\A\\VINDREL.EXE x\\..\\..\\..\\etc")),
               Host(QStringLiteral("C/A/VINDREL.EXE x/../../etc")));
-    QFile(Host(QStringLiteral("C/A/file.htm"))).open(QIODevice::WriteOnly);
+    WriteFile(Host(QStringLiteral("C/A/file.htm")), {});
     EXPECT_EQ(Map().ToHost(QStringLiteral("C:\\A\\file.htm\\..\\x")), Host(QStringLiteral("C/A/file.htm/../x")));
     EXPECT_FALSE(QFileInfo::exists(Map().ToHost(QStringLiteral("C:\\A\\missing\\..\\Sub"))));
 }

@@ -1,5 +1,6 @@
 #include "platform/VbError.h"
 #include "platform/files/impl/HostFileSystem.h"
+#include "support/WriteFile.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -22,13 +23,7 @@ protected:
     {
     }
 
-    void Write(const QString& relative, const QByteArray& bytes) const
-    {
-        QDir().mkpath(QFileInfo(root.filePath(relative)).absolutePath());
-        QFile f(root.filePath(relative));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
+    void Write(const QString& relative, const QByteArray& bytes) const { WriteFile(root.filePath(relative), bytes); }
     QByteArray Read(const QString& relative) const
     {
         QFile f(root.filePath(relative));

@@ -7,10 +7,10 @@ class QWebEngineUrlRequestInterceptor;
 
 // A page whose local documents reach the addresses they write in Windows form through the
 // drive map, as the program reaches its own.
-class VindrelPage : public QWebEnginePage {
+class DriveAddressPage : public QWebEnginePage {
     Q_OBJECT
 public:
-    VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent);
+    DriveAddressPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent);
 
     // Shows the new window a page asked for; the engine's own contents for it get this page's
     // handling of drive addresses too.

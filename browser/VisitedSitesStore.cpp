@@ -1,5 +1,6 @@
-#include "frmBrowser.h"
+#include "VisitedSitesStore.h"
 
+#include "AddressBox.h"
 #include "app/Program.h"
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
@@ -7,66 +8,70 @@
 #include "platform/system/SystemServices.h"
 #include "platform/system/UiServices.h"
 
-QString frmBrowser::VisitedSitesPath() const { return VisitedSitesFile(program().fs().ProgramFolder()); }
+VisitedSitesStore::VisitedSitesStore(Program& program, AddressBox& list) : program_(program), list_(list) {}
 
-void frmBrowser::MergeVisitedSites() { MergeVisitedSitesFile(); }
+QString VisitedSitesStore::Path() const { return VisitedSitesFile(program_.fs().ProgramFolder()); }
 
-bool frmBrowser::MergeVisitedSitesFile()
+bool VisitedSitesStore::Merge()
 {
-    FileSystem& fs = program().fs();
+    FileSystem& fs = program_.fs();
     // A file unchanged since it was last merged or written holds nothing the list lacks.
-    const QString version = fs.FileVersion(VisitedSitesPath());
+    const QString version = fs.FileVersion(Path());
     if (!version.isEmpty() && version == mergedVersion_)
         return true;
-    UiServices& ui = program().ui();
+    UiServices& ui = program_.ui();
     ui.SetHourglass(true);
     bool wholeFile = true;
     QStringList added; // in file order; later lines are compared with them too
     try {
-        const auto reader = fs.OpenForInput(VisitedSitesPath());
+        const auto reader = fs.OpenForInput(Path());
         QByteArray bytes;
         while (reader->ReadLine(bytes)) {
             const QString line = DecodeLine(bytes);
-            if (!IsStorableAddress(line) || !listed_.Add(line))
+            if (!IsStorableAddress(line) || !list_.Take(line))
                 continue;
-            visitedSitesLines_.Remember(line, bytes);
+            lines_.Remember(line, bytes);
             added << line;
         }
     } catch (const VbError& error) {
         // A missing file adds nothing; one that exists but cannot be read is not whole.
         wholeFile = IsMissingFileError(error.number());
     }
-    AddToAddressBox(added); // what was read before an error is kept, as the list had it
+    list_.AppendTaken(added); // what was read before an error is kept, as the list had it
     if (wholeFile)
         mergedVersion_ = version; // as it was before reading: a change made meanwhile is merged next time
     ui.SetHourglass(false);
     return wholeFile;
 }
 
-void frmBrowser::RewriteVisitedSites()
+void VisitedSitesStore::Rewrite()
 {
     // Replacing a file that could not be read would lose the addresses it holds.
-    if (!MergeVisitedSitesFile())
-        return;
+    if (Merge())
+        Replace();
+}
+
+void VisitedSitesStore::Replace()
+{
     try {
         // A new file takes the old one's place only once every line is in it: a full disk, or
         // the end of the program half-way, leaves the old file as it was.
-        FileSystem& fs = program().fs();
-        const auto writer = fs.OpenForReplacement(VisitedSitesPath());
-        for (const QString& entry : AddressList())
+        FileSystem& fs = program_.fs();
+        const auto writer = fs.OpenForReplacement(Path());
+        for (const QString& entry : list_.Entries())
             if (IsStorableAddress(entry))
-                writer->WriteLine(visitedSitesLines_.BytesFor(entry));
+                writer->WriteLine(lines_.BytesFor(entry));
         writer->Close();
-        mergedVersion_ = fs.FileVersion(VisitedSitesPath()); // it holds the list, nothing more
+        mergedVersion_ = fs.FileVersion(Path()); // it holds the list, nothing more
     } catch (const VbError&) {
         // Not reported: the history is a convenience, closing goes on.
     }
 }
 
-void frmBrowser::EditVisitedSites()
+void VisitedSitesStore::Edit()
 {
-    const QString path = VisitedSitesPath();
-    SystemServices& system = program().system();
+    const QString path = Path();
+    SystemServices& system = program_.system();
     for (const QString& editor : {QStringLiteral("C:\\Windows\\Notepad.exe "), QStringLiteral("C:\\WinNT\\Notepad.exe ")}) {
         try {
             system.StartProgram(editor + path);
@@ -77,10 +82,7 @@ void frmBrowser::EditVisitedSites()
     try {
         system.OpenInTextEditor(path);
     } catch (const VbError&) {
-        program().ui().Beep();
-        program().ui().MsgBox(QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
+        program_.ui().Beep();
+        program_.ui().MsgBox(QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
     }
 }
-
-void frmBrowser::Command2_Click() { MergeVisitedSites(); }
-void frmBrowser::Command5_Click() { EditVisitedSites(); }

@@ -1,11 +1,11 @@
-#include "VindrelPage.h"
+#include "DriveAddressPage.h"
 
 #include "DriveAddresses.h"
 
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineScriptCollection>
 
-VindrelPage::VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent)
+DriveAddressPage::DriveAddressPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent)
     // A child, so that it outlives the engine's last use of it while the page goes.
     : QWebEnginePage(profile, parent), interceptor_(new DriveAddressInterceptor(fs, this))
 {
@@ -14,7 +14,7 @@ VindrelPage::VindrelPage(QWebEngineProfile* profile, FileSystem& fs, QObject* pa
     scripts().insert(DriveAddressScript());
 }
 
-void VindrelPage::OpenIn(QWebEngineNewWindowRequest& request)
+void DriveAddressPage::OpenIn(QWebEngineNewWindowRequest& request)
 {
     request.openIn(this);
     // The contents taken over come without the page's interceptor.

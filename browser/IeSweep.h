@@ -1,0 +1,27 @@
+#pragma once
+#include <QSet>
+#include <QString>
+
+class frmBrowser;
+
+// What the periodic timer does while the page loads: it shows "Working..." and ends every running
+// Internet Explorer process, after asking unless questions are off. Ticks nest (a tick lets
+// pending events run, and the page events run a tick directly), so the sweep keeps what the ticks
+// running now share: an inner tick must not end a process an outer one already ended, nor pile a
+// second question on the one the user is reading.
+class IeSweep {
+public:
+    explicit IeSweep(frmBrowser& window) : window_(window) {}
+
+    // One tick of a busy control.
+    void Run();
+
+private:
+    bool UserConfirmsEnding();
+    void EndListedProcesses();
+
+    frmBrowser& window_;
+    QSet<QString> endedThisPass_;
+    int endingDepth_ = 0;
+    bool asking_ = false;
+};

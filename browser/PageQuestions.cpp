@@ -1,0 +1,75 @@
+#include "PageQuestions.h"
+
+#include "frmBrowser.h"
+
+#include "app/IgnoreErrors.h"
+#include "app/Program.h"
+#include "app/TextHelpers.h"
+#include "platform/system/UiServices.h"
+
+#include <QCheckBox>
+
+namespace {
+
+bool AnsweredOk(UiServices& ui, const QString& text, const QString& title)
+{
+    return ui.MsgBox(text, MsgButtons::OkCancel, MsgIcon::None, title) != MsgAnswer::Cancel;
+}
+
+} // namespace
+
+bool PageQuestions::QuestionsOff() const { return window_.Check1->checkState() == Qt::Checked; }
+
+bool PageQuestions::NavigationAllowed(const QString& url)
+{
+    return QuestionsOff()
+        || AnsweredOk(window_.program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url,
+                      QStringLiteral("Apre nella stessa finestra"));
+}
+
+void PageQuestions::AnswerNewWindow(WebBrowser& asking, bool& cancel)
+{
+    Program& program = window_.program();
+    if (QuestionsOff()) {
+        if (program.g.POPUP_PERMESSI == -1) {
+            cancel = false;
+            program.ui().DoEvents();
+        } else if (program.g.POPUP_PERMESSI == 0) {
+            cancel = true;
+        }
+        return;
+    }
+    // The address asked about is the page that wants the window, not the window's target.
+    const QString url = ReadIgnoringErrors([&asking] { return asking.LocationURL(); });
+    const QString title = QStringLiteral("Apre in una nuova finestra");
+    if (AnsweredOk(program.ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url, title)
+        || AnsweredOk(program.ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title)) {
+        // The page button works on the window's page: a pop-up's request leaves it alone.
+        if (&asking == &window_.Browser())
+            window_.Command1_Click();
+        return;
+    }
+    cancel = true;
+}
+
+void PageQuestions::AnnounceDownload(WebBrowser& page)
+{
+    if (QuestionsOff())
+        return;
+    const QString name = ReadIgnoringErrors([&page] { return page.LocationName(); });
+    if (TrimBlanks(name).isEmpty())
+        return;
+    window_.program().ui().MsgBox(QStringLiteral("FileDownload: ") + name + QStringLiteral(" ")
+                                  + ReadIgnoringErrors([&page] { return page.LocationURL(); }));
+}
+
+bool PageQuestions::ReloadWanted(WebBrowser& page)
+{
+    const QString url = ReadIgnoringErrors([&page] { return page.LocationURL(); });
+    return window_.program().ui().MsgBox(QStringLiteral("La visualizzazione della pagina ") + url
+                                             + QStringLiteral(" si e' interrotta !!!") + QStringLiteral("\r\r")
+                                             + QStringLiteral("Ricarico la pagina ?"),
+                                         MsgButtons::YesNo, MsgIcon::Exclamation,
+                                         QStringLiteral("Errore di visualizzazione"))
+        == MsgAnswer::Yes;
+}

@@ -1,0 +1,24 @@
+#pragma once
+#include <QString>
+
+class WebBrowser;
+class frmBrowser;
+
+// The questions the browser window asks for its own page and for the windows its pages open,
+// each about the control that raised the event: before a navigation, before a new window (or
+// the pop-up switch's answer while questions are off), before a download, and after a page's
+// renderer ended.
+class PageQuestions {
+public:
+    explicit PageQuestions(frmBrowser& window) : window_(window) {}
+
+    bool NavigationAllowed(const QString& url);
+    void AnswerNewWindow(WebBrowser& asking, bool& cancel);
+    void AnnounceDownload(WebBrowser& page);
+    bool ReloadWanted(WebBrowser& page);
+
+private:
+    bool QuestionsOff() const;
+
+    frmBrowser& window_;
+};

@@ -1,0 +1,102 @@
+#include "PageTools.h"
+
+#include "DownloadWindow.h"
+#include "FindBar.h"
+#include "PageMenu.h"
+#include "StatusBar.h"
+#include "ZoomSteps.h"
+#include "frmBrowser.h"
+
+#include "app/Program.h"
+#include "platform/files/DownloadNames.h"
+#include "platform/system/SystemServices.h"
+#include "platform/system/UiServices.h"
+
+#include <QPointer>
+
+void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
+{
+    const bool own = &page == &window_.Browser();
+    const QPointer<QWidget> pageAlive(page.widget());
+    const QString link = context.linkAddress;
+    PopUpPageMenu(page.widget(), context, [this, &page, own, pageAlive, link](PageCommand command) {
+        if (!pageAlive)
+            return;
+        // The window's page moves as its toolbar moves it: timer, caption and page button alike.
+        const char* key = command == PageCommand::Back ? "Back"
+            : command == PageCommand::Forward          ? "Forward"
+            : command == PageCommand::Reload           ? "Refresh"
+                                                       : nullptr;
+        if (own && key)
+            window_.tbToolBar_ButtonClick(QString::fromLatin1(key));
+        else if (command == PageCommand::CopyLinkAddress)
+            window_.program().system().ClipboardSetText(link); // as the program writes addresses
+        else if (command == PageCommand::Print)
+            Print(page);
+        else if (command == PageCommand::SaveAsPdf)
+            SaveAsPdf(page);
+        else
+            page.RunPageCommand(command);
+    });
+}
+
+void PageTools::ShowDownload(std::unique_ptr<Download> download)
+{
+    new DownloadWindow(window_.program(), std::move(download), &window_); // it closes, and goes, by itself
+}
+
+void PageTools::ShowFindBar()
+{
+    if (!findBar_)
+        findBar_ = new FindBar(window_.Browser(), &window_);
+    findBar_->Open();
+    PlaceFindBar();
+}
+
+void PageTools::PlaceFindBar()
+{
+    if (!findBar_ || findBar_->isHidden())
+        return;
+    // Over the page's bottom right corner, above the status bar: the window's own layout stays as
+    // it is, and the top of the page, where reading starts, stays in view.
+    const QRect page = window_.Browser().widget()->geometry();
+    const QSize size = findBar_->sizeHint().boundedTo(page.size());
+    findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(), size.height());
+}
+
+void PageTools::Print(WebBrowser& page)
+{
+    const QPointer<frmBrowser> alive(&window_);
+    page.Print([alive](bool printed) {
+        if (!alive || printed)
+            return;
+        alive->program().ui().Beep();
+        alive->program().ui().MsgBox(QStringLiteral("Stampa della pagina non riuscita !!!"));
+    });
+}
+
+void PageTools::SaveAsPdf(WebBrowser& page)
+{
+    Program& program = window_.program();
+    const QString proposed = FreeSavePath(program.fs(), program.system().DownloadFolder(),
+                                          SafeFileName(page.LocationName()) + QStringLiteral(".pdf"));
+    const SaveChoice choice = program.ui().SaveFileDialog(&window_, QStringLiteral("Salva come PDF"), proposed,
+                                                          QStringLiteral("Documento PDF (*.pdf)"));
+    if (choice.path.isEmpty())
+        return;
+    const QPointer<frmBrowser> alive(&window_);
+    page.SaveAsPdf(choice.path, [alive, path = choice.path](bool written) {
+        if (!alive || written)
+            return;
+        alive->program().ui().Beep();
+        alive->program().ui().MsgBox(QStringLiteral("Non riesco a scrivere il file ") + path + QStringLiteral(" !!!"));
+    });
+}
+
+void PageTools::Zoom(int direction)
+{
+    WebBrowser& page = window_.Browser();
+    const int percent = direction == 0 ? kZoomDefault : NextZoomStep(page.ZoomPercent(), direction);
+    page.SetZoomPercent(percent);
+    window_.StatusBar1->ShowZoomNote(percent);
+}

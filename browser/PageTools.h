@@ -1,0 +1,33 @@
+#pragma once
+#include <memory>
+
+class Download;
+class FindBar;
+class frmBrowser;
+class WebBrowser;
+struct PageContext;
+
+// What the hosted control gave its user besides the window's own controls, for the window's page
+// and the pages it opened: find, print, "Salva come PDF", zoom, the page's menu and downloads.
+// Each runs for the keys, the page's menu and, where there is one, the button alike.
+class PageTools {
+public:
+    explicit PageTools(frmBrowser& window) : window_(window) {}
+
+    // The find bar over the page's bottom right corner; made at its first use.
+    void ShowFindBar();
+    // Keeps an open find bar in its corner when the window's layout changes.
+    void PlaceFindBar();
+    void Print(WebBrowser& page);
+    void SaveAsPdf(WebBrowser& page);
+    // The window's page: +1 larger, -1 smaller, 0 back to the page's own size.
+    void Zoom(int direction);
+    // The page's menu, and the command chosen.
+    void ShowMenu(WebBrowser& page, const PageContext& context);
+    // A download, from the window's page or one it opened, gets a download window of its own.
+    void ShowDownload(std::unique_ptr<Download> download);
+
+private:
+    frmBrowser& window_;
+    FindBar* findBar_ = nullptr;
+};
