@@ -10,9 +10,9 @@ void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !
 void PopupEvents::NewWindow2(bool& cancel) { owner_.questions().AnswerNewWindow(window_, cancel); }
 void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
 
-void PopupEvents::RenderProcessTerminated()
+void PopupEvents::RenderProcessTerminated(bool again)
 {
-    if (owner_.questions().ReloadWanted(window_))
+    if (owner_.questions().ReloadWanted(window_, again))
         IgnoreErrors([this] { window_.Refresh(); });
 }
 

@@ -15,7 +15,7 @@ public:
     void BeforeNavigate2(const QString& url, bool& cancel) override;
     void NewWindow2(bool& cancel) override;
     void FileDownload(bool& cancel) override;
-    void RenderProcessTerminated() override;
+    void RenderProcessTerminated(bool again) override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
     // Its menu and downloads are the browser window's; its zoom is its own.
     void ContextMenu(const PageContext& context) override;

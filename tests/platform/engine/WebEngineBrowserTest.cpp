@@ -62,7 +62,10 @@ public:
         cancel = cancelDownload;
     }
     void ClientToHostWindow() override { log << QStringLiteral("ClientToHostWindow"); }
-    void RenderProcessTerminated() override { log << QStringLiteral("RenderProcessTerminated"); }
+    void RenderProcessTerminated(bool again) override
+    {
+        log << QStringLiteral("RenderProcessTerminated") + (again ? QStringLiteral(" again") : QString());
+    }
     // The events of each window let through, with the window; they live as long as it does.
     std::vector<std::pair<Recorder*, WebBrowser*>> windows;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override
@@ -494,10 +497,17 @@ TEST_F(WebEngineBrowserTest, AKilledRendererEndsTheLoadAndRefreshBringsThePageBa
     ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("RenderProcessTerminated")); }));
     EXPECT_FALSE(browser_->Busy());
 
+    EXPECT_FALSE(events_.log.contains(QStringLiteral("RenderProcessTerminated again")));
+
     // The load the renderer was serving may still end on its own; the page comes back either way.
     events_.log.clear();
     browser_->Refresh();
     EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("TitleChange")) && !browser_->Busy(); }));
+
+    // Its renderer ends again soon after: said so.
+    events_.log.clear();
+    ::kill(static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()), SIGKILL);
+    EXPECT_TRUE(WaitUntil([this] { return events_.log.contains(QStringLiteral("RenderProcessTerminated again")); }));
 }
 
 TEST_F(WebEngineBrowserTest, AHandlerThatThrowsStopsAtTheControl)
