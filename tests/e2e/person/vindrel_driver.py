@@ -280,9 +280,13 @@ class Vindrel:
     def _message_box(self):
         return next((w for w in self.windows() if w.getRoleName() == "alert"), None)
 
+    def message_box(self):
+        """The message box on display."""
+        return wait_for(self._message_box, "a message box")
+
     def message(self):
         """The message box on display: (title, text, button names)."""
-        box = wait_for(self._message_box, "a message box")
+        box = self.message_box()
         text = "\n".join(lines(n.name) for n in box if n is not None and n.getRoleName() == "label" and n.name)
         buttons = pyatspi.findAllDescendants(box, lambda n: n is not None and n.getRoleName() == "push button")
         return box.name, text, [b.name.replace("&", "") for b in buttons]
@@ -292,13 +296,13 @@ class Vindrel:
 
     def message_button(self, button):
         """The button of the message box on display with that caption."""
-        box = wait_for(self._message_box, "a message box")
+        box = self.message_box()
         return wait_for(lambda: pyatspi.findDescendant(
             box, lambda n: n is not None and n.getRoleName() == "push button" and n.name.replace("&", "") == button),
             f'the button "{button}"')
 
     def answer(self, button):
-        box = wait_for(self._message_box, "a message box")
+        box = self.message_box()
         self.click(self.message_button(button))
         def gone():
             try:
