@@ -493,10 +493,12 @@ TEST_F(WebEngineBrowserTest, AKilledRendererEndsTheLoadAndRefreshBringsThePageBa
     Open(QStringLiteral("C:\\my site\\a.htm"));
     browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
     ASSERT_TRUE(browser_->Busy());
-    ::kill(static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()), SIGKILL);
+    const auto renderer = [this] { return static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()); };
+    const pid_t first = renderer();
+    ASSERT_GT(first, 0);
+    ::kill(first, SIGKILL);
     ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("RenderProcessTerminated")); }));
     EXPECT_FALSE(browser_->Busy());
-
     EXPECT_FALSE(events_.log.contains(QStringLiteral("RenderProcessTerminated again")));
 
     // The load the renderer was serving may still end on its own; the page comes back either way.
@@ -504,9 +506,10 @@ TEST_F(WebEngineBrowserTest, AKilledRendererEndsTheLoadAndRefreshBringsThePageBa
     browser_->Refresh();
     EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("TitleChange")) && !browser_->Busy(); }));
 
-    // Its renderer ends again soon after: said so.
+    // Its new renderer ends soon after: said so.
+    ASSERT_TRUE(WaitUntil([&] { return renderer() > 0 && renderer() != first; }));
     events_.log.clear();
-    ::kill(static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()), SIGKILL);
+    ::kill(renderer(), SIGKILL);
     EXPECT_TRUE(WaitUntil([this] { return events_.log.contains(QStringLiteral("RenderProcessTerminated again")); }));
 }
 
