@@ -18,7 +18,7 @@ void frmBrowser::BeforeNavigate2(const QString& url, bool& cancel)
         SetAddressText(url);
 }
 
-void frmBrowser::NewWindow2(bool& cancel) { questions_->AnswerNewWindow(*brwWebBrowser, cancel); }
+void frmBrowser::NewWindow2(const NewWindowTarget&, bool& cancel) { questions_->AnswerNewWindow(*brwWebBrowser, cancel); }
 
 void frmBrowser::NavigateComplete2()
 {

@@ -7,7 +7,7 @@
 #include "frmBrowser.h"
 
 void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.questions().NavigationAllowed(url); }
-void PopupEvents::NewWindow2(bool& cancel) { owner_.questions().AnswerNewWindow(window_, cancel); }
+void PopupEvents::NewWindow2(const NewWindowTarget&, bool& cancel) { owner_.questions().AnswerNewWindow(window_, cancel); }
 void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
 
 void PopupEvents::RenderProcessTerminated()

@@ -13,7 +13,7 @@ public:
     PopupEvents(frmBrowser& owner, WebBrowser& window) : owner_(owner), window_(window) {}
 
     void BeforeNavigate2(const QString& url, bool& cancel) override;
-    void NewWindow2(bool& cancel) override;
+    void NewWindow2(const NewWindowTarget& target, bool& cancel) override;
     void FileDownload(bool& cancel) override;
     void RenderProcessTerminated() override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;

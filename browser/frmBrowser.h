@@ -95,7 +95,7 @@ public:
 
     // Browser-control events.
     void BeforeNavigate2(const QString& url, bool& cancel) override;
-    void NewWindow2(bool& cancel) override;
+    void NewWindow2(const NewWindowTarget& target, bool& cancel) override;
     void NavigateComplete2() override;
     void DocumentComplete(const QString& url) override;
     void DownloadBegin() override;
