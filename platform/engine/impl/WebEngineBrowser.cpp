@@ -8,6 +8,7 @@
 #include "platform/files/impl/XdgFolders.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QVBoxLayout>
@@ -276,6 +277,15 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
         if (wheel->modifiers().testFlag(Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
             const int direction = wheel->angleDelta().y() > 0 ? 1 : -1;
             Raise([direction](WebBrowserEvents& e) { e.WheelZoom(direction); });
+            return true;
+        }
+    } else if (watched != view_ && event->type() == QEvent::KeyPress && busy_ && view_->parentWidget()) {
+        // While a page loads the engine keeps Esc to itself and stops nothing: it goes where
+        // the keys the page leaves unused go.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            QCoreApplication::sendEvent(view_->parentWidget(), event);
+            event->accept(); // taken care of: it goes no further up
             return true;
         }
     }

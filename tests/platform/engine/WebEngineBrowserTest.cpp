@@ -354,6 +354,31 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOpenedAfterAllOrLetThrough)
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
 }
 
+// Records the keys that reach a widget.
+class KeysSeen : public QObject {
+public:
+    QList<int> keys;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+};
+
+TEST_F(WebEngineBrowserTest, EscWhileAPageLoadsGoesToTheWidgetAroundThePage)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    KeysSeen seen;
+    window_->installEventFilter(&seen);
+    browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
+    ASSERT_TRUE(browser_->Busy());
+    QTest::keyClick(browser_->widget()->focusProxy(), Qt::Key_Escape);
+    EXPECT_EQ(seen.keys, QList<int>{Qt::Key_Escape});
+}
+
 TEST_F(WebEngineBrowserTest, HistoryHomeAndRefresh)
 {
     EXPECT_THROW(browser_->GoBack(), VbError);
