@@ -19,6 +19,11 @@ Program::~Program()
 
 std::unique_ptr<WebBrowser> Program::MakeBrowser(QWidget* parent) const { return services_.makeBrowser(parent); }
 
+std::unique_ptr<FolderWatcher> Program::MakeFolderWatcher(std::function<void()> changed) const
+{
+    return services_.makeFolderWatcher(std::move(changed));
+}
+
 Form* Program::Find(std::type_index type) const
 {
     for (const Entry& entry : forms_)

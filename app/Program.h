@@ -1,6 +1,7 @@
 #pragma once
 #include "FavouritesState.h"
 #include "Globals.h"
+#include "platform/files/FolderWatcher.h"
 
 #include <functional>
 #include <memory>
@@ -25,6 +26,7 @@ struct ProgramServices {
     ProcessService& processes;
     SystemServices& system;
     BrowserFactory makeBrowser;
+    FolderWatcherFactory makeFolderWatcher = {}; // a program that shows no favourites needs none
 };
 
 // The running program: its program-wide variables, the single instance of every window
@@ -46,6 +48,7 @@ public:
     ProcessService& processes() const { return services_.processes; }
     SystemServices& system() const { return services_.system; }
     std::unique_ptr<WebBrowser> MakeBrowser(QWidget* parent) const;
+    std::unique_ptr<FolderWatcher> MakeFolderWatcher(std::function<void()> changed) const;
 
     // The window of type T, created and loaded at its first use.
     template <class T> T& form()

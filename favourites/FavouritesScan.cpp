@@ -43,6 +43,7 @@ bool FavouritesScan::BuildFavouritesTree(Caller caller)
 {
     state_.SelectedShortcutKey.clear(); // its node goes with the others
     tree_.Clear();
+    walkedFolders_.clear();
     state_.FavFolder = GetSpecialFolderPath(kFavoritesFolderId);
     AddTreeNode(QStringLiteral("Internet Preferiti"), false, true, {}, {});
     if (state_.FavFolder.isEmpty()) {
@@ -89,6 +90,8 @@ void FavouritesScan::ScanFolder()
     if (FirstVisit(base))
         entries = program_.fs().List(base, QStringLiteral("*.*"));
     if (entries) {
+        if (hiddenLevels_ == 0) // what a hidden folder holds never shows
+            walkedFolders_ << base;
         AddShortcuts(); // this folder's shortcuts come before its sub-folders
         for (const DirEntry& entry : *entries) {
             if (!entry.isDirectory || entry.name == u"." || entry.name == u"..")

@@ -1,6 +1,7 @@
 #pragma once
 #include <QSet>
 #include <QString>
+#include <QStringList>
 
 class FavouritesTree;
 class Program;
@@ -19,6 +20,8 @@ public:
     // message was shown, the browser window has been closed (the program is ending) and the
     // caller must return at once.
     bool BuildFavouritesTree(Caller caller);
+    // The folders the last build listed to make its nodes, Windows form with a trailing "\".
+    const QStringList& WalkedFolders() const { return walkedFolders_; }
 
     QString GetSpecialFolderPath(int folderId) const;
     QString ProfileGetItem(const QString& lpSectionName, const QString& lpKeyName, const QString& defaultValue,
@@ -38,5 +41,6 @@ private:
     FavouritesTree& tree_;
     FavouritesState& state_;
     QSet<QString> visitedFolders_;
+    QStringList walkedFolders_;
     int hiddenLevels_ = 0; // > 0 while walking inside a hidden folder: nothing there shows
 };

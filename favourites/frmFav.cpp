@@ -3,6 +3,7 @@
 #include "FavouritesScan.h"
 #include "FavouritesText.h"
 #include "FavouritesTree.h"
+#include "LiveFavourites.h"
 #include "OrganizeDialog.h"
 #include "app/Program.h"
 #include "app/Twips.h"
@@ -28,6 +29,7 @@ frmFav::frmFav(Program& program) : Form(program)
     CreatePopupMenu();
     tree_ = std::make_unique<FavouritesTree>(*TreeView1);
     scan_ = std::make_unique<FavouritesScan>(program, *tree_);
+    live_ = new LiveFavourites(program, *this, *TreeView1, *tree_, *scan_);
 }
 
 frmFav::~frmFav()
@@ -81,7 +83,7 @@ void frmFav::Form_Load()
     FavouritesState& state = program().favourites;
     if (!state.TreeLoaded) {
         state.TreeLoaded = true;
-        if (!scan_->BuildFavouritesTree(FavouritesScan::Caller::WindowLoad))
+        if (!live_->Build(FavouritesScan::Caller::WindowLoad))
             return; // the program is ending
     }
     Show();
@@ -137,7 +139,7 @@ void frmFav::TreeView1_KeyPress(int keyAscii)
 {
     // The pointer stays as it is: a rescan by key shows no hourglass.
     if (keyAscii == kKeyLowerT)
-        scan_->BuildFavouritesTree(FavouritesScan::Caller::RescanKey);
+        live_->Build(FavouritesScan::Caller::RescanKey);
 }
 
 bool frmFav::eventFilter(QObject* watched, QEvent* event)

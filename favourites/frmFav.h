@@ -5,6 +5,7 @@
 
 class FavouritesScan;
 class FavouritesTree;
+class LiveFavourites;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -49,4 +50,5 @@ private:
 
     std::unique_ptr<FavouritesTree> tree_;
     std::unique_ptr<FavouritesScan> scan_;
+    LiveFavourites* live_ = nullptr; // a child of the window
 };

@@ -7,6 +7,7 @@
 #include "platform/engine/impl/WebEngineBrowser.h"
 #include "platform/files/impl/DriveMap.h"
 #include "platform/files/impl/HostFileSystem.h"
+#include "platform/files/impl/HostFolderWatcher.h"
 #include "platform/system/impl/HostSystemServices.h"
 #include "platform/system/impl/LinuxProcessService.h"
 #include "platform/system/impl/QtUiServices.h"
@@ -39,7 +40,10 @@ int main(int argc, char* argv[])
     LinuxProcessService processes;
     HostSystemServices system(fs);
     Program program({ui, fs, processes, system,
-                     [&fs](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent); }});
+                     [&fs](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent); },
+                     [&fs](std::function<void()> changed) {
+                         return std::make_unique<HostFolderWatcher>(fs, std::move(changed));
+                     }});
     program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
 
     // The shell has already split the command line; the program wants it back as one text.

@@ -3,14 +3,12 @@
 // address list, and the closing step answered Yes, which merges it again and replaces it.
 // Target: closing with the save of 1,000,000 entries within 1 s. (The start of the whole program
 // with such a history is timed by bench/startup/startup_bench.sh.)
-#include "bench/support/TimesReporter.h"
+#include "bench/support/Figures.h"
 #include "browser/frmBrowser.h"
 #include "fakes/TestProgram.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
 #include <memory>
 
 namespace {
@@ -77,17 +75,8 @@ BENCHMARK(BM_CloseSavingAHistoryChangedMeanwhile)->Arg(1000000)->Unit(benchmark:
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    TimesReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    if (const double close = reporter.Time("BM_CloseSavingTheHistory/1000000"); close > 0)
-        std::printf("closing with the save of 1,000,000 entries: %.0f ms (target <= 1000 ms)\n", close);
-    if (const double close = reporter.Time("BM_CloseSavingAHistoryChangedMeanwhile/1000000"); close > 0)
-        std::printf("the same, the file changed meanwhile: %.0f ms (target <= 1000 ms)\n", close);
-    return 0;
-}
+const std::vector<Figure> kFigures = {
+    {"closing with the save of 1,000,000 entries", "(a time)", "BM_CloseSavingTheHistory/1000000", "", 1000, "ms"},
+    {"the same, the file changed meanwhile", "(a time)", "BM_CloseSavingAHistoryChangedMeanwhile/1000000", "", 1000,
+     "ms"},
+};

@@ -4,6 +4,7 @@
 // processes, 20 of them under Internet Explorer's name, so the figure does not hang on what else
 // the machine runs and the listing has rows to build.
 #include "app/Program.h"
+#include "bench/support/Figures.h"
 #include "ietools/ProcessTools.h"
 #include "ietools/Test_URL.h"
 #include "platform/engine/WebBrowser.h"
@@ -94,3 +95,7 @@ void BM_PsListing(benchmark::State& state)
 BENCHMARK(BM_PsListing)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
+
+const std::vector<Figure> kFigures = {
+    {"one IE process listing", "ps -A -o pid=,args=", "BM_ElencaProcessiIe", "BM_PsListing", 1},
+};

@@ -1,5 +1,6 @@
 #pragma once
 #include "FakeBrowserWindow.h"
+#include "FakeFolderWatcher.h"
 #include "FakeProcesses.h"
 #include "FakeSystem.h"
 #include "FakeUi.h"
@@ -26,12 +27,17 @@ public:
         environment[QStringLiteral("VINDREL_DRIVE_D")] = host(QStringLiteral("D"));
         fs = std::make_unique<HostFileSystem>(
             DriveMap([this](const QString& v) { return environment.value(v); }), host(QStringLiteral("prog")));
+        const auto makeWatcher = [this](std::function<void()> changed) {
+            auto watcher = std::make_unique<FakeFolderWatcher>(std::move(changed));
+            folderWatchers.push_back(watcher.get());
+            return watcher;
+        };
         program = std::make_unique<Program>(ProgramServices{ui, *fs, processes, system, [this](QWidget* parent) {
                                                                 auto b = std::make_unique<FakeWebBrowser>(parent);
                                                                 b->failingAddresses = failingAddresses;
                                                                 browsers.push_back(b.get());
                                                                 return b;
-                                                            }});
+                                                            }, makeWatcher});
     }
 
     // Other windows see this stand-in as the browser window.
@@ -61,6 +67,7 @@ public:
     FakeSystem system;
     FakeBrowserWindow browserWindow;
     std::vector<FakeWebBrowser*> browsers;
+    std::vector<FakeFolderWatcher*> folderWatchers; // one for each favourites window made
     QSet<QString> failingAddresses; // every browser control made from now on raises on these
     std::unique_ptr<HostFileSystem> fs;
     std::unique_ptr<Program> program;

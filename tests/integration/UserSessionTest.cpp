@@ -8,6 +8,7 @@
 #include "pageedit/Form2.h"
 #include "pageedit/Form3.h"
 #include "platform/engine/impl/WebEngineBrowser.h"
+#include "platform/files/impl/HostFolderWatcher.h"
 #include "startup/Main.h"
 #include "support/ScriptResult.h"
 #include "support/WaitUntil.h"
@@ -68,6 +69,9 @@ protected:
         // The program as the entry point builds it, with the real engine on a private profile.
         t.program = std::make_unique<Program>(ProgramServices{t.ui, *t.fs, t.processes, t.system, [this](QWidget* parent) {
                                                                  return std::make_unique<WebEngineBrowser>(*t.fs, parent, &profile);
+                                                             },
+                                                             [this](std::function<void()> changed) {
+                                                                 return std::make_unique<HostFolderWatcher>(*t.fs, std::move(changed));
                                                              }});
         t.program->SetBrowserWindow([this]() -> BrowserWindow& { return t.program->form<frmBrowser>(); });
     }
