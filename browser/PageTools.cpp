@@ -1,7 +1,7 @@
 #include "PageTools.h"
 
 #include "DownloadWindow.h"
-#include "FindBar.h"
+#include "PageBars.h"
 #include "PageMenu.h"
 #include "StatusBar.h"
 #include "ZoomSteps.h"
@@ -13,6 +13,9 @@
 #include "platform/system/UiServices.h"
 
 #include <QPointer>
+
+PageTools::PageTools(frmBrowser& window) : window_(window) {}
+PageTools::~PageTools() = default;
 
 void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
 {
@@ -45,24 +48,14 @@ void PageTools::ShowDownload(std::unique_ptr<Download> download)
     new DownloadWindow(window_.program(), std::move(download), &window_); // it closes, and goes, by itself
 }
 
-void PageTools::ShowFindBar()
+PageBars& PageTools::Bars()
 {
-    if (!findBar_)
-        findBar_ = new FindBar(window_.Browser(), &window_);
-    findBar_->Open();
-    PlaceFindBar();
+    if (!bars_)
+        bars_ = std::make_unique<PageBars>(window_.Browser());
+    return *bars_;
 }
 
-void PageTools::PlaceFindBar()
-{
-    if (!findBar_ || findBar_->isHidden())
-        return;
-    // Over the page's bottom right corner, above the status bar: the window's own layout stays as
-    // it is, and the top of the page, where reading starts, stays in view.
-    const QRect page = window_.Browser().widget()->geometry();
-    const QSize size = findBar_->sizeHint().boundedTo(page.size());
-    findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(), size.height());
-}
+void PageTools::ShowFindBar() { Bars().ShowFindBar(); }
 
 void PageTools::Print(WebBrowser& page)
 {
@@ -96,7 +89,7 @@ void PageTools::SaveAsPdf(WebBrowser& page)
 void PageTools::Zoom(int direction)
 {
     WebBrowser& page = window_.Browser();
-    const int percent = direction == 0 ? kZoomDefault : NextZoomStep(page.ZoomPercent(), direction);
+    const int percent = NextZoomStep(page.ZoomPercent(), direction);
     page.SetZoomPercent(percent);
     window_.StatusBar1->ShowZoomNote(percent);
 }

@@ -2,7 +2,7 @@
 #include <memory>
 
 class Download;
-class FindBar;
+class PageBars;
 class frmBrowser;
 class WebBrowser;
 struct PageContext;
@@ -12,12 +12,11 @@ struct PageContext;
 // Each runs for the keys, the page's menu and, where there is one, the button alike.
 class PageTools {
 public:
-    explicit PageTools(frmBrowser& window) : window_(window) {}
+    explicit PageTools(frmBrowser& window);
+    ~PageTools();
 
-    // The find bar over the page's bottom right corner; made at its first use.
+    // The find bar over the page's bottom right corner.
     void ShowFindBar();
-    // Keeps an open find bar in its corner when the window's layout changes.
-    void PlaceFindBar();
     void Print(WebBrowser& page);
     void SaveAsPdf(WebBrowser& page);
     // The window's page: +1 larger, -1 smaller, 0 back to the page's own size.
@@ -28,6 +27,8 @@ public:
     void ShowDownload(std::unique_ptr<Download> download);
 
 private:
+    PageBars& Bars();
+
     frmBrowser& window_;
-    FindBar* findBar_ = nullptr;
+    std::unique_ptr<PageBars> bars_; // made with the page's first bar
 };

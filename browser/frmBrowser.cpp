@@ -99,7 +99,6 @@ void frmBrowser::Form_Resize()
     const int statusHeight = TwipsGeometry(StatusBar1).height();
     SetTwipsGeometry(StatusBar1, 0, in.clientHeight - statusHeight, in.clientWidth, statusHeight);
     SetTwipsGeometry(brwWebBrowser->widget(), browser.left(), browser.top(), out.browserWidth, out.browserHeight);
-    pageTools_->PlaceFindBar();
 }
 
 void frmBrowser::Form_Unload()

@@ -1,4 +1,7 @@
 #include "BrowserFixture.h"
+#include "browser/FindBar.h"
+
+#include <QKeyEvent>
 
 namespace {
 
@@ -199,6 +202,35 @@ TEST_F(BrowserEvents, APopUpWindowAsksAndFollowsTheSwitchButLeavesTheWindowAlone
     EXPECT_EQ(w->AddressText(), QStringLiteral("typed"));
     EXPECT_EQ(w->Caption(), QStringLiteral("caption"));
     EXPECT_EQ(Panel(1), QStringLiteral("III"));
+}
+
+TEST_F(BrowserEvents, APopUpWindowHasTheKeysOfTheWindowAndAFindBarOfItsOwn)
+{
+    QWidget window;
+    FakeWebBrowser popup(&window);
+    const auto events = w->NewWindowEvents(popup);
+    popup.setEvents(events.get());
+    window.show();
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return events->UnusedKey(QKeyEvent(QEvent::KeyPress, key, modifiers));
+    };
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier},
+                                         {Qt::Key_Left, Qt::AltModifier}, {Qt::Key_Right, Qt::AltModifier},
+                                         {Qt::Key_P, Qt::ControlModifier}})
+        EXPECT_TRUE(press(key, modifiers));
+    EXPECT_EQ(popup.calls, (QStringList{"Refresh", "Stop", "GoBack", "GoForward", "Print"}));
+    EXPECT_TRUE(press(Qt::Key_Plus, Qt::ControlModifier));
+    EXPECT_EQ(popup.zoom, 110);
+    EXPECT_EQ(browser().zoom, 100);
+    // No address box, no first page of its own; other keys are the page's.
+    EXPECT_FALSE(press(Qt::Key_D, Qt::AltModifier));
+    EXPECT_FALSE(press(Qt::Key_Home, Qt::AltModifier));
+    EXPECT_FALSE(press(Qt::Key_A));
+
+    EXPECT_TRUE(press(Qt::Key_F, Qt::ControlModifier));
+    auto* find = window.findChild<FindBar*>();
+    ASSERT_TRUE(find && find->isVisible());
+    EXPECT_EQ(find->geometry().bottomRight(), popup.widget()->geometry().bottomRight());
 }
 
 TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)
