@@ -1,10 +1,13 @@
 #include "PageBars.h"
 
+#include "BlockedWindowsBar.h"
 #include "FindBar.h"
 
 #include "platform/engine/WebBrowser.h"
 
 #include <QEvent>
+
+#include <algorithm>
 
 PageBars::PageBars(WebBrowser& page) : page_(page) { page_.widget()->installEventFilter(this); }
 
@@ -14,6 +17,20 @@ void PageBars::ShowFindBar()
         findBar_ = new FindBar(page_, page_.widget()->parentWidget());
     findBar_->Open();
     Place();
+}
+
+void PageBars::NoteBlockedWindow(const NewWindowTarget& target)
+{
+    if (!blockedBar_)
+        blockedBar_ = new BlockedWindowsBar(page_, page_.widget()->parentWidget());
+    blockedBar_->Add(target);
+    Place();
+}
+
+void PageBars::ForgetBlockedWindows()
+{
+    if (blockedBar_)
+        blockedBar_->Forget();
 }
 
 bool PageBars::eventFilter(QObject* watched, QEvent* event)
@@ -33,5 +50,7 @@ void PageBars::Place()
         findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(),
                               size.height());
     }
+    // The notice across the top, where a person looks first after asking for a window.
+    if (blockedBar_ && !blockedBar_->isHidden())
+        blockedBar_->setGeometry(page.left(), page.top(), page.width(), std::min(blockedBar_->sizeHint().height(), page.height()));
 }
-

@@ -56,6 +56,13 @@ PageBars& PageTools::Bars()
 }
 
 void PageTools::ShowFindBar() { Bars().ShowFindBar(); }
+void PageTools::NoteBlockedWindow(const NewWindowTarget& target) { Bars().NoteBlockedWindow(target); }
+
+void PageTools::ForgetBlockedWindows()
+{
+    if (bars_)
+        bars_->ForgetBlockedWindows();
+}
 
 void PageTools::Print(WebBrowser& page)
 {

@@ -5,11 +5,13 @@ class Download;
 class PageBars;
 class frmBrowser;
 class WebBrowser;
+struct NewWindowTarget;
 struct PageContext;
 
 // What the hosted control gave its user besides the window's own controls, for the window's page
-// and the pages it opened: find, print, "Salva come PDF", zoom, the page's menu and downloads.
-// Each runs for the keys, the page's menu and, where there is one, the button alike.
+// and the pages it opened: find, print, "Salva come PDF", zoom, the page's menu and downloads;
+// and what a browser offers beside them: the notice of blocked windows. Each runs for the keys,
+// the page's menu and, where there is one, the button alike.
 class PageTools {
 public:
     explicit PageTools(frmBrowser& window);
@@ -17,6 +19,10 @@ public:
 
     // The find bar over the page's bottom right corner.
     void ShowFindBar();
+    // The notice over the window's page of the windows the pop-up switch blocked; it goes with
+    // the page's next load.
+    void NoteBlockedWindow(const NewWindowTarget& target);
+    void ForgetBlockedWindows();
     void Print(WebBrowser& page);
     void SaveAsPdf(WebBrowser& page);
     // The window's page: +1 larger, -1 smaller, 0 back to the page's own size.

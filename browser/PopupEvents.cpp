@@ -12,7 +12,20 @@ PopupEvents::PopupEvents(frmBrowser& owner, WebBrowser& window) : owner_(owner),
 PopupEvents::~PopupEvents() = default;
 
 void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.questions().NavigationAllowed(url); }
-void PopupEvents::NewWindow2(const NewWindowTarget&, bool& cancel) { owner_.questions().AnswerNewWindow(window_, cancel); }
+
+void PopupEvents::NewWindow2(const NewWindowTarget& target, bool& cancel)
+{
+    owner_.questions().AnswerNewWindow(window_, cancel);
+    if (cancel && owner_.questions().PopupSwitchBlocks())
+        Bars().NoteBlockedWindow(target);
+}
+
+void PopupEvents::DownloadBegin()
+{
+    if (bars_)
+        bars_->ForgetBlockedWindows();
+}
+
 void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
 
 void PopupEvents::RenderProcessTerminated()

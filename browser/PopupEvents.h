@@ -16,6 +16,7 @@ public:
 
     void BeforeNavigate2(const QString& url, bool& cancel) override;
     void NewWindow2(const NewWindowTarget& target, bool& cancel) override;
+    void DownloadBegin() override;
     void FileDownload(bool& cancel) override;
     void RenderProcessTerminated() override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
@@ -23,7 +24,7 @@ public:
     void ContextMenu(const PageContext& context) override;
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
-    // Its find bar is its own too.
+    // Its find bar and notice of blocked windows are its own too.
     bool UnusedKey(const QKeyEvent& event) override;
 
 private:
