@@ -14,6 +14,8 @@
 
 #include <QPointer>
 
+#include <algorithm>
+
 PageTools::PageTools(frmBrowser& window) : window_(window) {}
 PageTools::~PageTools() = default;
 
@@ -46,6 +48,17 @@ void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
 void PageTools::ShowDownload(std::unique_ptr<Download> download)
 {
     new DownloadWindow(window_.program(), std::move(download), &window_); // it closes, and goes, by itself
+}
+
+bool PageTools::MayEndDownloads()
+{
+    const auto windows = window_.findChildren<DownloadWindow*>(Qt::FindDirectChildrenOnly);
+    if (std::none_of(windows.begin(), windows.end(), [](const DownloadWindow* w) { return w->Receiving(); }))
+        return true;
+    return window_.program().ui().MsgBox(QStringLiteral("Ci sono download in corso. Chiudere comunque?"),
+                                         MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation,
+                                         QStringLiteral("Chiusura Vindrel"))
+        == MsgAnswer::Yes;
 }
 
 PageBars& PageTools::Bars()

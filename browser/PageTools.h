@@ -10,8 +10,9 @@ struct PageContext;
 
 // What the hosted control gave its user besides the window's own controls, for the window's page
 // and the pages it opened: find, print, "Salva come PDF", zoom, the page's menu and downloads;
-// and what a browser offers beside them: the notice of blocked windows. Each runs for the keys,
-// the page's menu and, where there is one, the button alike.
+// and what a browser offers beside them: the notice of blocked windows, the question before
+// ending downloads. Each runs for the keys, the page's menu and, where there is one, the button
+// alike.
 class PageTools {
 public:
     explicit PageTools(frmBrowser& window);
@@ -31,6 +32,9 @@ public:
     void ShowMenu(WebBrowser& page, const PageContext& context);
     // A download, from the window's page or one it opened, gets a download window of its own.
     void ShowDownload(std::unique_ptr<Download> download);
+    // Closing the window ends the downloads still coming in: true when there are none, or when
+    // the user agrees to end them.
+    bool MayEndDownloads();
 
 private:
     PageBars& Bars();

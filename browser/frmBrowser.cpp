@@ -14,6 +14,7 @@
 #include "platform/VbError.h"
 #include "platform/system/UiServices.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -112,6 +113,16 @@ void frmBrowser::Form_Unload()
     }
     program().UnloadAllExcept(this);
     ui.EndProgram(false);
+}
+
+void frmBrowser::closeEvent(QCloseEvent* event)
+{
+    // Before the closing step, which never stops the close: downloads coming in would end.
+    if (!pageTools_->MayEndDownloads()) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event)

@@ -116,6 +116,8 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload() override;
+    // The close box: with downloads coming in, the user may keep the window.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The page's keys it left unhandled and those of the window's controls come here.
     void keyPressEvent(QKeyEvent* event) override;

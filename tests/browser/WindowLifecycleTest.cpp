@@ -171,6 +171,38 @@ public:
     using Form::Form;
 };
 
+// A download that goes on coming in.
+class StillComing : public Download {
+public:
+    QString FileName() const override { return QStringLiteral("dati.bin"); }
+    QString SourceAddress() const override { return QStringLiteral("http://a.it/dati.bin"); }
+    qint64 TotalBytes() const override { return -1; }
+    qint64 ReceivedBytes() const override { return 0; }
+    State state() const override { return State::Receiving; }
+    QString FailureText() const override { return {}; }
+    QString SavedPath() const override { return {}; }
+    bool SaveAsAsked() const override { return false; }
+    void SaveTo(const QString&, bool) override {}
+    void Cancel() override {}
+};
+
+TEST_F(WindowClosing, WithDownloadsComingInAsksFirstAndNoKeepsTheWindow)
+{
+    frmBrowser& w = Visited({QStringLiteral("http:\\www.secondo.it")});
+    w.DownloadStarted(std::make_unique<StillComing>());
+    t.ui.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(t.program->loaded<frmBrowser>(), &w);
+    EXPECT_EQ(t.ui.ended, 0);
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(t.ui.boxes.size(), 3u);
+    EXPECT_EQ(t.ui.boxes[1].text, QStringLiteral("Ci sono download in corso. Chiudere comunque?"));
+    EXPECT_EQ(t.ui.boxes[1].title, QStringLiteral("Chiusura Vindrel"));
+    EXPECT_EQ(t.ui.boxes[1].buttons, MsgButtons::YesNoDefaultNo);
+    EXPECT_EQ(t.ui.boxes[2].text, kQuestion);
+    EXPECT_EQ(t.ui.ended, 1);
+}
+
 TEST_F(WindowClosing, ClosesTheOtherWindows)
 {
     frmBrowser& w = Visited({});

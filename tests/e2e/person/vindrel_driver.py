@@ -433,6 +433,19 @@ class _Site(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         hits[self.path] += 1
+        if self.path == "/lento.bin":  # 4 MiB that come in at 80 KiB a second until the test ends
+            self.send_response(200)
+            self.send_header("Content-Type", "application/octet-stream")
+            self.send_header("Content-Length", str(4 << 20))
+            self.end_headers()
+            try:
+                for _ in range(512):
+                    self.wfile.write(bytes(8192))
+                    self.wfile.flush()
+                    self.released.wait(0.1)
+            except OSError:  # the program ended the download
+                pass
+            return
         if self.path in attachments:
             disposition, body, kind = attachments[self.path]
             self.send_response(200)
@@ -467,7 +480,8 @@ class _Site(http.server.BaseHTTPRequestHandler):
 @pytest.fixture
 def site():
     """A web site on 127.0.0.1: /uno.html; /lenta.html and /ferma.html, which keep loading; the
-    file /dati.bin and the attachments a test puts there; hits counts the requests of each."""
+    files /dati.bin and /lento.bin, which comes in slowly; and the attachments a test puts there;
+    hits counts the requests of each."""
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _Site)
     server.daemon_threads = True
     _Site.released.clear()
