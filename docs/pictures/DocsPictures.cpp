@@ -7,6 +7,7 @@
 #include "browser/DownloadWindow.h"
 #include "browser/FindBar.h"
 #include "browser/frmBrowser.h"
+#include "fakes/FakeDownload.h"
 #include "fakes/TestProgram.h"
 #include "favourites/OrganizeDialog.h"
 #include "favourites/FavouritesTree.h"
@@ -125,29 +126,21 @@ void Favourites(Album& album)
     album.Save(organise, "organize.png");
 }
 
-// A download that stays where the picture wants it: 12 MB offered, then 45 % received.
-class PictureDownload : public Download {
-public:
-    qint64 received = 0;
-    QString FileName() const override { return QStringLiteral("Catalogo_primavera_2003.zip"); }
-    QString SourceAddress() const override { return QStringLiteral("http://www.negozio.it/listino/Catalogo_primavera_2003.zip"); }
-    qint64 TotalBytes() const override { return 12 * 1024 * 1024; }
-    qint64 ReceivedBytes() const override { return received; }
-    State state() const override { return State::Receiving; }
-    QString FailureText() const override { return {}; }
-    QString SavedPath() const override { return {}; }
-    bool SaveAsAsked() const override { return false; }
-    void SaveTo(const QString&, bool) override {}
-    void Cancel() override {}
-};
+// A download that stays where the picture wants it: 12 MB offered, then as much received as set.
+std::unique_ptr<FakeDownload> Catalogue()
+{
+    return std::make_unique<FakeDownload>(QStringLiteral("Catalogo_primavera_2003.zip"),
+                                          QStringLiteral("http://www.negozio.it/listino/Catalogo_primavera_2003.zip"),
+                                          12 * 1024 * 1024);
+}
 
 // The download window asking, then receiving (after a few seconds, so that speed and time left
 // are those of a real download).
 void DownloadWindows(Album& album)
 {
     TestProgram t;
-    auto owned = std::make_unique<PictureDownload>();
-    PictureDownload& download = *owned;
+    auto owned = Catalogue();
+    FakeDownload& download = *owned;
     DownloadWindow window(*t.program, std::move(owned), nullptr);
     album.Save(window, "download.png");
     window.cmdOpen->click();
@@ -219,7 +212,7 @@ void PageWindows(Album& album, const QDir& pages)
     LetPaint();
     album.Save(*opened, "page-window.png");
 
-    window.DownloadStarted(std::make_unique<PictureDownload>());
+    window.DownloadStarted(Catalogue());
     QTimer::singleShot(500, [&album] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             album.Save(*box, "closing-downloads.png");

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "fakes/FakeDownload.h"
 #include "app/Twips.h"
 
 #include <QComboBox>
@@ -171,25 +172,10 @@ public:
     using Form::Form;
 };
 
-// A download that goes on coming in.
-class StillComing : public Download {
-public:
-    QString FileName() const override { return QStringLiteral("dati.bin"); }
-    QString SourceAddress() const override { return QStringLiteral("http://a.it/dati.bin"); }
-    qint64 TotalBytes() const override { return -1; }
-    qint64 ReceivedBytes() const override { return 0; }
-    State state() const override { return State::Receiving; }
-    QString FailureText() const override { return {}; }
-    QString SavedPath() const override { return {}; }
-    bool SaveAsAsked() const override { return false; }
-    void SaveTo(const QString&, bool) override {}
-    void Cancel() override {}
-};
-
 TEST_F(WindowClosing, WithDownloadsComingInAsksFirstAndNoKeepsTheWindow)
 {
     frmBrowser& w = Visited({QStringLiteral("http:\\www.secondo.it")});
-    w.DownloadStarted(std::make_unique<StillComing>());
+    w.DownloadStarted(std::make_unique<FakeDownload>(QStringLiteral("dati.bin"), QStringLiteral("http://a.it/dati.bin"), -1));
     t.ui.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No};
     EXPECT_FALSE(w.close());
     EXPECT_EQ(t.program->loaded<frmBrowser>(), &w);
