@@ -14,6 +14,8 @@ public:
 
     bool NavigationAllowed(const QString& url);
     void AnswerNewWindow(WebBrowser& asking, bool& cancel);
+    // Questions off and the pop-up switch ticked: every window a page asks for is blocked.
+    bool PopupSwitchBlocks() const;
     void AnnounceDownload(WebBrowser& page);
     bool ReloadWanted(WebBrowser& page);
 
