@@ -14,7 +14,32 @@ namespace {
 struct Accelerator {
     int key;
     Qt::KeyboardModifiers modifiers;
-    void (*run)(frmBrowser&);
+    KeyCommand command;
+};
+
+constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
+constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
+constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
+// "+" is a shifted key on most layouts.
+constexpr Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
+
+const Accelerator kAccelerators[] = {
+    {Qt::Key_F5, kNone, {KeyCommand::Refresh}},
+    {Qt::Key_R, kCtrl, {KeyCommand::Refresh}},
+    {Qt::Key_Escape, kNone, {KeyCommand::Stop}},
+    {Qt::Key_Left, kAlt, {KeyCommand::Back}},
+    {Qt::Key_Right, kAlt, {KeyCommand::Forward}},
+    {Qt::Key_Home, kAlt, {KeyCommand::Home}},
+    {Qt::Key_D, kAlt, {KeyCommand::AddressBox}},
+    {Qt::Key_F6, kNone, {KeyCommand::AddressBox}},
+    {Qt::Key_L, kCtrl, {KeyCommand::AddressBox}},
+    {Qt::Key_F, kCtrl, {KeyCommand::Find}},
+    {Qt::Key_P, kCtrl, {KeyCommand::Print}},
+    {Qt::Key_Plus, kCtrl, {KeyCommand::Zoom, 1}},
+    {Qt::Key_Plus, kCtrlShift, {KeyCommand::Zoom, 1}},
+    {Qt::Key_Equal, kCtrl, {KeyCommand::Zoom, 1}},
+    {Qt::Key_Minus, kCtrl, {KeyCommand::Zoom, -1}},
+    {Qt::Key_0, kCtrl, {KeyCommand::Zoom, 0}},
 };
 
 void Toolbar(frmBrowser& window, const char* key) { window.tbToolBar_ButtonClick(QString::fromLatin1(key)); }
@@ -26,42 +51,52 @@ void FocusAddressBox(frmBrowser& window)
     window.cboAddress->lineEdit()->selectAll();
 }
 
-constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
-constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
-constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
-// "+" is a shifted key on most layouts.
-constexpr Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
-
-const Accelerator kAccelerators[] = {
-    {Qt::Key_F5, kNone, [](frmBrowser& w) { Toolbar(w, "Refresh"); }},
-    {Qt::Key_R, kCtrl, [](frmBrowser& w) { Toolbar(w, "Refresh"); }},
-    {Qt::Key_Escape, kNone, [](frmBrowser& w) { Toolbar(w, "Stop"); }},
-    {Qt::Key_Left, kAlt, [](frmBrowser& w) { Toolbar(w, "Back"); }},
-    {Qt::Key_Right, kAlt, [](frmBrowser& w) { Toolbar(w, "Forward"); }},
-    {Qt::Key_Home, kAlt, [](frmBrowser& w) { Toolbar(w, "Home"); }},
-    {Qt::Key_D, kAlt, [](frmBrowser& w) { FocusAddressBox(w); }},
-    {Qt::Key_F6, kNone, [](frmBrowser& w) { FocusAddressBox(w); }},
-    {Qt::Key_L, kCtrl, [](frmBrowser& w) { FocusAddressBox(w); }},
-    {Qt::Key_F, kCtrl, [](frmBrowser& w) { w.pageTools().ShowFindBar(); }},
-    {Qt::Key_P, kCtrl, [](frmBrowser& w) { w.pageTools().Print(w.Browser()); }},
-    {Qt::Key_Plus, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(1); }},
-    {Qt::Key_Plus, kCtrlShift, [](frmBrowser& w) { w.pageTools().Zoom(1); }},
-    {Qt::Key_Equal, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(1); }},
-    {Qt::Key_Minus, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(-1); }},
-    {Qt::Key_0, kCtrl, [](frmBrowser& w) { w.pageTools().Zoom(0); }},
-};
-
 } // namespace
 
-bool RunAccelerator(frmBrowser& window, const QKeyEvent& event)
+std::optional<KeyCommand> KeyCommandOf(const QKeyEvent& event)
 {
     // The keypad's keys count as the others.
     const Qt::KeyboardModifiers modifiers = event.modifiers() & ~Qt::KeypadModifier;
     for (const Accelerator& accelerator : kAccelerators) {
-        if (accelerator.key == event.key() && accelerator.modifiers == modifiers) {
-            accelerator.run(window);
-            return true;
-        }
+        if (accelerator.key == event.key() && accelerator.modifiers == modifiers)
+            return accelerator.command;
     }
-    return false;
+    return std::nullopt;
+}
+
+bool RunAccelerator(frmBrowser& window, const QKeyEvent& event)
+{
+    const std::optional<KeyCommand> command = KeyCommandOf(event);
+    if (!command)
+        return false;
+    switch (command->kind) {
+    case KeyCommand::Refresh:
+        Toolbar(window, "Refresh");
+        break;
+    case KeyCommand::Stop:
+        Toolbar(window, "Stop");
+        break;
+    case KeyCommand::Back:
+        Toolbar(window, "Back");
+        break;
+    case KeyCommand::Forward:
+        Toolbar(window, "Forward");
+        break;
+    case KeyCommand::Home:
+        Toolbar(window, "Home");
+        break;
+    case KeyCommand::AddressBox:
+        FocusAddressBox(window);
+        break;
+    case KeyCommand::Find:
+        window.pageTools().ShowFindBar();
+        break;
+    case KeyCommand::Print:
+        window.pageTools().Print(window.Browser());
+        break;
+    case KeyCommand::Zoom:
+        window.pageTools().Zoom(command->zoom);
+        break;
+    }
+    return true;
 }

@@ -1,8 +1,18 @@
 #pragma once
+#include <optional>
 
 class QKeyEvent;
 class frmBrowser;
 
-// Runs the browser window's action for a key the page and the controls left unused (F5, Esc,
-// Alt+Left, Ctrl+F, Ctrl+P, Ctrl++ …, as the hosted browser had them); false for any other key.
+// What a key the page and the controls left unused asks of a window showing a page (F5, Esc,
+// Alt+Left, Ctrl+F, Ctrl+P, Ctrl++ …, as the hosted browser had them).
+struct KeyCommand {
+    enum Kind { Refresh, Stop, Back, Forward, Home, AddressBox, Find, Print, Zoom } kind;
+    int zoom = 0; // Zoom: +1 larger, -1 smaller, 0 back to the page's own size
+};
+
+// The command of a key; none for any other key.
+std::optional<KeyCommand> KeyCommandOf(const QKeyEvent& event);
+
+// Runs the browser window's action for a key; false for a key without a command.
 bool RunAccelerator(frmBrowser& window, const QKeyEvent& event);

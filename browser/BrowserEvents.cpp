@@ -18,7 +18,12 @@ void frmBrowser::BeforeNavigate2(const QString& url, bool& cancel)
         SetAddressText(url);
 }
 
-void frmBrowser::NewWindow2(bool& cancel) { questions_->AnswerNewWindow(*brwWebBrowser, cancel); }
+void frmBrowser::NewWindow2(const NewWindowTarget& target, bool& cancel)
+{
+    questions_->AnswerNewWindow(*brwWebBrowser, cancel);
+    if (cancel && questions_->PopupSwitchBlocks())
+        pageTools_->NoteBlockedWindow(target);
+}
 
 void frmBrowser::NavigateComplete2()
 {
@@ -28,6 +33,7 @@ void frmBrowser::NavigateComplete2()
 
 void frmBrowser::DownloadBegin()
 {
+    pageTools_->ForgetBlockedWindows(); // the notice was about the page that goes
     program().ui().DoEvents();
     IgnoreErrors([this] { SetCaption(QStringLiteral("Starting Download ") + brwWebBrowser->LocationName()); });
 }

@@ -33,6 +33,9 @@ public:
     QPushButton* cmdOpenFolder = nullptr;
     QPushButton* cmdClose = nullptr;
 
+    // Its file still comes in (while the window asks, too).
+    bool Receiving() const { return download_->state() == Download::State::Receiving; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 

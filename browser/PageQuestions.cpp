@@ -19,6 +19,7 @@ bool AnsweredOk(UiServices& ui, const QString& text, const QString& title)
 } // namespace
 
 bool PageQuestions::QuestionsOff() const { return window_.Check1->checkState() == Qt::Checked; }
+bool PageQuestions::PopupSwitchBlocks() const { return QuestionsOff() && window_.program().g.POPUP_PERMESSI == 0; }
 
 bool PageQuestions::NavigationAllowed(const QString& url)
 {

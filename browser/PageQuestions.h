@@ -14,6 +14,8 @@ public:
 
     bool NavigationAllowed(const QString& url);
     void AnswerNewWindow(WebBrowser& asking, bool& cancel);
+    // Questions off and the pop-up switch ticked: every window a page asks for is blocked.
+    bool PopupSwitchBlocks() const;
     void AnnounceDownload(WebBrowser& page);
     // again: the renderer ended again soon after the last answer, which is only reported.
     bool ReloadWanted(WebBrowser& page, bool again);

@@ -1,7 +1,7 @@
 #include "PageTools.h"
 
 #include "DownloadWindow.h"
-#include "FindBar.h"
+#include "PageBars.h"
 #include "PageMenu.h"
 #include "StatusBar.h"
 #include "ZoomSteps.h"
@@ -13,6 +13,11 @@
 #include "platform/system/UiServices.h"
 
 #include <QPointer>
+
+#include <algorithm>
+
+PageTools::PageTools(frmBrowser& window) : window_(window) {}
+PageTools::~PageTools() = default;
 
 void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
 {
@@ -45,23 +50,31 @@ void PageTools::ShowDownload(std::unique_ptr<Download> download)
     new DownloadWindow(window_.program(), std::move(download), &window_); // it closes, and goes, by itself
 }
 
-void PageTools::ShowFindBar()
+bool PageTools::MayEndDownloads()
 {
-    if (!findBar_)
-        findBar_ = new FindBar(window_.Browser(), &window_);
-    findBar_->Open();
-    PlaceFindBar();
+    const auto windows = window_.findChildren<DownloadWindow*>(Qt::FindDirectChildrenOnly);
+    if (std::none_of(windows.begin(), windows.end(), [](const DownloadWindow* w) { return w->Receiving(); }))
+        return true;
+    return window_.program().ui().MsgBox(QStringLiteral("Ci sono download in corso. Chiudere comunque?"),
+                                         MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation,
+                                         QStringLiteral("Chiusura Vindrel"))
+        == MsgAnswer::Yes;
 }
 
-void PageTools::PlaceFindBar()
+PageBars& PageTools::Bars()
 {
-    if (!findBar_ || findBar_->isHidden())
-        return;
-    // Over the page's bottom right corner, above the status bar: the window's own layout stays as
-    // it is, and the top of the page, where reading starts, stays in view.
-    const QRect page = window_.Browser().widget()->geometry();
-    const QSize size = findBar_->sizeHint().boundedTo(page.size());
-    findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(), size.height());
+    if (!bars_)
+        bars_ = std::make_unique<PageBars>(window_.Browser());
+    return *bars_;
+}
+
+void PageTools::ShowFindBar() { Bars().ShowFindBar(); }
+void PageTools::NoteBlockedWindow(const NewWindowTarget& target) { Bars().NoteBlockedWindow(target); }
+
+void PageTools::ForgetBlockedWindows()
+{
+    if (bars_)
+        bars_->ForgetBlockedWindows();
 }
 
 void PageTools::Print(WebBrowser& page)
@@ -96,7 +109,7 @@ void PageTools::SaveAsPdf(WebBrowser& page)
 void PageTools::Zoom(int direction)
 {
     WebBrowser& page = window_.Browser();
-    const int percent = direction == 0 ? kZoomDefault : NextZoomStep(page.ZoomPercent(), direction);
+    const int percent = NextZoomStep(page.ZoomPercent(), direction);
     page.SetZoomPercent(percent);
     window_.StatusBar1->ShowZoomNote(percent);
 }

@@ -1,13 +1,31 @@
 #include "PopupEvents.h"
 
+#include "Accelerators.h"
+#include "PageBars.h"
 #include "PageQuestions.h"
 #include "PageTools.h"
 #include "ZoomSteps.h"
 #include "app/IgnoreErrors.h"
 #include "frmBrowser.h"
 
+PopupEvents::PopupEvents(frmBrowser& owner, WebBrowser& window) : owner_(owner), window_(window) {}
+PopupEvents::~PopupEvents() = default;
+
 void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.questions().NavigationAllowed(url); }
-void PopupEvents::NewWindow2(bool& cancel) { owner_.questions().AnswerNewWindow(window_, cancel); }
+
+void PopupEvents::NewWindow2(const NewWindowTarget& target, bool& cancel)
+{
+    owner_.questions().AnswerNewWindow(window_, cancel);
+    if (cancel && owner_.questions().PopupSwitchBlocks())
+        Bars().NoteBlockedWindow(target);
+}
+
+void PopupEvents::DownloadBegin()
+{
+    if (bars_)
+        bars_->ForgetBlockedWindows();
+}
+
 void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
 
 void PopupEvents::RenderProcessTerminated(bool again)
@@ -21,3 +39,44 @@ std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& windo
 void PopupEvents::ContextMenu(const PageContext& context) { owner_.pageTools().ShowMenu(window_, context); }
 void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.DownloadStarted(std::move(download)); }
 void PopupEvents::WheelZoom(int direction) { window_.SetZoomPercent(NextZoomStep(window_.ZoomPercent(), direction)); }
+
+bool PopupEvents::UnusedKey(const QKeyEvent& event)
+{
+    const std::optional<KeyCommand> command = KeyCommandOf(event);
+    if (!command)
+        return false;
+    switch (command->kind) {
+    case KeyCommand::Refresh:
+        IgnoreErrors([this] { window_.Refresh(); });
+        break;
+    case KeyCommand::Stop:
+        IgnoreErrors([this] { window_.Stop(); });
+        break;
+    case KeyCommand::Back:
+        IgnoreErrors([this] { window_.GoBack(); });
+        break;
+    case KeyCommand::Forward:
+        IgnoreErrors([this] { window_.GoForward(); });
+        break;
+    case KeyCommand::Find:
+        Bars().ShowFindBar();
+        break;
+    case KeyCommand::Print:
+        owner_.pageTools().Print(window_);
+        break;
+    case KeyCommand::Zoom:
+        WheelZoom(command->zoom);
+        break;
+    case KeyCommand::Home:
+    case KeyCommand::AddressBox:
+        return false; // the browser window's address box and first page: a page's window has neither
+    }
+    return true;
+}
+
+PageBars& PopupEvents::Bars()
+{
+    if (!bars_)
+        bars_ = std::make_unique<PageBars>(window_);
+    return *bars_;
+}

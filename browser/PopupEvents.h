@@ -1,19 +1,22 @@
 #pragma once
 #include "platform/engine/WebBrowser.h"
 
+class PageBars;
 class frmBrowser;
 
 // The events of a window that a page opened. It asks the same questions as the browser window,
 // follows the same pop-up switch, announces and shows its downloads and offers its page's menu
-// the same way. Its loading, title and progress are its own (its caption is its page's title),
-// so the browser window's caption, address box, list and status bar keep showing the browser
-// window's page.
+// the same way, and its keys do there what they do in the browser window. Its loading, title and
+// progress are its own (its caption is its page's title), so the browser window's caption,
+// address box, list and status bar keep showing the browser window's page.
 class PopupEvents : public IgnoringBrowserEvents {
 public:
-    PopupEvents(frmBrowser& owner, WebBrowser& window) : owner_(owner), window_(window) {}
+    PopupEvents(frmBrowser& owner, WebBrowser& window);
+    ~PopupEvents() override;
 
     void BeforeNavigate2(const QString& url, bool& cancel) override;
-    void NewWindow2(bool& cancel) override;
+    void NewWindow2(const NewWindowTarget& target, bool& cancel) override;
+    void DownloadBegin() override;
     void FileDownload(bool& cancel) override;
     void RenderProcessTerminated(bool again) override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
@@ -21,8 +24,14 @@ public:
     void ContextMenu(const PageContext& context) override;
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
+    // Its find bar and notice of blocked windows are its own too.
+    bool UnusedKey(const QKeyEvent& event) override;
 
 private:
+    // Made at their first use: by then the window's page sits in its window.
+    PageBars& Bars();
+
     frmBrowser& owner_;
     WebBrowser& window_;
+    std::unique_ptr<PageBars> bars_;
 };

@@ -12,6 +12,8 @@ static_assert(kSteps.front() == kZoomMin && kSteps.back() == kZoomMax);
 
 int NextZoomStep(int current, int direction)
 {
+    if (direction == 0)
+        return kZoomDefault;
     if (direction > 0) {
         const auto next = std::upper_bound(kSteps.begin(), kSteps.end(), current);
         return next == kSteps.end() ? kZoomMax : *next;

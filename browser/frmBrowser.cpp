@@ -14,6 +14,7 @@
 #include "platform/VbError.h"
 #include "platform/system/UiServices.h"
 
+#include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -99,7 +100,6 @@ void frmBrowser::Form_Resize()
     const int statusHeight = TwipsGeometry(StatusBar1).height();
     SetTwipsGeometry(StatusBar1, 0, in.clientHeight - statusHeight, in.clientWidth, statusHeight);
     SetTwipsGeometry(brwWebBrowser->widget(), browser.left(), browser.top(), out.browserWidth, out.browserHeight);
-    pageTools_->PlaceFindBar();
 }
 
 void frmBrowser::Form_Unload()
@@ -113,6 +113,16 @@ void frmBrowser::Form_Unload()
     }
     program().UnloadAllExcept(this);
     ui.EndProgram(false);
+}
+
+void frmBrowser::closeEvent(QCloseEvent* event)
+{
+    // Before the closing step, which never stops the close: downloads coming in would end.
+    if (!pageTools_->MayEndDownloads()) {
+        event->ignore();
+        return;
+    }
+    Form::closeEvent(event);
 }
 
 bool frmBrowser::eventFilter(QObject* watched, QEvent* event)

@@ -95,7 +95,7 @@ public:
 
     // Browser-control events.
     void BeforeNavigate2(const QString& url, bool& cancel) override;
-    void NewWindow2(bool& cancel) override;
+    void NewWindow2(const NewWindowTarget& target, bool& cancel) override;
     void NavigateComplete2() override;
     void DocumentComplete(const QString& url) override;
     void DownloadBegin() override;
@@ -116,6 +116,8 @@ protected:
     void Form_Load() override;
     void Form_Resize() override;
     void Form_Unload() override;
+    // The close box: with downloads coming in, the user may keep the window.
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     // The page's keys it left unhandled and those of the window's controls come here.
     void keyPressEvent(QKeyEvent* event) override;

@@ -1,8 +1,13 @@
 // Draws the README's pictures of the program's windows into a folder: each window over fakes
-// (scripted processes, real files in a temporary folder), offscreen, with the contents shown.
-// Run by scripts/screenshots.sh, which also pictures the main window of the built program.
+// (scripted processes, real files in a temporary folder), offscreen, with the contents shown;
+// the windows of pages over the real engine. Run by scripts/screenshots.sh, which also pictures
+// the main window of the built program.
 #include "app/ProgramFont.h"
+#include "browser/BlockedWindowsBar.h"
 #include "browser/DownloadWindow.h"
+#include "browser/FindBar.h"
+#include "browser/frmBrowser.h"
+#include "fakes/FakeDownload.h"
 #include "fakes/TestProgram.h"
 #include "favourites/OrganizeDialog.h"
 #include "favourites/FavouritesTree.h"
@@ -13,14 +18,24 @@
 #include "pageedit/Form2.h"
 #include "pageedit/Form3.h"
 #include "pageedit/Form4.h"
+#include "platform/engine/impl/DriveAddresses.h"
+#include "platform/engine/impl/WebEngineBrowser.h"
+#include "platform/engine/impl/WebEngineEnvironment.h"
+#include "platform/system/impl/QtUiServices.h"
+#include "support/WaitUntil.h"
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QDir>
 #include <QImage>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
+#include <QWebEngineView>
 
 #include <cstdio>
 
@@ -39,6 +54,11 @@ struct Album {
             std::fprintf(stderr, "cannot save %s\n", qPrintable(path));
             complete = false;
         }
+    }
+    void Missing(const char* what)
+    {
+        std::fprintf(stderr, "no picture: %s did not show\n", what);
+        complete = false;
     }
 };
 
@@ -106,29 +126,21 @@ void Favourites(Album& album)
     album.Save(organise, "organize.png");
 }
 
-// A download that stays where the picture wants it: 12 MB offered, then 45 % received.
-class PictureDownload : public Download {
-public:
-    qint64 received = 0;
-    QString FileName() const override { return QStringLiteral("Catalogo_primavera_2003.zip"); }
-    QString SourceAddress() const override { return QStringLiteral("http://www.negozio.it/listino/Catalogo_primavera_2003.zip"); }
-    qint64 TotalBytes() const override { return 12 * 1024 * 1024; }
-    qint64 ReceivedBytes() const override { return received; }
-    State state() const override { return State::Receiving; }
-    QString FailureText() const override { return {}; }
-    QString SavedPath() const override { return {}; }
-    bool SaveAsAsked() const override { return false; }
-    void SaveTo(const QString&, bool) override {}
-    void Cancel() override {}
-};
+// A download that stays where the picture wants it: 12 MB offered, then as much received as set.
+std::unique_ptr<FakeDownload> Catalogue()
+{
+    return std::make_unique<FakeDownload>(QStringLiteral("Catalogo_primavera_2003.zip"),
+                                          QStringLiteral("http://www.negozio.it/listino/Catalogo_primavera_2003.zip"),
+                                          12 * 1024 * 1024);
+}
 
 // The download window asking, then receiving (after a few seconds, so that speed and time left
 // are those of a real download).
 void DownloadWindows(Album& album)
 {
     TestProgram t;
-    auto owned = std::make_unique<PictureDownload>();
-    PictureDownload& download = *owned;
+    auto owned = Catalogue();
+    FakeDownload& download = *owned;
     DownloadWindow window(*t.program, std::move(owned), nullptr);
     album.Save(window, "download.png");
     window.cmdOpen->click();
@@ -140,12 +152,84 @@ void DownloadWindows(Album& album)
     album.Save(window, "download-progress.png");
 }
 
+// Lets the engine draw what it was given.
+void LetPaint()
+{
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// What a person does at the keyboard, sent to a window's control.
+void Press(QWidget& target, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, const QString& text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+    QCoreApplication::sendEvent(&target, &press);
+}
+
+// The main window on a page that opens two windows as it loads, both blocked; the second one
+// opened after all, with its find bar; and closing with a download coming in.
+void PageWindows(Album& album, const QDir& pages)
+{
+    TestProgram t;
+    for (const char* name : {"OFFERTE.HTM", "PROMO.HTM"}) {
+        QFile page(pages.filePath(QLatin1String(name)));
+        page.open(QIODevice::ReadOnly);
+        t.WriteHostFile(QStringLiteral("C/HOME-PAG/") + QLatin1String(name), page.readAll());
+    }
+    QtUiServices ui(*t.fs);
+    Program program({ui, *t.fs, t.processes, t.system,
+                     [&t](QWidget* parent) { return std::make_unique<WebEngineBrowser>(*t.fs, parent); }});
+    program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
+    program.g.INDIRIZZO_INIZIALE = QStringLiteral("C:\\HOME-PAG\\OFFERTE.HTM");
+    frmBrowser& window = program.form<frmBrowser>();
+    const auto notice = [&window] { return window.findChild<BlockedWindowsBar*>(); };
+    if (!WaitUntil([&] { return !window.timTimer->isActive() && notice() && notice()->isVisible(); }))
+        return album.Missing("the notice of blocked windows");
+    LetPaint();
+    album.Save(window, "blocked-windows.png");
+
+    notice()->cmdOpen->click();
+    QWidget* opened = nullptr;
+    const bool shown = WaitUntil([&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->isVisible() && w->findChild<QWebEngineView*>() && w->windowTitle() == QLatin1String("Promozione di primavera"))
+                opened = w;
+        return opened != nullptr;
+    });
+    if (!shown)
+        return album.Missing("the window opened after all");
+    opened->resize(640, 300);
+    Press(*opened, Qt::Key_F, Qt::ControlModifier);
+    FindBar* find = opened->findChild<FindBar*>();
+    if (!find)
+        return album.Missing("its find bar");
+    for (const QChar letter : QStringLiteral("sconto")) {
+        Press(*find->txtFind, letter.toUpper().unicode(), Qt::NoModifier, letter);
+        LetPaint(); // one search a letter, as a person types
+    }
+    WaitUntil([find] { return !find->lblResult->text().isEmpty(); });
+    LetPaint();
+    album.Save(*opened, "page-window.png");
+
+    window.DownloadStarted(Catalogue());
+    QTimer::singleShot(500, [&album] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            album.Save(*box, "closing-downloads.png");
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    window.close();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    PrepareWebEngineEnvironment();
+    RegisterDriveSchemes();
     QApplication app(argc, argv);
     UseProgramFont();
     if (argc != 2) {
@@ -157,5 +241,6 @@ int main(int argc, char* argv[])
     IeWindowsList(album);
     Favourites(album);
     DownloadWindows(album);
+    PageWindows(album, QDir(album.folder.filePath(QStringLiteral("pictures"))));
     return album.complete ? 0 : 1;
 }

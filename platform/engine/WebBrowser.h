@@ -1,5 +1,6 @@
 #pragma once
 #include "Download.h"
+#include "NewWindowTarget.h"
 #include "PageContext.h"
 #include "PagePolicy.h"
 
@@ -8,6 +9,7 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QWidget;
 class WebBrowser;
 
@@ -16,7 +18,7 @@ class WebBrowserEvents {
 public:
     virtual ~WebBrowserEvents() = default;
     virtual void BeforeNavigate2(const QString& url, bool& cancel) = 0;
-    virtual void NewWindow2(bool& cancel) = 0;
+    virtual void NewWindow2(const NewWindowTarget& target, bool& cancel) = 0;
     virtual void NavigateComplete2() = 0;
     virtual void DocumentComplete(const QString& url) = 0;
     virtual void DownloadBegin() = 0;
@@ -40,13 +42,16 @@ public:
     virtual void DownloadStarted(std::unique_ptr<Download>) {}
     // The wheel turned over the page with Ctrl held: +1 zooms in, -1 out.
     virtual void WheelZoom(int) {}
+    // A key that the page of a window the control opened for a page, and the controls over it,
+    // left unused; true when the handler used it.
+    virtual bool UnusedKey(const QKeyEvent&) { return false; }
 };
 
 // Events that do nothing: a handler overrides only the ones it answers.
 class IgnoringBrowserEvents : public WebBrowserEvents {
 public:
     void BeforeNavigate2(const QString&, bool&) override {}
-    void NewWindow2(bool&) override {}
+    void NewWindow2(const NewWindowTarget&, bool&) override {}
     void NavigateComplete2() override {}
     void DocumentComplete(const QString&) override {}
     void DownloadBegin() override {}
@@ -74,6 +79,9 @@ public:
     virtual void GoSearch() = 0;
     virtual void Refresh() = 0;
     virtual void Stop() = 0;
+    // Opens a window a page asked for and NewWindow2 blocked, as one let through is opened: the
+    // events of the window come from NewWindowEvents, and its page loads the target.
+    virtual void OpenNewWindow(const NewWindowTarget& target) = 0;
 
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;

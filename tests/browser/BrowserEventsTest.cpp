@@ -1,4 +1,8 @@
 #include "BrowserFixture.h"
+#include "browser/BlockedWindowsBar.h"
+#include "browser/FindBar.h"
+
+#include <QKeyEvent>
 
 namespace {
 
@@ -223,6 +227,77 @@ TEST_F(BrowserEvents, APopUpWindowAsksAndFollowsTheSwitchButLeavesTheWindowAlone
     EXPECT_EQ(w->AddressText(), QStringLiteral("typed"));
     EXPECT_EQ(w->Caption(), QStringLiteral("caption"));
     EXPECT_EQ(Panel(1), QStringLiteral("III"));
+}
+
+TEST_F(BrowserEvents, WindowsTheSwitchBlocksAreNotedOverThePageUntilItsNextLoad)
+{
+    w->Show();
+    const QRect page = browser().widget()->geometry();
+    g().POPUP_PERMESSI = 0;
+    browser().FireNewWindow2(false, QStringLiteral("http://a.it/uno"));
+    auto* bar = w->findChild<BlockedWindowsBar*>();
+    ASSERT_TRUE(bar && bar->isVisible());
+    EXPECT_EQ(bar->lblNotice->text(), QStringLiteral("Vindrel ha bloccato una finestra di questo sito"));
+    browser().FireNewWindow2(false, QStringLiteral("http://a.it/due"));
+    browser().FireNewWindow2(false, QStringLiteral("http://a.it/tre"));
+    EXPECT_EQ(bar->lblNotice->text(), QStringLiteral("Vindrel ha bloccato 3 finestre di questo sito"));
+    // Over the page's top edge; the page keeps its place.
+    EXPECT_EQ(bar->geometry().topLeft(), page.topLeft());
+    EXPECT_EQ(bar->width(), page.width());
+    EXPECT_EQ(browser().widget()->geometry(), page);
+
+    bar->cmdOpen->click(); // the last one asked for
+    EXPECT_EQ(browser().calls, QStringList{QStringLiteral("OpenNewWindow http://a.it/tre")});
+    EXPECT_FALSE(bar->isVisible());
+    browser().FireNewWindow2(false, QStringLiteral("http://a.it/uno"));
+    EXPECT_EQ(bar->lblNotice->text(), QStringLiteral("Vindrel ha bloccato una finestra di questo sito"));
+    w->DownloadBegin();
+    EXPECT_FALSE(bar->isVisible());
+
+    // A window the user refused, or one let through, is no news.
+    AskQuestions();
+    t.ui.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
+    EXPECT_TRUE(browser().FireNewWindow2(false, QStringLiteral("http://a.it/uno")));
+    w->Check1->setChecked(true);
+    g().POPUP_PERMESSI = -1;
+    EXPECT_FALSE(browser().FireNewWindow2(false, QStringLiteral("http://a.it/uno")));
+    EXPECT_FALSE(bar->isVisible());
+}
+
+TEST_F(BrowserEvents, APopUpWindowHasTheKeysOfTheWindowAndBarsOfItsOwn)
+{
+    QWidget window;
+    FakeWebBrowser popup(&window);
+    const auto events = w->NewWindowEvents(popup);
+    popup.setEvents(events.get());
+    window.show();
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        return events->UnusedKey(QKeyEvent(QEvent::KeyPress, key, modifiers));
+    };
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier},
+                                         {Qt::Key_Left, Qt::AltModifier}, {Qt::Key_Right, Qt::AltModifier},
+                                         {Qt::Key_P, Qt::ControlModifier}})
+        EXPECT_TRUE(press(key, modifiers));
+    EXPECT_EQ(popup.calls, (QStringList{"Refresh", "Stop", "GoBack", "GoForward", "Print"}));
+    EXPECT_TRUE(press(Qt::Key_Plus, Qt::ControlModifier));
+    EXPECT_EQ(popup.zoom, 110);
+    EXPECT_EQ(browser().zoom, 100);
+    // No address box, no first page of its own; other keys are the page's.
+    EXPECT_FALSE(press(Qt::Key_D, Qt::AltModifier));
+    EXPECT_FALSE(press(Qt::Key_Home, Qt::AltModifier));
+    EXPECT_FALSE(press(Qt::Key_A));
+
+    EXPECT_TRUE(press(Qt::Key_F, Qt::ControlModifier));
+    auto* find = window.findChild<FindBar*>();
+    ASSERT_TRUE(find && find->isVisible());
+    EXPECT_EQ(find->geometry().bottomRight(), popup.widget()->geometry().bottomRight());
+    g().POPUP_PERMESSI = 0;
+    popup.FireNewWindow2(false, QStringLiteral("http://a.it/uno"));
+    auto* notice = window.findChild<BlockedWindowsBar*>();
+    ASSERT_TRUE(notice && notice->isVisible());
+    EXPECT_EQ(w->findChild<BlockedWindowsBar*>(), nullptr);
+    events->DownloadBegin();
+    EXPECT_FALSE(notice->isVisible());
 }
 
 TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)

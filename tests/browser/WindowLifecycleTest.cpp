@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "fakes/FakeDownload.h"
 #include "app/Twips.h"
 
 #include <QComboBox>
@@ -170,6 +171,23 @@ class OtherWindow : public Form {
 public:
     using Form::Form;
 };
+
+TEST_F(WindowClosing, WithDownloadsComingInAsksFirstAndNoKeepsTheWindow)
+{
+    frmBrowser& w = Visited({QStringLiteral("http:\\www.secondo.it")});
+    w.DownloadStarted(std::make_unique<FakeDownload>(QStringLiteral("dati.bin"), QStringLiteral("http://a.it/dati.bin"), -1));
+    t.ui.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No};
+    EXPECT_FALSE(w.close());
+    EXPECT_EQ(t.program->loaded<frmBrowser>(), &w);
+    EXPECT_EQ(t.ui.ended, 0);
+    EXPECT_TRUE(w.close());
+    ASSERT_EQ(t.ui.boxes.size(), 3u);
+    EXPECT_EQ(t.ui.boxes[1].text, QStringLiteral("Ci sono download in corso. Chiudere comunque?"));
+    EXPECT_EQ(t.ui.boxes[1].title, QStringLiteral("Chiusura Vindrel"));
+    EXPECT_EQ(t.ui.boxes[1].buttons, MsgButtons::YesNoDefaultNo);
+    EXPECT_EQ(t.ui.boxes[2].text, kQuestion);
+    EXPECT_EQ(t.ui.ended, 1);
+}
 
 TEST_F(WindowClosing, ClosesTheOtherWindows)
 {

@@ -42,6 +42,7 @@ public:
     void GoSearch() override { Op(QStringLiteral("GoSearch")); }
     void Refresh() override { Op(QStringLiteral("Refresh")); }
     void Stop() override { Op(QStringLiteral("Stop")); }
+    void OpenNewWindow(const NewWindowTarget& target) override { calls << QStringLiteral("OpenNewWindow ") + target.address; }
     QString LocationURL() const override { return url; }
     QString LocationName() const override { return name; }
     bool Busy() const override { return busy; }
@@ -72,9 +73,9 @@ public:
         events->BeforeNavigate2(target, cancel);
         return cancel;
     }
-    bool FireNewWindow2(bool cancel = false)
+    bool FireNewWindow2(bool cancel = false, const QString& target = {})
     {
-        events->NewWindow2(cancel);
+        events->NewWindow2({target, QUrl(target)}, cancel);
         return cancel;
     }
     bool FireFileDownload(bool cancel = false)

@@ -8,7 +8,10 @@
 #include "platform/files/impl/XdgFolders.h"
 
 #include <QChildEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
+#include <QVBoxLayout>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineFindTextResult>
@@ -152,6 +155,7 @@ WebEngineBrowser::~WebEngineBrowser()
         disconnect(view_, nullptr, this, nullptr);
         delete view_.data();
     }
+    delete popupWindow_.data();
 }
 
 QWidget* WebEngineBrowser::widget() { return view_; }
@@ -190,6 +194,12 @@ void WebEngineBrowser::Stop()
     page_->triggerAction(QWebEnginePage::Stop);
     busy_ = false;
     ownLoads_.clear();
+}
+
+void WebEngineBrowser::OpenNewWindow(const NewWindowTarget& target)
+{
+    if (WebEngineBrowser* popup = OpenPopup())
+        popup->page_->load(target.url.isEmpty() ? QUrl(kBlankPage) : target.url);
 }
 
 QString WebEngineBrowser::LocationURL() const { return AddressOf(page_->url()); }
@@ -256,6 +266,11 @@ void WebEngineBrowser::OnContextMenuRequested(const QPoint& position)
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == popupWindow_ && event->type() == QEvent::KeyPress) {
+        bool used = false;
+        Raise([&used, event](WebBrowserEvents& e) { used = e.UnusedKey(*static_cast<QKeyEvent*>(event)); });
+        return used;
+    }
     if (watched == view_ && event->type() == QEvent::ChildAdded)
         static_cast<QChildEvent*>(event)->child()->installEventFilter(this);
     else if (watched != view_ && event->type() == QEvent::Wheel) {
@@ -263,6 +278,15 @@ bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
         if (wheel->modifiers().testFlag(Qt::ControlModifier) && wheel->angleDelta().y() != 0) {
             const int direction = wheel->angleDelta().y() > 0 ? 1 : -1;
             Raise([direction](WebBrowserEvents& e) { e.WheelZoom(direction); });
+            return true;
+        }
+    } else if (watched != view_ && event->type() == QEvent::KeyPress && busy_ && view_->parentWidget()) {
+        // While a page loads the engine keeps Esc to itself and stops nothing: it goes where
+        // the keys the page leaves unused go.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier) {
+            QCoreApplication::sendEvent(view_->parentWidget(), event);
+            event->accept(); // taken care of: it goes no further up
             return true;
         }
     }
@@ -353,8 +377,9 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
 {
     // The page's source is a window the user asked for from the page's menu, no page's pop-up.
     const bool source = request.requestedUrl().scheme() == QLatin1String("view-source");
+    const NewWindowTarget target{AddressOf(request.requestedUrl()), request.requestedUrl()};
     bool cancel = false;
-    if (!source && (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(cancel); }) || cancel))
+    if (!source && (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(target, cancel); }) || cancel))
         return;
     if (WebEngineBrowser* popup = OpenPopup())
         popup->page_->OpenIn(request);
@@ -372,13 +397,19 @@ WebEngineBrowser* WebEngineBrowser::OpenPopup()
     popup->events_ = popup->popupEvents_.get();
     popups_.removeAll(nullptr);
     popups_ << popup;
-    QWebEngineView* view = popup->view_;
-    view->setAttribute(Qt::WA_DeleteOnClose);
-    view->resize(800, 600);
-    connect(view, &QObject::destroyed, popup, &QObject::deleteLater);
-    connect(popup->page_, &QWebEnginePage::titleChanged, view, &QWidget::setWindowTitle);
-    connect(popup->page_, &QWebEnginePage::windowCloseRequested, view, &QWidget::close);
-    view->show();
+    // The engine hands the keys its page leaves unused to the widget the view sits in.
+    auto* window = new QWidget;
+    popup->popupWindow_ = window;
+    auto* layout = new QVBoxLayout(window);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(popup->view_);
+    window->installEventFilter(popup);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->resize(800, 600);
+    connect(popup->view_, &QObject::destroyed, popup, &QObject::deleteLater);
+    connect(popup->page_, &QWebEnginePage::titleChanged, window, &QWidget::setWindowTitle);
+    connect(popup->page_, &QWebEnginePage::windowCloseRequested, window, &QWidget::close);
+    window->show();
     return popup;
 }
 

@@ -17,7 +17,8 @@ class QWebEngineView;
 
 // The web-browser control over Qt WebEngine. Local files are reached through the drive map
 // and reported in Windows form; the control's own loads are announced before they start.
-// A window it opens for a page is a control of its own, whose events the opener's handler gives.
+// A window it opens for a page is a control of its own, whose events the opener's handler gives;
+// its page sits in a window of its own, which gets the keys the page leaves unused.
 class WebEngineBrowser : public QObject, public WebBrowser {
     Q_OBJECT
 public:
@@ -34,6 +35,7 @@ public:
     void GoSearch() override;
     void Refresh() override;
     void Stop() override;
+    void OpenNewWindow(const NewWindowTarget& target) override;
     QString LocationURL() const override;
     QString LocationName() const override;
     bool Busy() const override;
@@ -78,6 +80,7 @@ private:
     QWebEngineProfile* profile_;
     QPointer<QWebEngineView> view_;
     QPointer<BrowserPage> page_;
+    QPointer<QWidget> popupWindow_; // the window a pop-up's page sits in
     WebBrowserEvents* events_ = nullptr;
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
     QList<QPointer<WebEngineBrowser>> popups_;

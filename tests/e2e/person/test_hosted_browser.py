@@ -97,18 +97,22 @@ def test_save_as_pdf_from_the_pages_menu(vindrel):
     wait_for(lambda: pdf.exists() and pdf.read_bytes().startswith(b"%PDF"), "the PDF file")
 
 
+def green_width(vindrel, window=None):
+    """Of the green block on the page of a window, along its lowest rows, below its text."""
+    left, _, _, bottom = vindrel.wait_colour(GREEN, window)
+    picture, right = vindrel.screenshot(), left
+    while picture.pixel(right, bottom - 2) == GREEN:
+        right += 1
+    return right - left
+
+
 def test_zoom_by_keys_and_wheel_holds_for_the_window(vindrel):
     vindrel.write("INIZIO.HTM", page(block("DUE.HTM")))
     vindrel.write("DUE.HTM", page(block("INIZIO.HTM"), title="Due"))
     vindrel.start_home()
 
     def width():
-        """Of the green block, along its lowest rows, below its text."""
-        left, _, _, bottom = vindrel.wait_colour(GREEN)
-        picture, right = vindrel.screenshot(), left
-        while picture.pixel(right, bottom - 2) == GREEN:
-            right += 1
-        return right - left
+        return green_width(vindrel)
 
     assert width() == 200
     vindrel.click_colour(GREEN)
@@ -139,3 +143,49 @@ def test_pages_menu_is_italian_and_copies_a_link(vindrel):
     assert list(entries) == ["Apri link", "Apri link in una nuova finestra", "Copia indirizzo link"]
     vindrel.click(entries["Copia indirizzo link"])
     wait_for(lambda: vindrel.clipboard() == SECOND, "the link's address on the clipboard")
+
+
+def test_keys_in_a_window_a_page_opened(vindrel, site):
+    vindrel.write("INIZIO.HTM", page(f"<button onclick=\"window.open('FIGLIA.HTM')\" style=\"width:200px;"
+                                     f"height:60px;border:0;background:#C000C0\">Apri</button>"))
+    # Its title counts its loads after the first.
+    counted = ("<script>sessionStorage.n = +(sessionStorage.n || 0) + 1; "
+               "if (sessionStorage.n > 1) document.title = 'Figlia ' + sessionStorage.n;</script>")
+    vindrel.write("FIGLIA.HTM", page(counted, block("ALTRA.HTM"), "<p>Una parola rara: elefante.</p>",
+                                     f"<a href='{site}/ferma.html'>ferma</a>", title="Figlia"))
+    vindrel.write("ALTRA.HTM", page(title="Altra"))
+    vindrel.start_home()
+    vindrel.click(vindrel.control("check box", "Elimina Win PopUp"))  # pop-ups let through
+    vindrel.click_colour(MAGENTA)
+    child = vindrel.window("Figlia")
+    x, y, width, height = vindrel.page_area(child)
+    vindrel.click_at(x + width // 2, y + height - 20)  # the focus in its page
+
+    vindrel.key("ctrl+f")
+    vindrel.type("elefante")
+    vindrel.control("label", "1 di 1", child)
+    vindrel.key("Escape")
+    wait_for(lambda: not vindrel.has("label", "Trova:", child), "the find bar closed")
+    vindrel.key("ctrl+plus")
+    wait_for(lambda: green_width(vindrel, child) == 220, "the page 10% larger")
+    vindrel.key("ctrl+0")
+    wait_for(lambda: green_width(vindrel, child) == 200, "the page at its own size")
+    vindrel.key("ctrl+p")
+    vindrel.window("Stampa")
+    vindrel.close("Stampa")
+    wait_for(lambda: vindrel.count("Stampa") == 0, "the print dialog closed")
+    vindrel.key("F5")
+    wait_for(lambda: child.name == "Figlia 2", "the page loaded again")
+
+    vindrel.click_colour(GREEN, child)
+    wait_for(lambda: child.name == "Altra", "the next page in the window")
+    vindrel.key("alt+Left")
+    wait_for(lambda: child.name == "Figlia 3", "the page before")
+    vindrel.key("alt+Right")
+    wait_for(lambda: child.name == "Altra", "the page after")
+    vindrel.key("alt+Left")
+    wait_for(lambda: child.name == "Figlia 4", "the page before")
+    vindrel.key("Tab", "Tab", "Return")  # its second link: a page that goes on loading
+    wait_for(lambda: child.name == "Ferma", "the slow page in the window")
+    vindrel.key("Escape")
+    wait_for(lambda: child.name == "Fermata", "the page stopped")

@@ -60,3 +60,30 @@ def test_elimina_in_organize_moves_a_shortcut_to_the_trash(vindrel):
     wait_for(lambda: not (vindrel.favourites / "Due.url").exists(), "the shortcut gone from the Favourites")
     assert (data / "Trash" / "files" / "Due.url").read_bytes().startswith(b"[InternetShortcut]")
     assert f"Path={vindrel.favourites}/Due.url" in (data / "Trash" / "info" / "Due.url.trashinfo").read_text()
+
+
+def test_closing_with_a_download_coming_in_asks_first(vindrel, site):
+    folder = vindrel.download_folder()
+    (vindrel.folder / "VINDREL.DAT").write_bytes(b"http://esempio.it/\r\n")
+    vindrel.start_home()
+    vindrel.type_address(f"{site}/lento.bin")
+    vindrel.click(vindrel.control("push button", "Salva con nome...", vindrel.window("Download del file")))
+    vindrel.click(vindrel.control("push button", "Salva", vindrel.window("Salva con nome")))
+
+    def percent():
+        return next((int(w.name.split("%")[0]) for w in vindrel.windows() if w.name.endswith("% di lento.bin")), None)
+    wait_for(percent, "the download's progress")
+    vindrel.close(vindrel.caption())
+    assert vindrel.message() == ("Chiusura Vindrel", "Ci sono download in corso. Chiudere comunque?", ["Sì", "No"])
+    vindrel.answer("No")
+    now = percent()
+    wait_for(lambda: percent() > now, "the download going on")
+    assert vindrel.has("push button", "Copia Address")  # in the window still open
+
+    vindrel.close(vindrel.caption())
+    vindrel.message()
+    vindrel.answer("Sì")
+    assert vindrel.message()[1] == "Desideri registrare i Link dei Siti Internet visualizzati (S/N)"
+    vindrel.answer("No")
+    assert vindrel.process.wait(timeout=30) == 0
+    assert list(folder.iterdir()) == []  # nothing half received is left

@@ -3,7 +3,7 @@ bus, and a page whose renderer dies, and dies again."""
 import os
 import signal
 
-from vindrel_driver import GREEN, HOME, SECOND, hits, page_captions, wait_for
+from vindrel_driver import GREEN, HOME, SECOND, extents, hits, page_captions, wait_for
 
 
 def opener(title, target):
@@ -91,3 +91,34 @@ def test_a_dead_renderer_ends_loading_and_offers_to_reload(vindrel, site):
         "\n\nLa pagina non viene ricaricata.", ["OK"])
     vindrel.answer("OK")
     assert hits["/lenta.html"] == 2
+
+
+def test_a_blocked_window_is_noted_over_the_page_and_opens_on_request(vindrel):
+    low = '<div style="height:80px"></div>'  # the buttons below where the notice shows
+    vindrel.write("INIZIO.HTM", low + opener("Inizio", "FIGLIA.HTM"))
+    vindrel.write("FIGLIA.HTM", low + opener("Figlia", "NIPOTE.HTM"))
+    vindrel.write("DUE.HTM", "<html><body>Due</body></html>")
+    vindrel.start_home()
+    area = vindrel.page_area()
+    vindrel.click_colour(GREEN)
+    one = "Vindrel ha bloccato una finestra di questo sito"
+    notice = vindrel.control("label", one)
+    assert area[1] <= extents(notice)[1] < area[1] + 20  # over the page's top edge
+    assert vindrel.page_area() == area  # which keeps its place
+    vindrel.click_colour(GREEN)
+    vindrel.click_colour(GREEN)
+    vindrel.control("label", "Vindrel ha bloccato 3 finestre di questo sito")
+
+    vindrel.click(vindrel.control("push button", "Apri comunque"))
+    child = vindrel.window("Figlia")  # the page the window was asked for
+    wait_for(lambda: not vindrel.has("label", "Vindrel ha bloccato 3 finestre di questo sito"), "the notice gone")
+    assert vindrel.count("Figlia") == 1
+    vindrel.click_colour(GREEN, child)  # the window opened has a notice of its own
+    vindrel.click(vindrel.control("push button", "Chiudi", vindrel.control("label", one, child).parent))
+    wait_for(lambda: not vindrel.has("label", one, child), "the notice of the window closed")
+
+    vindrel.click_colour(GREEN)
+    vindrel.control("label", one)
+    vindrel.type_address(SECOND)
+    vindrel.wait_page(SECOND)
+    assert not vindrel.has("label", one)

@@ -454,10 +454,30 @@ site_pages = {}  # path: HTML of the pages a test puts on the site
 class _Site(http.server.BaseHTTPRequestHandler):
     pages = {"/uno.html": b"<html><head><title>Uno</title></head><body>Pagina uno</body></html>"}
     files = {"/dati.bin": bytes(range(256)) * 6144}  # 1,5 MB to download
+    # Pages that never finish loading while the test runs: what they send at once.
+    slow_pages = {
+        "/lenta.html": b"<html><head><title>Lenta</title></head><body>Lenta",
+        # Its title says when the page stopped loading.
+        "/ferma.html": b"<html><head><title>Ferma</title><script>document.addEventListener('readystatechange', "
+                       b"() => document.title = 'Fermata')</script></head><body>Ferma",
+    }
     released = threading.Event()
 
     def do_GET(self):
         hits[self.path] += 1
+        if self.path == "/lento.bin":  # 4 MiB that come in at 80 KiB a second until the test ends
+            self.send_response(200)
+            self.send_header("Content-Type", "application/octet-stream")
+            self.send_header("Content-Length", str(4 << 20))
+            self.end_headers()
+            try:
+                for _ in range(512):
+                    self.wfile.write(bytes(8192))
+                    self.wfile.flush()
+                    self.released.wait(0.1)
+            except OSError:  # the program ended the download
+                pass
+            return
         if self.path in attachments:
             disposition, body, kind = attachments[self.path]
             self.send_response(200)
@@ -476,11 +496,11 @@ class _Site(http.server.BaseHTTPRequestHandler):
             self.wfile.write(body)
             return
         pages = {**self.pages, **{path: html.encode() for path, html in site_pages.items()}}
-        self.send_response(200 if self.path in pages or self.path == "/lenta.html" else 404)
+        self.send_response(200 if self.path in pages or self.path in self.slow_pages else 404)
         self.send_header("Content-Type", "text/html")
         self.end_headers()
-        if self.path == "/lenta.html":  # a page that never finishes loading while the test runs
-            self.wfile.write(b"<html><head><title>Lenta</title></head><body>Lenta" + b" " * 2048)
+        if self.path in self.slow_pages:
+            self.wfile.write(self.slow_pages[self.path] + b" " * 2048)
             self.wfile.flush()
             self.released.wait(2 * TIMEOUT)
         else:
@@ -492,8 +512,9 @@ class _Site(http.server.BaseHTTPRequestHandler):
 
 @pytest.fixture
 def site():
-    """A web site on 127.0.0.1: /uno.html, /lenta.html, which keeps loading, the file /dati.bin
-    and the pages and attachments a test puts there; hits counts the requests of each."""
+    """A web site on 127.0.0.1: /uno.html; /lenta.html and /ferma.html, which keep loading; the
+    files /dati.bin and /lento.bin, which comes in slowly; and the pages and attachments a test
+    puts there; hits counts the requests of each."""
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _Site)
     server.daemon_threads = True
     _Site.released.clear()

@@ -8,6 +8,7 @@
 
 #include <QBuffer>
 #include <QImage>
+#include <QKeyEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineProfile>
@@ -28,6 +29,7 @@ public:
     QStringList log;
     std::function<bool(const QString&)> cancelNavigation = [](const QString&) { return false; };
     bool cancelNewWindow = false;
+    NewWindowTarget lastWindowAsked;
     bool cancelDownload = true; // nothing lands in the user's download folder
     std::function<void()> onDocumentComplete;
 
@@ -36,9 +38,10 @@ public:
         log << QStringLiteral("BeforeNavigate2 ") + url;
         cancel = cancelNavigation(url);
     }
-    void NewWindow2(bool& cancel) override
+    void NewWindow2(const NewWindowTarget& target, bool& cancel) override
     {
-        log << QStringLiteral("NewWindow2");
+        log << QStringLiteral("NewWindow2 ") + target.address;
+        lastWindowAsked = target;
         cancel = cancelNewWindow;
     }
     void NavigateComplete2() override { log << QStringLiteral("NavigateComplete2"); }
@@ -65,6 +68,11 @@ public:
     void RenderProcessTerminated(bool again) override
     {
         log << QStringLiteral("RenderProcessTerminated") + (again ? QStringLiteral(" again") : QString());
+    }
+    bool UnusedKey(const QKeyEvent& event) override
+    {
+        log << QStringLiteral("UnusedKey %1").arg(event.key());
+        return true;
     }
     // The events of each window let through, with the window; they live as long as it does.
     std::vector<std::pair<Recorder*, WebBrowser*>> windows;
@@ -321,7 +329,7 @@ TEST_F(WebEngineBrowserTest, FramesAreAskedForAndARefusedFrameLeavesThePageCompl
     EXPECT_TRUE(events_.log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/dentro.htm")));
 }
 
-TEST_F(WebEngineBrowserTest, NewWindowBlockedOrOpenedInAWindowOfItsOwn)
+TEST_F(WebEngineBrowserTest, NewWindowBlockedOpenedAfterAllOrLetThrough)
 {
     WritePage(QStringLiteral("a.htm"), Titled("A"));
     WritePage(QStringLiteral("b.htm"), Titled("B"));
@@ -334,13 +342,44 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOrOpenedInAWindowOfItsOwn)
     ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && events_.Saw(QStringLiteral("NewWindow2")));
     CatchUp(*browser_);
     EXPECT_EQ(browser_->OpenPopupCount(), 0);
+    EXPECT_EQ(events_.lastWindowAsked.address, QStringLiteral("file:///C:/my site/b.htm"));
+
+    // What the event carried opens the window later, as one let through, its handler asked.
+    browser_->OpenNewWindow(events_.lastWindowAsked);
+    ASSERT_TRUE(WaitUntil([this] { return !events_.windows.empty() && events_.windows[0].first->Saw(QStringLiteral("TitleChange B")); }));
+    EXPECT_TRUE(events_.windows[0].first->log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")));
 
     events_.cancelNewWindow = false;
     RunScript(QStringLiteral("window.open('b.htm')"));
-    ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && browser_->OpenPopupCount() == 1);
-    EXPECT_EQ(events_.log.count(QStringLiteral("NewWindow2")), 2);
+    ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && browser_->OpenPopupCount() == 2);
+    EXPECT_EQ(events_.log.filter(QStringLiteral("NewWindow2")).size(), 2);
     // The opener stays where it was.
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
+}
+
+// Records the keys that reach a widget.
+class KeysSeen : public QObject {
+public:
+    QList<int> keys;
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::KeyPress)
+            keys << static_cast<QKeyEvent*>(event)->key();
+        return false;
+    }
+};
+
+TEST_F(WebEngineBrowserTest, EscWhileAPageLoadsGoesToTheWidgetAroundThePage)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    KeysSeen seen;
+    window_->installEventFilter(&seen);
+    browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
+    ASSERT_TRUE(browser_->Busy());
+    QTest::keyClick(browser_->widget()->focusProxy(), Qt::Key_Escape);
+    EXPECT_EQ(seen.keys, QList<int>{Qt::Key_Escape});
 }
 
 TEST_F(WebEngineBrowserTest, HistoryHomeAndRefresh)
@@ -475,6 +514,9 @@ TEST_F(WebEngineBrowserTest, AWindowLetThroughAsksItsOpenersHandlerForWindowsAnd
     EXPECT_TRUE(popupEvents->log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")));
     // Drive addresses lead to their files in the new window too.
     EXPECT_TRUE(WaitUntil([&] { return Evaluate(*popup, QStringLiteral("document.images[0].naturalWidth == 4")).toBool(); }));
+    // A key its page leaves unused comes to its handler.
+    QTest::keyClick(popup->widget()->focusProxy(), Qt::Key_F5);
+    EXPECT_TRUE(WaitUntil([&] { return popupEvents->log.contains(QStringLiteral("UnusedKey %1").arg(Qt::Key_F5)); }));
 
     popupEvents->cancelNewWindow = true;
     PageOf(*popup)->runJavaScript(QStringLiteral("window.open('a.htm')"));

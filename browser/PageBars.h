@@ -1,0 +1,33 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+
+class BlockedWindowsBar;
+class FindBar;
+class WebBrowser;
+struct NewWindowTarget;
+
+// The bars over one page, each made at its first use: the find bar over its bottom right corner
+// and the notice of blocked windows along its top edge. They lie over the page in the window it
+// sits in, so they take no room from the window's layout, and follow the page as it moves or
+// changes size.
+class PageBars : public QObject {
+public:
+    explicit PageBars(WebBrowser& page);
+
+    void ShowFindBar();
+    // The pop-up switch blocked a window the page asked for.
+    void NoteBlockedWindow(const NewWindowTarget& target);
+    // The page moves on: the notice goes.
+    void ForgetBlockedWindows();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Place();
+
+    WebBrowser& page_;
+    QPointer<FindBar> findBar_;
+    QPointer<BlockedWindowsBar> blockedBar_;
+};
