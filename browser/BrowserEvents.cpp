@@ -67,12 +67,12 @@ void frmBrowser::FileDownload(bool&) { questions_->AnnounceDownload(*brwWebBrows
 
 void frmBrowser::ClientToHostWindow() {}
 
-void frmBrowser::RenderProcessTerminated()
+void frmBrowser::RenderProcessTerminated(bool again)
 {
     // The control is idle now: a running timer's next tick shows the page as it stands.
     if (timTimer->isActive())
         timTimer_Timer();
-    if (questions_->ReloadWanted(*brwWebBrowser)) {
+    if (questions_->ReloadWanted(*brwWebBrowser, again)) {
         SetTimerEnabled(true);
         IgnoreErrors([this] { brwWebBrowser->Refresh(); });
     }

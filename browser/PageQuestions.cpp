@@ -40,11 +40,23 @@ void PageQuestions::AnswerNewWindow(WebBrowser& asking, bool& cancel)
         }
         return;
     }
+    // A page asking for window after window: one question at a time, and the offer to stop them.
+    PageDialogTurn turn = asking.TakePageDialogTurn();
+    if (turn.turn() == DialogTurn::Refuse) {
+        cancel = true;
+        return;
+    }
     // The address asked about is the page that wants the window, not the window's target.
     const QString url = ReadIgnoringErrors([&asking] { return asking.LocationURL(); });
     const QString title = QStringLiteral("Apre in una nuova finestra");
-    if (AnsweredOk(program.ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url, title)
-        || AnsweredOk(program.ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title)) {
+    bool stop = false;
+    const QString offer = turn.turn() == DialogTurn::ShowOfferingStop ? kStopPageDialogs : QString();
+    const bool ok = program.ui().MsgBoxWithCheck(QStringLiteral("Cerca di aprire nuovo sito: ") + url, MsgButtons::OkCancel,
+                                                 MsgIcon::None, title, offer, stop)
+        != MsgAnswer::Cancel;
+    if (stop)
+        turn.StopTheRest();
+    if (ok || (!stop && AnsweredOk(program.ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title))) {
         // The page button works on the window's page: a pop-up's request leaves it alone.
         if (&asking == &window_.Browser())
             window_.Command1_Click();
@@ -64,13 +76,17 @@ void PageQuestions::AnnounceDownload(WebBrowser& page)
                                   + ReadIgnoringErrors([&page] { return page.LocationURL(); }));
 }
 
-bool PageQuestions::ReloadWanted(WebBrowser& page)
+bool PageQuestions::ReloadWanted(WebBrowser& page, bool again)
 {
     const QString url = ReadIgnoringErrors([&page] { return page.LocationURL(); });
-    return window_.program().ui().MsgBox(QStringLiteral("La visualizzazione della pagina ") + url
-                                             + QStringLiteral(" si e' interrotta !!!") + QStringLiteral("\r\r")
-                                             + QStringLiteral("Ricarico la pagina ?"),
-                                         MsgButtons::YesNo, MsgIcon::Exclamation,
-                                         QStringLiteral("Errore di visualizzazione"))
+    const QString ended = QStringLiteral("La visualizzazione della pagina ") + url + QStringLiteral(" si e' interrotta");
+    const QString title = QStringLiteral("Errore di visualizzazione");
+    UiServices& ui = window_.program().ui();
+    if (again) {
+        ui.MsgBox(ended + QStringLiteral(" di nuovo !!!\r\rLa pagina non viene ricaricata."), MsgButtons::Ok,
+                  MsgIcon::Exclamation, title);
+        return false;
+    }
+    return ui.MsgBox(ended + QStringLiteral(" !!!\r\rRicarico la pagina ?"), MsgButtons::YesNo, MsgIcon::Exclamation, title)
         == MsgAnswer::Yes;
 }

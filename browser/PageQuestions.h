@@ -6,8 +6,8 @@ class frmBrowser;
 
 // The questions the browser window asks for its own page and for the windows its pages open,
 // each about the control that raised the event: before a navigation, before a new window (or
-// the pop-up switch's answer while questions are off), before a download, and after a page's
-// renderer ended.
+// the pop-up switch's answer while questions are off; the question takes its turn among the
+// page's dialogs), before a download, and after a page's renderer ended.
 class PageQuestions {
 public:
     explicit PageQuestions(frmBrowser& window) : window_(window) {}
@@ -17,7 +17,8 @@ public:
     // Questions off and the pop-up switch ticked: every window a page asks for is blocked.
     bool PopupSwitchBlocks() const;
     void AnnounceDownload(WebBrowser& page);
-    bool ReloadWanted(WebBrowser& page);
+    // again: the renderer ended again soon after the last answer, which is only reported.
+    bool ReloadWanted(WebBrowser& page, bool again);
 
 private:
     bool QuestionsOff() const;

@@ -28,9 +28,9 @@ void PopupEvents::DownloadBegin()
 
 void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
 
-void PopupEvents::RenderProcessTerminated()
+void PopupEvents::RenderProcessTerminated(bool again)
 {
-    if (owner_.questions().ReloadWanted(window_))
+    if (owner_.questions().ReloadWanted(window_, again))
         IgnoreErrors([this] { window_.Refresh(); });
 }
 

@@ -18,7 +18,7 @@ public:
     void NewWindow2(const NewWindowTarget& target, bool& cancel) override;
     void DownloadBegin() override;
     void FileDownload(bool& cancel) override;
-    void RenderProcessTerminated() override;
+    void RenderProcessTerminated(bool again) override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
     // Its menu and downloads are the browser window's; its zoom is its own.
     void ContextMenu(const PageContext& context) override;

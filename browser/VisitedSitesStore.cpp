@@ -8,6 +8,13 @@
 #include "platform/system/SystemServices.h"
 #include "platform/system/UiServices.h"
 
+namespace {
+
+// How long a save waits for another copy's save of the same file.
+constexpr int kLockWaitMs = 5000;
+
+} // namespace
+
 VisitedSitesStore::VisitedSitesStore(Program& program, AddressBox& list) : program_(program), list_(list) {}
 
 QString VisitedSitesStore::Path() const { return VisitedSitesFile(program_.fs().ProgramFolder()); }
@@ -46,6 +53,20 @@ bool VisitedSitesStore::Merge()
 
 void VisitedSitesStore::Rewrite()
 {
+    // Another copy of the program may be saving into the same file: one at a time, each merging
+    // what the one before it wrote.
+    UiServices& ui = program_.ui();
+    ui.SetHourglass(true);
+    const auto lock = program_.fs().LockUpdates(Path(), kLockWaitMs);
+    if (!lock) {
+        ui.SetHourglass(false);
+        ui.Beep();
+        ui.MsgBox(QStringLiteral("Il file ") + Path()
+                      + QStringLiteral(" è in uso da un'altra copia di Vindrel: i Link dei Siti Internet visualizzati "
+                                       "non sono stati registrati !!!"),
+                  MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Chiusura Vindrel"));
+        return;
+    }
     // Replacing a file that could not be read would lose the addresses it holds.
     if (Merge())
         Replace();

@@ -17,7 +17,8 @@ public:
     // Appends the file's addresses that the list lacks, in file order; false when the file
     // exists but could not be read to its end.
     bool Merge();
-    // Merges, then replaces the file with the list. The only place the file is written.
+    // Merges, then replaces the file with the list, holding the file's lock against other copies
+    // of the program meanwhile; says so when another copy kept it. The only place the file is written.
     void Rewrite();
     void Edit();
 

@@ -105,7 +105,7 @@ public:
     void TitleChange(const QString& title) override;
     void FileDownload(bool& cancel) override;
     void ClientToHostWindow() override;
-    void RenderProcessTerminated() override;
+    void RenderProcessTerminated(bool again) override;
     // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
     void ContextMenu(const PageContext& context) override;

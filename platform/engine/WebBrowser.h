@@ -2,6 +2,7 @@
 #include "Download.h"
 #include "NewWindowTarget.h"
 #include "PageContext.h"
+#include "PagePolicy.h"
 
 #include <QString>
 #include <cstdint>
@@ -27,8 +28,9 @@ public:
     virtual void TitleChange(const QString& title) = 0;
     virtual void FileDownload(bool& cancel) = 0;
     virtual void ClientToHostWindow() = 0;
-    // The page's renderer crashed or was killed; the control is idle.
-    virtual void RenderProcessTerminated() = 0;
+    // The page's renderer crashed or was killed; the control is idle. again: it ended soon after
+    // the user answered for its last end, on the same page (see EndedAgainSoon).
+    virtual void RenderProcessTerminated(bool again) = 0;
     // The events of a window the control opened for a page, once NewWindow2 let it through.
     virtual std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) = 0;
 
@@ -59,7 +61,7 @@ public:
     void TitleChange(const QString&) override {}
     void FileDownload(bool&) override {}
     void ClientToHostWindow() override {}
-    void RenderProcessTerminated() override {}
+    void RenderProcessTerminated(bool) override {}
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser&) override { return std::make_unique<IgnoringBrowserEvents>(); }
 };
 
@@ -84,6 +86,9 @@ public:
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;
     virtual bool Busy() const = 0;
+    // A question the program asks about the page on display takes its turn among the page's own
+    // dialogs (see PageDialogs).
+    virtual PageDialogTurn TakePageDialogTurn() = 0;
 
     // The engine's own commands for the page's last menu: editing, links, images, source.
     virtual void RunPageCommand(PageCommand command) = 0;

@@ -52,6 +52,13 @@ public:
     }
 };
 
+// Held while it lives: the lock on the updates of one file, which every copy of the program
+// takes before it rewrites the file.
+class FileLock {
+public:
+    virtual ~FileLock() = default;
+};
+
 struct DirEntry {
     QString name;
     bool isDirectory = false;
@@ -86,6 +93,11 @@ public:
     virtual QString FolderIdentity(const QString& path) = 0;
     // A text that changes whenever the file is written or replaced; empty when there is no file.
     virtual QString FileVersion(const QString& path) = 0;
+    // Takes the lock on the updates of `path`, waiting at most timeoutMs while another holder (any
+    // process) keeps it; nullptr when it stayed taken. A holder that ends lets it go with it. Where
+    // no lock can be made (the file's folder takes no new files), the writing fails anyway: a lock
+    // holding nothing.
+    virtual std::unique_ptr<FileLock> LockUpdates(const QString& path, int timeoutMs) = 0;
 
     virtual void MakeFolder(const QString& path) = 0;                    // throws VbError
     virtual void Rename(const QString& from, const QString& to) = 0;     // file or folder; throws

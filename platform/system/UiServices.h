@@ -38,6 +38,10 @@ public:
     virtual ~UiServices() = default;
     virtual int MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
                        MsgIcon icon = MsgIcon::None, const QString& title = kProgramTitle) = 0;
+    // The same box with a check box of that caption under its text, unticked; ticked says whether
+    // the user ticked it.
+    virtual int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                                const QString& check, bool& ticked) = 0;
     virtual void Beep() = 0;
     virtual void SetHourglass(bool busy) = 0;
     // Lets pending events (input, painting, timer ticks) run once.

@@ -75,6 +75,30 @@ TEST_F(BrowserEvents, NewWindowQuestionsAboutTheAskingPage)
     }
 }
 
+// A page asking for window after window: one question at a time, and from its second request
+// on the offer to stop them; stopped, its requests are blocked without a word.
+TEST_F(BrowserEvents, APageAskingForWindowAfterWindowIsStoppedWhenTheUserSaysSo)
+{
+    AskQuestions();
+    browser().url = QStringLiteral("http://pop.example/");
+    bool blockedMeanwhile = true;
+    t.ui.onMsgBox = [&](const FakeUi::Box&) { blockedMeanwhile = blockedMeanwhile && browser().FireNewWindow2(false); };
+    t.ui.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
+    EXPECT_TRUE(browser().FireNewWindow2(false));
+    EXPECT_TRUE(blockedMeanwhile && t.ui.boxes.size() == 2) << "a request while a question is shown is blocked without one";
+    t.ui.onMsgBox = nullptr;
+
+    t.ui.answers = {MsgAnswer::Cancel};
+    t.ui.ticks = {true};
+    EXPECT_TRUE(browser().FireNewWindow2(false)); // ticked: no second question
+    EXPECT_TRUE(browser().FireNewWindow2(false));
+    ASSERT_EQ(t.ui.boxes.size(), 3u);
+    EXPECT_EQ(t.ui.boxes[0].check, QString());
+    EXPECT_EQ(t.ui.boxes[2].text, QStringLiteral("Cerca di aprire nuovo sito: http://pop.example/"));
+    EXPECT_EQ(t.ui.boxes[2].check, QStringLiteral("Impedisci a questa pagina di aprire altre finestre di dialogo"));
+    EXPECT_TRUE(t.system.started.isEmpty());
+}
+
 TEST_F(BrowserEvents, CompletedNavigationAndDownloadRunATick)
 {
     browser().url = QStringLiteral("file:///C:/HOME-PAG/A.HTM");
@@ -280,9 +304,9 @@ TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)
 {
     browser().url = QStringLiteral("file:///C:/HOME-PAG/A.HTM");
     t.ui.answers = {MsgAnswer::No, MsgAnswer::Yes};
-    w->RenderProcessTerminated();
+    w->RenderProcessTerminated(false);
     EXPECT_FALSE(browser().calls.contains(QStringLiteral("Refresh")));
-    w->RenderProcessTerminated();
+    w->RenderProcessTerminated(false);
     EXPECT_TRUE(browser().calls.contains(QStringLiteral("Refresh")));
     ASSERT_EQ(t.ui.boxes.size(), 2u);
     EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' interrotta !!!"
@@ -290,6 +314,14 @@ TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)
     EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Errore di visualizzazione"));
+
+    // Ended again soon after that answer: told once, not offered again.
+    browser().calls.clear();
+    w->RenderProcessTerminated(true);
+    EXPECT_TRUE(browser().calls.isEmpty());
+    EXPECT_EQ(t.ui.texts().constLast(), QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' "
+                                                       "interrotta di nuovo !!!\r\rLa pagina non viene ricaricata."));
+    EXPECT_EQ(t.ui.boxes.back().buttons, MsgButtons::Ok);
 }
 
 } // namespace

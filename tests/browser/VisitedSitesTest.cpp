@@ -8,6 +8,8 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <QPushButton>
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -192,6 +194,25 @@ TEST_F(VisitedSites, AFullDiskLeavesTheOldFileByteForByte)
     w.visitedSites().Rewrite(); // room again: every address is saved
     EXPECT_TRUE(VisitedFile().startsWith(old));
     EXPECT_TRUE(VisitedFile().endsWith("http://www.nuovo.it/pagina1999\r\n"));
+}
+
+// Another copy of the program saves into the same file meanwhile: this one waits for it, and
+// keeps what it wrote.
+TEST_F(VisitedSites, ASaveWaitsForAnotherCopysAndKeepsWhatItWrote)
+{
+    WriteVisitedFile("uno\r\n");
+    frmBrowser& w = WithList({QStringLiteral("mio")});
+    auto otherCopy = t.fs->LockUpdates(w.visitedSites().Path(), 0);
+    ASSERT_TRUE(otherCopy);
+    std::thread saving([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the other copy's save takes its time
+        WriteVisitedFile("uno\r\nsuo\r\n");
+        otherCopy.reset();
+    });
+    w.visitedSites().Rewrite();
+    saving.join();
+    EXPECT_EQ(VisitedFile(), QByteArray("uno\r\nmio\r\nsuo\r\n"));
+    EXPECT_TRUE(t.ui.boxes.empty());
 }
 
 TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)

@@ -15,10 +15,12 @@ public:
         MsgButtons buttons;
         MsgIcon icon;
         QString title;
+        QString check; // the check box offered, if any
     };
 
     std::vector<Box> boxes;
     std::deque<int> answers;          // next answers; when empty: OK, or Yes for Yes/No boxes (either kind)
+    std::deque<bool> ticks;            // whether the next check boxes offered get ticked; when empty: not
     std::deque<QString> dialogAnswers; // chosen files; when empty the dialog is cancelled
     std::vector<FileDialogRequest> dialogs;
     int beeps = 0;
@@ -35,7 +37,18 @@ public:
 
     int MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
     {
-        boxes.push_back({text, buttons, icon, title});
+        bool ticked = false;
+        return MsgBoxWithCheck(text, buttons, icon, title, {}, ticked);
+    }
+    int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title, const QString& check,
+                        bool& ticked) override
+    {
+        boxes.push_back({text, buttons, icon, title, check});
+        ticked = false;
+        if (!check.isEmpty() && !ticks.empty()) {
+            ticked = ticks.front();
+            ticks.pop_front();
+        }
         if (onMsgBox)
             onMsgBox(boxes.back());
         if (!answers.empty()) {

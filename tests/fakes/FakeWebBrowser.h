@@ -21,6 +21,7 @@ public:
     bool busy = false;
     int zoom = 100;
     WebBrowserEvents* events = nullptr;
+    std::shared_ptr<PageDialogs> dialogs = std::make_shared<PageDialogs>(); // of the page on display
 
     QWidget* widget() override { return widget_; }
     void setEvents(WebBrowserEvents* e) override { events = e; }
@@ -45,6 +46,7 @@ public:
     QString LocationURL() const override { return url; }
     QString LocationName() const override { return name; }
     bool Busy() const override { return busy; }
+    PageDialogTurn TakePageDialogTurn() override { return PageDialogTurn(dialogs); }
     void RunPageCommand(PageCommand) override { calls << QStringLiteral("RunPageCommand"); }
     void FindText(const QString& text, bool, bool, std::function<void(int, int)>) override
     {

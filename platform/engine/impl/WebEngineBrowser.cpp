@@ -127,7 +127,7 @@ bool WebEngineBrowser::Raise(Call&& call)
 WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEngineProfile* profile)
     : fs_(fs), profile_(profile ? profile : QWebEngineProfile::defaultProfile()), view_(new QWebEngineView(parent))
 {
-    page_ = new DriveAddressPage(profile_, fs_, view_);
+    page_ = new BrowserPage(profile_, fs_, view_);
     view_->setPage(page_);
     connect(page_, &QWebEnginePage::navigationRequested, this, &WebEngineBrowser::OnNavigationRequested);
     connect(page_, &QWebEnginePage::newWindowRequested, this, &WebEngineBrowser::OnNewWindowRequested);
@@ -215,6 +215,7 @@ QString WebEngineBrowser::LocationName() const
 }
 
 bool WebEngineBrowser::Busy() const { return busy_; }
+PageDialogTurn WebEngineBrowser::TakePageDialogTurn() { return page_->TakeDialogTurn(); }
 
 void WebEngineBrowser::RunPageCommand(PageCommand command)
 {
@@ -421,7 +422,9 @@ void WebEngineBrowser::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTe
     swallowing_ = false;
     rejectedPending_ = false;
     ownLoads_.clear();
-    Raise([](WebBrowserEvents& e) { e.RenderProcessTerminated(); });
+    const bool again = page_->RendererEnded();
+    if (Raise([again](WebBrowserEvents& e) { e.RenderProcessTerminated(again); }))
+        page_->RendererEndAnswered();
 }
 
 void WebEngineBrowser::OnLoadStarted()

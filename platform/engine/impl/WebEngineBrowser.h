@@ -1,5 +1,5 @@
 #pragma once
-#include "DriveAddressPage.h"
+#include "BrowserPage.h"
 #include "WebEngineEnvironment.h"
 #include "platform/engine/WebBrowser.h"
 
@@ -39,6 +39,7 @@ public:
     QString LocationURL() const override;
     QString LocationName() const override;
     bool Busy() const override;
+    PageDialogTurn TakePageDialogTurn() override;
     void RunPageCommand(PageCommand command) override;
     void FindText(const QString& text, bool backward, bool matchCase, std::function<void(int active, int matches)> done) override;
     void StopFinding() override;
@@ -78,7 +79,7 @@ private:
     FileSystem& fs_;
     QWebEngineProfile* profile_;
     QPointer<QWebEngineView> view_;
-    QPointer<DriveAddressPage> page_;
+    QPointer<BrowserPage> page_;
     QPointer<QWidget> popupWindow_; // the window a pop-up's page sits in
     WebBrowserEvents* events_ = nullptr;
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener

@@ -4,6 +4,7 @@
 #include "HostPaths.h"
 #include "NameMatching.h"
 #include "ReplacingCopy.h"
+#include "UpdateLock.h"
 #include "platform/VbError.h"
 
 #include <QDir>
@@ -229,6 +230,11 @@ QString HostFileSystem::FileVersion(const QString& path)
     const auto number = [](auto value) { return QString::number(value); };
     return number(st.st_dev) + u':' + number(st.st_ino) + u':' + number(st.st_size) + u':' + number(st.st_mtim.tv_sec) +
            u'.' + number(st.st_mtim.tv_nsec) + u':' + number(st.st_ctim.tv_sec) + u'.' + number(st.st_ctim.tv_nsec);
+}
+
+std::unique_ptr<FileLock> HostFileSystem::LockUpdates(const QString& path, int timeoutMs)
+{
+    return LockUpdatesOf(HostPathForWriting(path), timeoutMs);
 }
 
 void HostFileSystem::MakeFolder(const QString& path)

@@ -28,6 +28,8 @@ public:
     QString FolderIdentity(const QString& path) override;
     // The file's identity, size and times of change.
     QString FileVersion(const QString& path) override;
+    // An advisory lock (flock) on a file beside the one a write of path replaces.
+    std::unique_ptr<FileLock> LockUpdates(const QString& path, int timeoutMs) override;
     void MakeFolder(const QString& path) override;
     void Rename(const QString& from, const QString& to) override;
     // Removes nothing unless it can remove everything.

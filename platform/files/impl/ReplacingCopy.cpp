@@ -107,7 +107,7 @@ void CopyContents(int in, int out)
 class Replacement {
 public:
     explicit Replacement(const QString& targetHost)
-        : finalName_(QFile::encodeName(FinalPath(targetHost))), copy_(QFile::decodeName(finalName_))
+        : finalName_(QFile::encodeName(ReplacedFile(targetHost))), copy_(QFile::decodeName(finalName_))
     {
         struct stat existing {};
         const mode_t mode = ::stat(finalName_.constData(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
@@ -118,12 +118,6 @@ public:
     void PutInPlace(bool durable) { copy_.RenameTo(finalName_, durable); }
 
 private:
-    static QString FinalPath(const QString& targetHost)
-    {
-        const QString canonical = QFileInfo(targetHost).canonicalFilePath();
-        return canonical.isEmpty() ? targetHost : canonical;
-    }
-
     QByteArray finalName_;
     TemporaryCopy copy_;
 };
@@ -157,6 +151,12 @@ private:
 };
 
 } // namespace
+
+QString ReplacedFile(const QString& targetHost)
+{
+    const QString canonical = QFileInfo(targetHost).canonicalFilePath();
+    return canonical.isEmpty() ? targetHost : canonical;
+}
 
 void CopyReplacing(int sourceFd, const QString& targetHost)
 {

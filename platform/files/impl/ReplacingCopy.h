@@ -4,6 +4,9 @@
 #include <QString>
 #include <memory>
 
+// The file a replacement of targetHost replaces: the one a link there leads to, else targetHost.
+QString ReplacedFile(const QString& targetHost);
+
 // Copies the open file `sourceFd` into a new file beside `targetHost` and renames it over the
 // target at the end, so a failed copy leaves the target as it was. An existing target keeps its
 // permissions. Throws VbError when the copy cannot be made.

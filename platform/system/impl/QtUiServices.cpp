@@ -5,6 +5,7 @@
 #include "platform/files/impl/HostPaths.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -107,11 +108,21 @@ QtUiServices::~QtUiServices() { SetHourglass(false); }
 
 int QtUiServices::MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title)
 {
+    bool ticked = false;
+    return MsgBoxWithCheck(text, buttons, icon, title, {}, ticked);
+}
+
+int QtUiServices::MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                                  const QString& check, bool& ticked)
+{
     QMessageBox box(BoxIcon(icon), title.isEmpty() ? kProgramTitle : title, WithLineBreaks(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     AddButtons(box, buttons);
+    if (!check.isEmpty())
+        box.setCheckBox(new QCheckBox(check));
     box.exec();
+    ticked = box.checkBox() && box.checkBox()->isChecked();
     return Answer(box.standardButton(box.clickedButton()), buttons);
 }
 

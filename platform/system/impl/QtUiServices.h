@@ -10,6 +10,8 @@ public:
     ~QtUiServices() override;
 
     int MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
+    int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title, const QString& check,
+                        bool& ticked) override;
     void Beep() override;
     void SetHourglass(bool busy) override;
     void DoEvents() override;

@@ -1,9 +1,9 @@
 """Questions before navigations, the pop-up switch, state changes made through the accessibility
-bus, and a page whose renderer dies."""
+bus, and a page whose renderer dies, and dies again."""
 import os
 import signal
 
-from vindrel_driver import GREEN, HOME, SECOND, extents, page_captions, wait_for
+from vindrel_driver import GREEN, HOME, SECOND, extents, hits, page_captions, wait_for
 
 
 def opener(title, target):
@@ -74,12 +74,23 @@ def test_bus_actions_on_option_and_check_boxes_run_their_handlers(vindrel):
 def test_a_dead_renderer_ends_loading_and_offers_to_reload(vindrel, site):
     vindrel.start(f"{site}/lenta.html")
     vindrel.wait_caption("Working...")
-    for pid in wait_for(vindrel.renderers, "the page's renderer"):
+    killed = set(wait_for(vindrel.renderers, "the page's renderer"))
+    for pid in killed:
         os.kill(pid, signal.SIGKILL)
     assert vindrel.message() == (
         "Errore di visualizzazione",
         f"La visualizzazione della pagina {site}/lenta.html si e' interrotta !!!\n\nRicarico la pagina ?", ["Sì", "No"])
     wait_for(lambda: vindrel.caption() != "Working...", "the caption to leave Working...")
+
+    # Reloaded, it dies again at once: said so, and not offered for reloading for ever.
+    vindrel.answer("Sì")
+    for pid in wait_for(lambda: set(vindrel.renderers()) - killed, "the page's new renderer"):
+        os.kill(pid, signal.SIGKILL)
+    assert vindrel.message() == (
+        "Errore di visualizzazione", f"La visualizzazione della pagina {site}/lenta.html si e' interrotta di nuovo !!!"
+        "\n\nLa pagina non viene ricaricata.", ["OK"])
+    vindrel.answer("OK")
+    assert hits["/lenta.html"] == 2
 
 
 def test_a_blocked_window_is_noted_over_the_page_and_opens_on_request(vindrel):

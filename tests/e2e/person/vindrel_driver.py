@@ -43,12 +43,13 @@ def xdotool(*arguments):
     return subprocess.run(["xdotool", *arguments], check=True, capture_output=True, text=True).stdout
 
 
-def find(node, role, name=None):
-    """The first showing control under node with that role and, if given, that name."""
+def find(node, role, name=None, breadth_first=False):
+    """The first showing control under node with that role and, if given, that name; breadth first:
+    the nearest to node (never looking through a long address list for a button beside it)."""
     def matches(n):
         return (n is not None and n.getRoleName() == role and (name is None or n.name == name)
                 and n.getState().contains(pyatspi.STATE_SHOWING))
-    return pyatspi.findDescendant(node, matches)
+    return pyatspi.findDescendant(node, matches, breadth_first)
 
 
 def extents(node):
@@ -147,6 +148,7 @@ class Vindrel:
             folder.mkdir(parents=True)
         self.process = None
         self.environment = {}  # more variables for the program; None unsets one
+        self.log = self.root / "vindrel.log"
 
     # Set-up -------------------------------------------------------------------------------------
     def write(self, name, text):
@@ -178,12 +180,24 @@ class Vindrel:
         return log.read_text().splitlines() if log.exists() else []
 
     def start(self, *arguments):
-        program = self.folder / "vindrel"  # beside it its own VINDREL.DAT
-        try:
-            os.link(os.environ["VINDREL_BINARY"], program)
-        except OSError:
-            shutil.copy2(os.environ["VINDREL_BINARY"], program)
-        self.run(program, *arguments)
+        self.run(self.place(), *arguments)
+
+    def place(self):
+        """The built program in the program folder (beside it its own VINDREL.DAT)."""
+        program = self.folder / "vindrel"
+        if not program.exists():
+            try:
+                os.link(os.environ["VINDREL_BINARY"], program)
+            except OSError:
+                shutil.copy2(os.environ["VINDREL_BINARY"], program)
+        return program
+
+    def another_copy(self, name):
+        """One more copy of the program in the same folders (so with the same VINDREL.DAT), not
+        started yet; name: its log's."""
+        other = Vindrel.__new__(Vindrel)
+        other.__dict__.update(self.__dict__, process=None, log=self.root / f"{name}.log")
+        return other
 
     def start_home(self):
         """Starts the program on its start page (a plain one unless the test wrote its own) and waits
@@ -195,16 +209,24 @@ class Vindrel:
 
     def run(self, program, *arguments):
         """Starts that program file (the built one placed by start(), or an installed copy)."""
+        self.launch(program, *arguments)
+        self.attach()
+
+    def launch(self, program, *arguments):
+        """Starts the program without waiting for its window (attach() waits)."""
         environment = {**os.environ, "QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1",
                        "QTWEBENGINE_DISABLE_SANDBOX": "1", "VINDREL_DRIVE_C": str(self.root / "C"),
                        "VINDREL_FAVORITES": str(self.favourites), **self.environment}
         environment.pop("VINDREL_SCREENSHOT", None)
         environment = {name: value for name, value in environment.items() if value is not None}  # None: unset
-        with open(self.root / "vindrel.log", "wb") as log:
+        with open(self.log, "wb") as log:
             self.process = subprocess.Popen([str(program), *arguments], env=environment, cwd=self.root,
                                             stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+
+    def attach(self):
+        """Waits until the started program shows its main window on the bus."""
         self.app = wait_for(self._application, "vindrel on the accessibility bus")
-        self.main = wait_for(lambda: next((w for w in self.windows() if find(w, "push button", "Copia Address")
+        self.main = wait_for(lambda: next((w for w in self.windows() if find(w, "push button", "Copia Address", True)
                                            is not None), None), "the main window")
 
     def _application(self):
@@ -258,9 +280,13 @@ class Vindrel:
     def _message_box(self):
         return next((w for w in self.windows() if w.getRoleName() == "alert"), None)
 
+    def message_box(self):
+        """The message box on display."""
+        return wait_for(self._message_box, "a message box")
+
     def message(self):
         """The message box on display: (title, text, button names)."""
-        box = wait_for(self._message_box, "a message box")
+        box = self.message_box()
         text = "\n".join(lines(n.name) for n in box if n is not None and n.getRoleName() == "label" and n.name)
         buttons = pyatspi.findAllDescendants(box, lambda n: n is not None and n.getRoleName() == "push button")
         return box.name, text, [b.name.replace("&", "") for b in buttons]
@@ -268,11 +294,16 @@ class Vindrel:
     def has_message(self):
         return self._message_box() is not None
 
-    def answer(self, button):
-        box = wait_for(self._message_box, "a message box")
-        self.click(wait_for(lambda: pyatspi.findDescendant(
+    def message_button(self, button):
+        """The button of the message box on display with that caption."""
+        box = self.message_box()
+        return wait_for(lambda: pyatspi.findDescendant(
             box, lambda n: n is not None and n.getRoleName() == "push button" and n.name.replace("&", "") == button),
-            f'the button "{button}"'))
+            f'the button "{button}"')
+
+    def answer(self, button):
+        box = self.message_box()
+        self.click(self.message_button(button))
         def gone():
             try:
                 return not box.getState().contains(pyatspi.STATE_SHOWING)
@@ -417,6 +448,7 @@ def vindrel(tmp_path):
 
 hits = collections.Counter()  # requests the site served, by path
 attachments = {}  # path: (Content-Disposition, body, Content-Type) of files the site offers as attachments
+site_pages = {}  # path: HTML of the pages a test puts on the site
 
 
 class _Site(http.server.BaseHTTPRequestHandler):
@@ -463,7 +495,8 @@ class _Site(http.server.BaseHTTPRequestHandler):
             self.end_headers()
             self.wfile.write(body)
             return
-        self.send_response(200 if self.path in self.pages or self.path in self.slow_pages else 404)
+        pages = {**self.pages, **{path: html.encode() for path, html in site_pages.items()}}
+        self.send_response(200 if self.path in pages or self.path in self.slow_pages else 404)
         self.send_header("Content-Type", "text/html")
         self.end_headers()
         if self.path in self.slow_pages:
@@ -471,7 +504,7 @@ class _Site(http.server.BaseHTTPRequestHandler):
             self.wfile.flush()
             self.released.wait(2 * TIMEOUT)
         else:
-            self.wfile.write(self.pages.get(self.path, b""))
+            self.wfile.write(pages.get(self.path, b""))
 
     def log_message(self, *arguments):
         pass
@@ -480,13 +513,14 @@ class _Site(http.server.BaseHTTPRequestHandler):
 @pytest.fixture
 def site():
     """A web site on 127.0.0.1: /uno.html; /lenta.html and /ferma.html, which keep loading; the
-    files /dati.bin and /lento.bin, which comes in slowly; and the attachments a test puts there;
-    hits counts the requests of each."""
+    files /dati.bin and /lento.bin, which comes in slowly; and the pages and attachments a test
+    puts there; hits counts the requests of each."""
     server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), _Site)
     server.daemon_threads = True
     _Site.released.clear()
     hits.clear()
     attachments.clear()
+    site_pages.clear()
     threading.Thread(target=server.serve_forever, daemon=True).start()
     yield f"http://127.0.0.1:{server.server_address[1]}"
     _Site.released.set()

@@ -65,7 +65,10 @@ public:
         cancel = cancelDownload;
     }
     void ClientToHostWindow() override { log << QStringLiteral("ClientToHostWindow"); }
-    void RenderProcessTerminated() override { log << QStringLiteral("RenderProcessTerminated"); }
+    void RenderProcessTerminated(bool again) override
+    {
+        log << QStringLiteral("RenderProcessTerminated") + (again ? QStringLiteral(" again") : QString());
+    }
     bool UnusedKey(const QKeyEvent& event) override
     {
         log << QStringLiteral("UnusedKey %1").arg(event.key());
@@ -532,14 +535,24 @@ TEST_F(WebEngineBrowserTest, AKilledRendererEndsTheLoadAndRefreshBringsThePageBa
     Open(QStringLiteral("C:\\my site\\a.htm"));
     browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
     ASSERT_TRUE(browser_->Busy());
-    ::kill(static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()), SIGKILL);
+    const auto renderer = [this] { return static_cast<pid_t>(PageOf(*browser_)->renderProcessPid()); };
+    const pid_t first = renderer();
+    ASSERT_GT(first, 0);
+    ::kill(first, SIGKILL);
     ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("RenderProcessTerminated")); }));
     EXPECT_FALSE(browser_->Busy());
+    EXPECT_FALSE(events_.log.contains(QStringLiteral("RenderProcessTerminated again")));
 
     // The load the renderer was serving may still end on its own; the page comes back either way.
     events_.log.clear();
     browser_->Refresh();
     EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("TitleChange")) && !browser_->Busy(); }));
+
+    // Its new renderer ends soon after: said so.
+    ASSERT_TRUE(WaitUntil([&] { return renderer() > 0 && renderer() != first; }));
+    events_.log.clear();
+    ::kill(renderer(), SIGKILL);
+    EXPECT_TRUE(WaitUntil([this] { return events_.log.contains(QStringLiteral("RenderProcessTerminated again")); }));
 }
 
 TEST_F(WebEngineBrowserTest, AHandlerThatThrowsStopsAtTheControl)

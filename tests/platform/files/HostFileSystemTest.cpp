@@ -8,7 +8,12 @@
 #include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -314,6 +319,41 @@ TEST_F(HostFileSystemTest, ReadAllStopsAtTheLimit)
     Write(QStringLiteral("big.bin"), QByteArray(1000, 'x'));
     EXPECT_EQ(fs.ReadAll(QStringLiteral("C:\\big.bin"), 10).size(), 10);
     EXPECT_EQ(fs.ReadAll(QStringLiteral("C:\\big.bin"), 5000).size(), 1000);
+}
+
+TEST_F(HostFileSystemTest, UpdatesAreLockedByOneHolderAtATimeAndADeadHoldersLockIsTaken)
+{
+    const QString dat = QStringLiteral("C:\\prog\\VINDREL.DAT");
+    const QByteArray lockFile = QFile::encodeName(root.filePath(QStringLiteral("prog/VINDREL.DAT.lock")));
+    MakeDir(QStringLiteral("prog"));
+    auto first = fs.LockUpdates(dat, 0);
+    ASSERT_TRUE(first);
+    EXPECT_FALSE(fs.LockUpdates(dat, 50));
+    first.reset();
+    EXPECT_FALSE(QFile::exists(QFile::decodeName(lockFile))) << "the lock file goes with its holder";
+
+    // Another process holds it, and is killed: the file it leaves behind is taken over.
+    int ready[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int fd = ::open(lockFile.constData(), O_RDWR | O_CREAT, 0600);
+        ::flock(fd, LOCK_EX);
+        (void)!::write(ready[1], "x", 1);
+        ::pause();
+        ::_exit(0);
+    }
+    char byte;
+    ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+    EXPECT_FALSE(fs.LockUpdates(dat, 50));
+    ::kill(holder, SIGKILL);
+    ::waitpid(holder, nullptr, 0);
+    EXPECT_TRUE(fs.LockUpdates(dat, 0));
+    ::close(ready[0]);
+    ::close(ready[1]);
+
+    // No folder to hold a lock file: nothing can be written there either.
+    EXPECT_TRUE(fs.LockUpdates(QStringLiteral("C:\\manca\\VINDREL.DAT"), 0));
 }
 
 } // namespace

@@ -56,6 +56,9 @@ TEST_F(ProgramFolderRedirectTest, AReadOnlyProgramFolderKeepsTheUsersFilesInTheU
               QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
     EXPECT_EQ(fs.ReadAll(QStringLiteral("C:\\prog\\VINDREL.DAT"), 100), QByteArray("http://www.rai.it/\r\n"));
     EXPECT_EQ(Read(QStringLiteral("prog/VINDREL.DAT")), QByteArray("installed\r\n"));
+    // Its lock is beside the file written.
+    EXPECT_TRUE(fs.LockUpdates(QStringLiteral("C:\\prog\\VINDREL.DAT"), 0)
+                && QFile::exists(Host(QStringLiteral("data/vindrel/VINDREL.DAT.lock"))));
 
     // The probe page of a new window: written, found, deleted, all in the user's folder.
     fs.WriteAll(QStringLiteral("C:\\prog\\temphtm.HTM"), "probe");
