@@ -16,6 +16,7 @@
 #include <QWebEngineDownloadRequest>
 #include <QWebEngineFindTextResult>
 #include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEngineNavigationRequest>
 #include <QWebEngineNewWindowRequest>
 #include <QWebEngineProfile>
@@ -24,6 +25,7 @@
 #include <QWheelEvent>
 
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -135,6 +137,7 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     connect(page_, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::OnLoadStarted);
     connect(page_, &QWebEnginePage::loadProgress, this, &WebEngineBrowser::OnLoadProgress);
     connect(page_, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::OnLoadFinished);
+    connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
     connect(page_, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::OnTitleChanged);
     connect(page_, &QWebEnginePage::linkHovered, this, &WebEngineBrowser::OnLinkHovered);
     connect(profile_, &QWebEngineProfile::downloadRequested, this, &WebEngineBrowser::OnDownloadRequested);
@@ -193,6 +196,7 @@ void WebEngineBrowser::Stop()
 {
     page_->triggerAction(QWebEnginePage::Stop);
     busy_ = false;
+    loadingAfresh_ = false;
     ownLoads_.clear();
 }
 
@@ -357,6 +361,10 @@ void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& reques
     // No server redirects to a drive address: the engine calls a frame's new address, set while
     // it loads, a redirect too, and that is a navigation of its own.
     const bool redirect = type == Type::RedirectNavigation && PageWindowsPath(url).isEmpty();
+    if (request.isMainFrame()) {
+        const bool again = type == Type::ReloadNavigation || type == Type::BackForwardNavigation;
+        historyLoad_ = again && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) ? url : QUrl();
+    }
     if (redirect || type == Type::ReloadNavigation)
         return;
     const bool mainFrame = request.isMainFrame();
@@ -421,6 +429,7 @@ void WebEngineBrowser::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTe
     busy_ = false;
     swallowing_ = false;
     rejectedPending_ = false;
+    loadingAfresh_ = false;
     ownLoads_.clear();
     const bool again = page_->RendererEnded();
     if (Raise([again](WebBrowserEvents& e) { e.RenderProcessTerminated(again); }))
@@ -435,6 +444,8 @@ void WebEngineBrowser::OnLoadStarted()
         return;
     }
     busy_ = true;
+    if (std::exchange(loadingAfresh_, false))
+        return; // the load it stands in for said it began
     if (Raise([](WebBrowserEvents& e) { e.DownloadBegin(); }))
         Raise([this](WebBrowserEvents& e) { e.StatusTextChange(AddressOf(page_->requestedUrl())); });
 }
@@ -451,12 +462,32 @@ void WebEngineBrowser::OnLoadFinished()
         swallowing_ = false;
         return;
     }
+    if (loadingAfresh_)
+        return;
     busy_ = false;
     ownLoads_.clear();
     Raise([](WebBrowserEvents& e) { e.NavigateComplete2(); })
         && Raise([](WebBrowserEvents& e) { e.DownloadComplete(); })
         && Raise([this](WebBrowserEvents& e) { e.DocumentComplete(LocationURL()); })
         && Raise([this](WebBrowserEvents& e) { e.TitleChange(LocationName()); });
+}
+
+// A web page reached from a local page is one this engine will not reload, nor come back to through
+// the history, unless local pages may read the web, which they must not. Loaded afresh, as a typed
+// address is, it comes, in the same place in the history.
+void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info)
+{
+    constexpr int kNetworkAccessDenied = -138;
+    if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || info.url() != historyLoad_
+        || info.errorDomain() != QWebEngineLoadingInfo::ConnectionErrorDomain || info.errorCode() != kNetworkAccessDenied)
+        return;
+    historyLoad_.clear();
+    loadingAfresh_ = true;
+    ownLoads_ << info.url(); // asked about already, if at all, as the step it stands in for
+    QMetaObject::invokeMethod(page_, [page = page_, url = info.url()] {
+        if (page)
+            page->load(url);
+    }, Qt::QueuedConnection);
 }
 
 void WebEngineBrowser::OnTitleChanged()

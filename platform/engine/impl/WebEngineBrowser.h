@@ -10,6 +10,7 @@
 
 class FileSystem;
 class QWebEngineDownloadRequest;
+class QWebEngineLoadingInfo;
 class QWebEngineNavigationRequest;
 class QWebEngineNewWindowRequest;
 class QWebEngineProfile;
@@ -66,6 +67,7 @@ private:
     void OnLoadStarted();
     void OnLoadProgress(int progress);
     void OnLoadFinished();
+    void OnLoadingChanged(const QWebEngineLoadingInfo& info);
     void OnTitleChanged();
     void OnLinkHovered(const QString& url);
     void OnDownloadRequested(QWebEngineDownloadRequest* download);
@@ -89,5 +91,7 @@ private:
     QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
     bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
     bool swallowing_ = false;      // inside that load: no event, Busy unchanged
+    QUrl historyLoad_;             // a web page reloaded or come back to through the history
+    bool loadingAfresh_ = false;   // that load refused and made again: its end and the new start say nothing
     bool saveAsAsked_ = false;     // the page's menu asked to save an image: its download asks where
 };
