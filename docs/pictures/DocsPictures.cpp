@@ -120,6 +120,15 @@ void Favourites(Album& album)
     viewer.TreeView1->setCurrentItem(viewer.Tree().Find(QStringLiteral("Rai News_URL")));
     album.Save(viewer, "favourites.png");
 
+    // Another program saves a shortcut into an open folder while the window shows.
+    t.WriteHostFile(QStringLiteral("C/WINDOWS/Favorites/Notizie/Il Post.url"),
+                    QByteArray("[InternetShortcut]\r\nURL=http://www.ilpost.it/\r\n"));
+    t.folderWatchers.back()->Change();
+    if (WaitUntil([&viewer] { return viewer.Tree().Find(QStringLiteral("Il Post_URL")) != nullptr; }))
+        album.Save(viewer, "favourites-live.png");
+    else
+        album.Missing("the shortcut saved by another program");
+
     OrganizeDialog organise(*t.program, QStringLiteral("C:\\WINDOWS\\Favorites"));
     organise.tvwPreferiti->expandAll();
     organise.tvwPreferiti->setCurrentItem(organise.tvwPreferiti->findItems(QStringLiteral("Notizie"), Qt::MatchExactly).value(0));
