@@ -132,7 +132,8 @@ def test_internet_explorer_ended_while_a_page_loads(vindrel, site, wine):
 
     vindrel.type_address(site + "/lenta.html")  # it keeps loading while the test runs
     wait_for(lambda: ie not in Wine.processes(), "Internet Explorer ended")
-    assert not window_ids("--pid", str(ie))
+    # The X server removes a client's windows once it sees the client gone, a moment later.
+    wait_for(lambda: not window_ids("--pid", str(ie)), "the windows of Internet Explorer gone")
     assert alive([notepad, *services]) and window_ids("--pid", str(notepad))
 
 

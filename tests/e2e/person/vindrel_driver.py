@@ -261,7 +261,10 @@ class Vindrel:
         return find(window or self.main, role, name) is not None
 
     def count(self, caption):
-        return sum(w.name == caption for w in self.windows())
+        """How many of the program's windows with that caption are on the screen, as the X server
+        has them: the bus's list of a program's windows, read while windows come and go on a busy
+        machine, once held a window opened three times."""
+        return len(self._window_ids(caption))
 
     def control(self, role, name, window=None):
         return wait_for(lambda: find(window or self.main, role, name), f'the {role} "{name}"')
