@@ -439,7 +439,12 @@ class Vindrel:
             return []
 
     def _window_ids(self, caption):
-        return [i for i in self._shown_ids() if xdotool("getwindowname", i).rstrip("\n") == caption]
+        def named(window_id):
+            try:
+                return xdotool("getwindowname", window_id).rstrip("\n")
+            except subprocess.CalledProcessError:  # the window went meanwhile
+                return None
+        return [i for i in self._shown_ids() if named(i) == caption]
 
 
 @pytest.fixture
