@@ -351,17 +351,20 @@ class Vindrel:
             if event.detail1 and event.source.getRoleName() == "popup menu":
                 shown.append(event.source)
 
+        def entries(menu):
+            return {item.name: item for item in menu if item is not None and item.getRoleName() == "menu item"}
+
+        # A menu may show on the bus a moment before its entries do.
         def caught():
             while GLib.MainContext.default().iteration(False):
                 pass
-            return shown and shown[-1]
+            return shown and entries(shown[-1])
         pyatspi.Registry.registerEventListener(showing, "object:state-changed:showing")
         try:
             open_menu()
-            menu = wait_for(caught, "a pop-up menu")
+            return wait_for(caught, "a pop-up menu with its entries")
         finally:
             pyatspi.Registry.deregisterEventListener(showing, "object:state-changed:showing")
-        return {item.name: item for item in menu if item is not None and item.getRoleName() == "menu item"}
 
     def type_address(self, text, key="Return"):
         """Click into the address box, replace its text by typing and press key."""
