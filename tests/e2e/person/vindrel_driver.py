@@ -354,11 +354,12 @@ class Vindrel:
         def entries(menu):
             return {item.name: item for item in menu if item is not None and item.getRoleName() == "menu item"}
 
-        # A menu may show on the bus a moment before its entries do.
+        # Nothing yet is None, not an empty list, which wait_for takes for an answer; and a menu
+        # may show on the bus a moment before its entries do.
         def caught():
             while GLib.MainContext.default().iteration(False):
                 pass
-            return shown and entries(shown[-1])
+            return (entries(shown[-1]) or None) if shown else None
         pyatspi.Registry.registerEventListener(showing, "object:state-changed:showing")
         try:
             open_menu()
