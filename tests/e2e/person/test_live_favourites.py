@@ -1,7 +1,7 @@
 """The favourites window follows the Favourites folder while it shows."""
 import pyatspi
 
-from vindrel_driver import find, wait_for
+from vindrel_driver import find, find_all, wait_for
 
 SHORTCUT = b"[InternetShortcut]\r\nURL=http://esempio.it/\r\n"
 
@@ -18,8 +18,7 @@ def test_the_tree_follows_the_folder_keeping_an_open_folder_and_the_selection(vi
     vindrel.key("Right", "Down")  # opens it and goes to its shortcut
 
     def nodes():
-        cells = pyatspi.findAllDescendants(tree, lambda n: n is not None and n.getRoleName() == "table cell")
-        return [cell.name for cell in cells]
+        return [cell.name for cell in find_all(tree, "table cell")]
 
     def shows(*names):
         """Until the tree shows these nodes, in this order, with Dentro still selected; no key is pressed."""

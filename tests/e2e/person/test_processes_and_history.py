@@ -6,10 +6,9 @@ import shutil
 import subprocess
 import tempfile
 
-import pyatspi
 import pytest
 
-from vindrel_driver import wait_for
+from vindrel_driver import find_all, wait_for
 
 
 def program_copy(folder, name, original="/bin/sleep"):
@@ -37,8 +36,7 @@ def test_ie_list_shows_and_ends_only_internet_explorer_of_this_user(vindrel, tmp
         wait_for(lambda: state(others[1]) == "Z", "the ended program left unreaped")
         vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
         window = vindrel.window("Elenco finestre Internet Explorer attive")
-        rows = lambda: [n.name for n in pyatspi.findAllDescendants(
-            window, lambda n: n is not None and n.getRoleName() == "list item")]
+        rows = lambda: [n.name for n in find_all(window, "list item")]
         assert wait_for(rows, "the list's rows") == [f"IEXPLORE.EXE {ie.pid:X}"]
 
         vindrel.click(vindrel.control("push button", "Cancella tutte le finestre IE", window))

@@ -9,10 +9,9 @@ import shutil
 import subprocess
 import time
 
-import pyatspi
 import pytest
 
-from vindrel_driver import BESIDE, wait_for, xdotool
+from vindrel_driver import BESIDE, find_all, wait_for, xdotool
 
 pytestmark = pytest.mark.wine
 SUPPORT = pathlib.Path(__file__).resolve().parents[2] / "support"
@@ -147,8 +146,7 @@ def test_internet_explorer_listed_and_ended_from_the_ie_windows_list(vindrel, wi
 
     vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
     window = vindrel.window(LIST)
-    rows = lambda: [n.name for n in pyatspi.findAllDescendants(
-        window, lambda n: n is not None and n.getRoleName() == "list item")]
+    rows = lambda: [n.name for n in find_all(window, "list item")]
     assert wait_for(rows, "the list's rows") == [f"IEXPLORE.EXE {first:X}"]
 
     wine.start("iexplore", "about:blank")

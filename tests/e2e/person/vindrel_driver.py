@@ -52,6 +52,22 @@ def find(node, role, name=None, breadth_first=False):
     return pyatspi.findDescendant(node, matches, breadth_first)
 
 
+def find_all(node, role):
+    """Every control under node with that role. A list read while it changes has gaps where its
+    rows went; those are left out rather than taken for an error."""
+    found = []
+    for child in node:
+        if child is None:
+            continue
+        try:
+            if child.getRoleName() == role:
+                found.append(child)
+        except GLib.Error:  # gone meanwhile
+            continue
+        found += find_all(child, role)
+    return found
+
+
 def extents(node):
     box = node.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
     return box.x, box.y, box.width, box.height
@@ -291,7 +307,7 @@ class Vindrel:
         """The message box on display: (title, text, button names)."""
         box = self.message_box()
         text = "\n".join(lines(n.name) for n in box if n is not None and n.getRoleName() == "label" and n.name)
-        buttons = pyatspi.findAllDescendants(box, lambda n: n is not None and n.getRoleName() == "push button")
+        buttons = find_all(box, "push button")
         return box.name, text, [b.name.replace("&", "") for b in buttons]
 
     def has_message(self):
@@ -379,7 +395,10 @@ class Vindrel:
         return self.main.name
 
     def wait_caption(self, *captions):
-        wait_for(lambda: self.caption() in captions, lambda: f"the caption {captions} (it is {self.caption()!r})")
+        def seen():
+            box = find(self.main, "combo box")
+            return f"the caption {captions} (it is {self.caption()!r}; the address box shows {box and box.name!r})"
+        wait_for(lambda: self.caption() in captions, seen)
 
     def wait_page(self, address):
         """Until the main window's caption names that page."""
@@ -394,8 +413,7 @@ class Vindrel:
         return wait_for(lambda: self.screenshot().find(colour, area), f"the colour {colour} on the page")
 
     def address_list(self):
-        return [n.name for n in pyatspi.findAllDescendants(self.control("combo box", None),
-                                                              lambda n: n is not None and n.getRoleName() == "list item")]
+        return [n.name for n in find_all(self.control("combo box", None), "list item")]
 
     def page_area(self, window=None):
         """Where the page of a window is drawn: the pane that holds its web document."""
