@@ -44,7 +44,8 @@ void frmBrowser::DownloadComplete() { NavigateComplete2(); }
 void frmBrowser::DocumentComplete(const QString& url)
 {
     SetCaption(url);
-    const QString address = TrimBlanks(AddressText());
+    // Half an address the user is typing is no site visited: the page that completed is.
+    const QString address = TrimBlanks(cboAddress->Typing() ? url : AddressText());
     if (!cboAddress->Lists(address))
         AppendToAddressList(address);
 }

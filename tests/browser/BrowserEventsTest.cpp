@@ -2,7 +2,10 @@
 #include "browser/BlockedWindowsBar.h"
 #include "browser/FindBar.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QTest>
 
 namespace {
 
@@ -141,6 +144,18 @@ TEST_F(BrowserEvents, DocumentCompleteAddsTheTrimmedAddressOnce)
     ASSERT_EQ(w->cboAddress->count(), start + 2);
     EXPECT_EQ(w->cboAddress->itemText(start + 1), QStringLiteral("http://www.libero.it/"));
     EXPECT_EQ(w->AddressText(), QStringLiteral("  http://www.libero.it/  ")); // the text being edited stays
+}
+
+TEST_F(BrowserEvents, DocumentCompleteWhileTheUserTypesAddsThePageNotTheTyping)
+{
+    QApplication::setActiveWindow(w);
+    w->cboAddress->setFocus();
+    w->cboAddress->lineEdit()->selectAll();
+    QTest::keyClicks(w->cboAddress, QStringLiteral("http://www.vir"));
+    w->DocumentComplete(QStringLiteral("http://www.tin.it/"));
+    EXPECT_TRUE(w->cboAddress->Lists(QStringLiteral("http://www.tin.it/")));
+    EXPECT_FALSE(w->cboAddress->Lists(QStringLiteral("http://www.vir")));
+    EXPECT_EQ(w->AddressText(), QStringLiteral("http://www.vir"));
 }
 
 TEST_F(BrowserEvents, ProgressShowsCountsAndTheLetterBar)
