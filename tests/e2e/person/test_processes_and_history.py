@@ -37,7 +37,7 @@ def test_ie_list_shows_and_ends_only_internet_explorer_of_this_user(vindrel, tmp
         vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
         window = vindrel.window("Elenco finestre Internet Explorer attive")
         rows = lambda: [n.name for n in find_all(window, "list item")]
-        assert wait_for(rows, "the list's rows") == [f"IEXPLORE.EXE {ie.pid:X}"]
+        wait_for(lambda: rows() == [f"IEXPLORE.EXE {ie.pid:X}"], lambda: f"the list's rows (it shows {rows()})")
 
         vindrel.click(vindrel.control("push button", "Cancella tutte le finestre IE", window))
         ie.wait(timeout=30)

@@ -19,7 +19,8 @@ def opener(title, target):
 def pages_with_pop_ups(vindrel):
     vindrel.write("INIZIO.HTM", opener("Inizio", "FIGLIA.HTM"))
     vindrel.write("FIGLIA.HTM", opener("Figlia", "NIPOTE.HTM"))
-    vindrel.write("NIPOTE.HTM", "<html><head><title>Nipote</title></head><body style='background:#0000C0'>Nipote</body></html>")
+    vindrel.write("NIPOTE.HTM",
+                  "<html><head><title>Nipote</title></head><body style='background:#0000C0'>Nipote</body></html>")
     vindrel.start_home()
 
 

@@ -147,7 +147,7 @@ def test_internet_explorer_listed_and_ended_from_the_ie_windows_list(vindrel, wi
     vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
     window = vindrel.window(LIST)
     rows = lambda: [n.name for n in find_all(window, "list item")]
-    assert wait_for(rows, "the list's rows") == [f"IEXPLORE.EXE {first:X}"]
+    wait_for(lambda: rows() == [f"IEXPLORE.EXE {first:X}"], lambda: f"the list's rows (it shows {rows()})")
 
     wine.start("iexplore", "about:blank")
     second = wine.started("iexplore.exe", {first})
