@@ -7,8 +7,6 @@
 
 #include <QEvent>
 
-#include <algorithm>
-
 PageBars::PageBars(WebBrowser& page) : page_(page) { page_.widget()->installEventFilter(this); }
 
 void PageBars::ShowFindBar()
@@ -43,14 +41,7 @@ bool PageBars::eventFilter(QObject* watched, QEvent* event)
 void PageBars::Place()
 {
     const QRect page = page_.widget()->geometry();
-    // The find bar over the bottom right corner: the top of the page, where reading starts,
-    // stays in view.
-    if (findBar_ && !findBar_->isHidden()) {
-        const QSize size = findBar_->sizeHint().boundedTo(page.size());
-        findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(),
-                              size.height());
-    }
-    // The notice across the top, where a person looks first after asking for a window.
-    if (blockedBar_ && !blockedBar_->isHidden())
-        blockedBar_->setGeometry(page.left(), page.top(), page.width(), std::min(blockedBar_->sizeHint().height(), page.height()));
+    for (PageBar* bar : std::initializer_list<PageBar*>{findBar_, blockedBar_})
+        if (bar && !bar->isHidden())
+            bar->setGeometry(bar->PlaceOver(page));
 }
