@@ -2,7 +2,7 @@
 
 #include "StartAddress.h"
 #include "app/Program.h"
-#include "browser/frmBrowser.h"
+#include "browser/window/frmBrowser.h"
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
 

@@ -2,7 +2,7 @@
 #include "ScreenshotMode.h"
 #include "app/Program.h"
 #include "app/ProgramFont.h"
-#include "browser/frmBrowser.h"
+#include "browser/window/frmBrowser.h"
 #include "platform/engine/impl/DriveAddresses.h"
 #include "platform/engine/impl/WebEngineBrowser.h"
 #include "platform/files/impl/DriveMap.h"

@@ -4,7 +4,7 @@
 // Target: closing with the save of 1,000,000 entries within 1 s. (The start of the whole program
 // with such a history is timed by bench/startup/startup_bench.sh.)
 #include "bench/support/Figures.h"
-#include "browser/frmBrowser.h"
+#include "browser/window/frmBrowser.h"
 #include "fakes/TestProgram.h"
 
 #include <benchmark/benchmark.h>

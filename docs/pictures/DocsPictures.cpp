@@ -3,10 +3,10 @@
 // the windows of pages over the real engine. Run by scripts/screenshots.sh, which also pictures
 // the main window of the built program.
 #include "app/ProgramFont.h"
-#include "browser/BlockedWindowsBar.h"
-#include "browser/DownloadWindow.h"
-#include "browser/FindBar.h"
-#include "browser/frmBrowser.h"
+#include "browser/downloads/DownloadWindow.h"
+#include "browser/page/BlockedWindowsBar.h"
+#include "browser/page/FindBar.h"
+#include "browser/window/frmBrowser.h"
 #include "fakes/FakeDownload.h"
 #include "fakes/TestProgram.h"
 #include "favourites/OrganizeDialog.h"

@@ -1,5 +1,5 @@
-#include "browser/AddressIndex.h"
-#include "browser/AddressRules.h"
+#include "browser/address/AddressIndex.h"
+#include "browser/address/AddressRules.h"
 
 #include <gtest/gtest.h>
 

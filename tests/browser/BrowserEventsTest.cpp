@@ -1,6 +1,6 @@
 #include "BrowserFixture.h"
-#include "browser/BlockedWindowsBar.h"
-#include "browser/FindBar.h"
+#include "browser/page/BlockedWindowsBar.h"
+#include "browser/page/FindBar.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #pragma once
-#include "browser/StatusBar.h"
-#include "browser/frmBrowser.h"
+#include "browser/window/StatusBar.h"
+#include "browser/window/frmBrowser.h"
 #include "fakes/TestProgram.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "browser/BrowserLayout.h"
+#include "browser/window/BrowserLayout.h"
 
 #include <gtest/gtest.h>
 

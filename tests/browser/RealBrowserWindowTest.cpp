@@ -1,5 +1,5 @@
 // The browser window over the real engine, offscreen, on local pages that open pop-up windows.
-#include "browser/frmBrowser.h"
+#include "browser/window/frmBrowser.h"
 #include "fakes/TestProgram.h"
 #include "platform/engine/impl/WebEngineBrowser.h"
 #include "support/WaitUntil.h"

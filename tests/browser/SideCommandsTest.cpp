@@ -1,5 +1,5 @@
 #include "BrowserFixture.h"
-#include "browser/PresetSites.h"
+#include "browser/window/PresetSites.h"
 #include "favourites/frmFav.h"
 #include "ietools/Test_URL.h"
 #include "pageedit/Form2.h"

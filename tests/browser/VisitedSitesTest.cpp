@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
-#include "browser/VisitedSitesRules.h"
-#include "browser/VisitedSitesStore.h"
+#include "browser/address/VisitedSitesRules.h"
+#include "browser/address/VisitedSitesStore.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "browser/ZoomSteps.h"
+#include "browser/page/ZoomSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // A user's whole session with the program over the real browser engine, offscreen: start on the
 // home page, type an address, follow a link, go back, stop, add a banner to the page on display,
 // open a site from the favourites, close and save the visited sites.
-#include "browser/frmBrowser.h"
+#include "browser/window/frmBrowser.h"
 #include "fakes/TestProgram.h"
 #include "favourites/FavouritesTree.h"
 #include "favourites/frmFav.h"

@@ -1,4 +1,4 @@
-#include "browser/frmBrowser.h"
+#include "browser/window/frmBrowser.h"
 #include "fakes/TestProgram.h"
 #include "startup/Main.h"
 

@@ -7,7 +7,7 @@
 #include "PageTools.h"
 #include "SideButtons.h"
 #include "StatusBar.h"
-#include "VisitedSitesStore.h"
+#include "browser/address/VisitedSitesStore.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"

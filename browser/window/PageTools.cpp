@@ -1,10 +1,10 @@
 #include "PageTools.h"
 
-#include "DownloadWindow.h"
-#include "PageBars.h"
-#include "PageMenu.h"
+#include "browser/downloads/DownloadWindow.h"
+#include "browser/page/PageBars.h"
+#include "browser/page/PageMenu.h"
 #include "StatusBar.h"
-#include "ZoomSteps.h"
+#include "browser/page/ZoomSteps.h"
 #include "frmBrowser.h"
 
 #include "app/Program.h"

@@ -1,6 +1,6 @@
 #include "SideButtons.h"
 
-#include "AddressRules.h"
+#include "browser/address/AddressRules.h"
 #include "FittingButton.h"
 #include "PresetSites.h"
 #include "frmBrowser.h"

@@ -1,6 +1,6 @@
 #include "Accelerators.h"
 
-#include "AddressBox.h"
+#include "browser/address/AddressBox.h"
 #include "PageTools.h"
 #include "frmBrowser.h"
 

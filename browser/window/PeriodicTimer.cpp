@@ -1,7 +1,7 @@
 #include "frmBrowser.h"
 
-#include "AddressBox.h"
-#include "AddressRules.h"
+#include "browser/address/AddressBox.h"
+#include "browser/address/AddressRules.h"
 #include "IeSweep.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "AddressBox.h"
+#include "browser/address/AddressBox.h"
 #include "app/BrowserWindow.h"
 #include "app/Form.h"
 #include "platform/engine/WebBrowser.h"

@@ -1,6 +1,6 @@
 #include "StatusBar.h"
 
-#include "AddressRules.h"
+#include "browser/address/AddressRules.h"
 #include "app/Twips.h"
 
 #include <QHBoxLayout>

@@ -1,10 +1,10 @@
 #include "PopupEvents.h"
 
 #include "Accelerators.h"
-#include "PageBars.h"
+#include "browser/page/PageBars.h"
 #include "PageQuestions.h"
 #include "PageTools.h"
-#include "ZoomSteps.h"
+#include "browser/page/ZoomSteps.h"
 #include "app/IgnoreErrors.h"
 #include "frmBrowser.h"
 

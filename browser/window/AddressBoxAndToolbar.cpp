@@ -1,6 +1,6 @@
 #include "frmBrowser.h"
 
-#include "AddressRules.h"
+#include "browser/address/AddressRules.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 
