@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "browser/WindowFixture.h"
 #include "fakes/FakeDownload.h"
 #include "app/Twips.h"
 

@@ -1,4 +1,4 @@
-#include "WindowFixture.h"
+#include "browser/WindowFixture.h"
 #include "browser/address/VisitedSitesRules.h"
 #include "browser/address/VisitedSitesStore.h"
 

@@ -1,4 +1,4 @@
-#include "BrowserFixture.h"
+#include "browser/BrowserFixture.h"
 #include "browser/window/PresetSites.h"
 #include "favourites/frmFav.h"
 #include "ietools/Test_URL.h"

@@ -1,4 +1,4 @@
-#include "BrowserFixture.h"
+#include "browser/BrowserFixture.h"
 #include "ietools/Test_URL.h"
 
 #include "support/WaitUntil.h"

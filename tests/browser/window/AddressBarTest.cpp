@@ -1,4 +1,4 @@
-#include "BrowserFixture.h"
+#include "browser/BrowserFixture.h"
 
 #include <QApplication>
 #include <QKeyEvent>

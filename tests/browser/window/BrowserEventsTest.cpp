@@ -1,4 +1,4 @@
-#include "BrowserFixture.h"
+#include "browser/BrowserFixture.h"
 #include "browser/page/BlockedWindowsBar.h"
 #include "browser/page/FindBar.h"
 
