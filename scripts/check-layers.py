@@ -5,6 +5,8 @@ Each folder may include its own files and those of the folders on lower layers, 
 on its own layer or above; so no chain of includes between files runs round through more than
 one folder either. A folder's impl/ folder holds the implementations behind its interface
 headers: outside platform/, only startup/ (which builds the program from them) includes those.
+browser/ is in rooms: window/ holds the main window and may include the others; address/, page/
+and downloads/ may not include one another, nor the window, so each can be read and tested alone.
 Prints every offence and exits 1 when there is one, 0 otherwise.
 """
 import re
@@ -24,6 +26,8 @@ LAYERS = [
 LEVEL = {folder: level for level, folders in enumerate(LAYERS) for folder in folders}
 # The folders that may include implementation headers of platform/.
 BUILDERS = {"startup"}
+# The rooms of browser/ and the one through which they meet.
+ROOMS = {"browser": ("window", {"window", "address", "page", "downloads"})}
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.MULTILINE)
 
 
@@ -33,6 +37,27 @@ def folder_of(path):
     while parts and "/".join(parts) not in LEVEL:
         parts.pop()
     return "/".join(parts) if parts else None
+
+
+def room_of(folder, path):
+    """The room of browser/ a file lies in, or None for a folder without rooms."""
+    if folder not in ROOMS:
+        return None
+    parts = path.parts[len(Path(folder).parts):]
+    return parts[0] if len(parts) > 1 else ""
+
+
+def room_offence(folder, path, target):
+    """Why a file may not include another of the same folder, or None."""
+    if folder not in ROOMS:
+        return None
+    hub, rooms = ROOMS[folder]
+    room, other = room_of(folder, path), room_of(folder, target)
+    if room not in rooms:
+        return f"{path} lies outside the rooms of {folder}/ ({', '.join(sorted(rooms))})"
+    if room != other and room != hub:
+        return f"{path} includes {target}: the rooms of {folder}/ meet only in {hub}/"
+    return None
 
 
 def is_implementation(path):
@@ -74,6 +99,8 @@ def main():
                 offences.append(f"{path} includes {target}, outside the layered folders")
             elif other != folder and LEVEL[other] >= LEVEL[folder]:
                 offences.append(f"{path} includes {target}: {other}/ is not below {folder}/")
+            elif other == folder and (offence := room_offence(folder, path, target)):
+                offences.append(offence)
             elif (is_implementation(target) and not folder.startswith("platform")
                   and folder not in BUILDERS):
                 offences.append(f"{path} includes {target}, an implementation: only "
