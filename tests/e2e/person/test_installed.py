@@ -68,7 +68,7 @@ def test_installed_copy_keeps_the_history_in_the_users_folder(vindrel, installed
     started = subprocess.run([str(program)], env=dict(os.environ, VINDREL_SCREENSHOT=str(shot),
                                                       VINDREL_DRIVE_C=str(vindrel.root / "C")), timeout=90)
     assert started.returncode == 0 and shot.stat().st_size > 0
-    assert not (data / "vindrel").exists()  # reading creates nothing
+    assert not (data / "vindrel" / "VINDREL.DAT").exists()  # reading the history creates none
 
     vindrel.run(program)
     vindrel.wait_page(HOME)
