@@ -11,6 +11,7 @@
 namespace {
 
 const QString kHandOverSuffix = QStringLiteral(".cookies");
+constexpr int kLoadStoredAfterMs = 1000;
 
 QByteArray ReadAll(const QString& path)
 {
@@ -41,13 +42,18 @@ CookieSharing::CookieSharing(Role role, QWebEngineCookieStore& store, QString in
     connect(&store_, &QWebEngineCookieStore::cookieRemoved, this, &CookieSharing::Removed);
     if (role_ == Role::Holder) {
         writeSoon_.setSingleShot(true);
-        writeSoon_.setInterval(500); // a site that keeps setting cookies costs one write in a while
-        connect(&writeSoon_, &QTimer::timeout, this, &CookieSharing::WriteInUse);
+        writeSoon_.setInterval(500);
+        connect(&writeSoon_, &QTimer::timeout, this, [this] {
+            if (unwritten_)
+                Changed();
+        });
         WriteInUse(); // no earlier holder's cookies for a guest to meet
         TakeHandedOver(true);
         watcher_.addPath(handedOver_);
         connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { TakeHandedOver(false); });
-        store_.loadAllCookies();
+        // The stored cookies once the first page has had the start to itself: they are only
+        // wanted by a copy started later.
+        QTimer::singleShot(kLoadStoredAfterMs, this, [this] { store_.loadAllCookies(); });
     }
 }
 
@@ -72,19 +78,32 @@ CookieSharing::~CookieSharing()
 void CookieSharing::Added(const QNetworkCookie& cookie)
 {
     jar_.insert(CookieKey(cookie), cookie);
-    if (role_ == Role::Holder && !writeSoon_.isActive())
-        writeSoon_.start();
+    Changed();
 }
 
 void CookieSharing::Removed(const QNetworkCookie& cookie)
 {
     jar_.remove(CookieKey(cookie));
-    if (role_ == Role::Holder && !writeSoon_.isActive())
-        writeSoon_.start();
+    Changed();
+}
+
+// A login is written at once, for a copy started right after it; a site that keeps setting
+// cookies costs one write in a while.
+void CookieSharing::Changed()
+{
+    if (role_ != Role::Holder)
+        return;
+    if (writeSoon_.isActive()) {
+        unwritten_ = true;
+        return;
+    }
+    WriteInUse();
+    writeSoon_.start();
 }
 
 void CookieSharing::WriteInUse()
 {
+    unwritten_ = false;
     if (!WriteWhole(inUse_, CookieLinesOf(jar_.values())))
         qWarning("Vindrel: impossibile scrivere %s: un'altra copia partirà senza i cookie di questa.", qPrintable(inUse_));
 }

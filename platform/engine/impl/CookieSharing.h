@@ -25,6 +25,7 @@ public:
 private:
     void Added(const QNetworkCookie& cookie);
     void Removed(const QNetworkCookie& cookie);
+    void Changed();
     void WriteInUse();
     void TakeHandedOver(bool atStart);
     void Put(QNetworkCookie cookie);
@@ -35,6 +36,7 @@ private:
     QString handedOver_;
     CookieJar seeded_; // a guest's cookies as it got them
     CookieJar jar_;    // the cookies as they are
-    QTimer writeSoon_;
+    QTimer writeSoon_;       // after a write, while it runs, changes wait
+    bool unwritten_ = false; // changes waiting
     QFileSystemWatcher watcher_;
 };
