@@ -56,6 +56,7 @@ def test_installed_copy_keeps_the_history_in_the_users_folder(vindrel, installed
     data, runtime = tmp_path / "data", tmp_path / "runtime"
     runtime.mkdir(mode=0o700)
     monkeypatch.setenv("XDG_DATA_HOME", str(data))
+    monkeypatch.setenv("XDG_CACHE_HOME", str(tmp_path / "cache"))  # the driver's, for the first start too
     monkeypatch.setenv("XDG_RUNTIME_DIR", str(runtime))  # as a desktop session has it
     edited = desktop_text_editor(tmp_path, data, monkeypatch)
     program = installed / "bin" / "vindrel"
