@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QRegularExpression>
 #include <QtEndian>
 
 namespace {
@@ -48,6 +49,12 @@ bool JsonSound(const QByteArray& contents)
     return error.error == QJsonParseError::NoError && document.isObject();
 }
 
+bool LevelDbCurrentSound(const QByteArray& contents)
+{
+    static const QRegularExpression manifest(QStringLiteral("^MANIFEST-[0-9]+\n$"));
+    return manifest.match(QString::fromLatin1(contents)).hasMatch();
+}
+
 bool FolderSound(const QString& folder)
 {
     QDirIterator files(folder, QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDirIterator::Subdirectories);
@@ -73,6 +80,8 @@ ProfileFileKind KindOfProfileFile(const QString& relativePath)
 {
     if (kDatabases.contains(relativePath))
         return ProfileFileKind::Database;
+    if (relativePath.endsWith(QLatin1String("/CURRENT")))
+        return ProfileFileKind::LevelDbCurrent;
     return kJson.contains(relativePath) ? ProfileFileKind::Json : ProfileFileKind::Other;
 }
 
@@ -85,6 +94,8 @@ bool ProfileFileSound(ProfileFileKind kind, const QByteArray& head, qint64 size)
         return DatabaseSound(head, size);
     case ProfileFileKind::Json:
         return JsonSound(head);
+    case ProfileFileKind::LevelDbCurrent:
+        return LevelDbCurrentSound(head);
     case ProfileFileKind::Other:
         break;
     }

@@ -5,7 +5,9 @@
 
 // How the engine's files in a profile folder are told sound from damaged (a truncated file,
 // garbage written over one), before the engine opens them.
-enum class ProfileFileKind { Database, Json, Other };
+// LevelDbCurrent: the file naming a key-value store's current manifest (local storage, session
+// storage, IndexedDB).
+enum class ProfileFileKind { Database, Json, LevelDbCurrent, Other };
 
 // The kind of the file at relativePath in the profile folder ("/" between folders).
 ProfileFileKind KindOfProfileFile(const QString& relativePath);

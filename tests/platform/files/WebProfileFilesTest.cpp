@@ -49,6 +49,9 @@ TEST(ProfileDamage, EachKindOfFileIsJudgedByWhatItMustHold)
         {Kind::Json, "{\"a\": ", 6, false},
         {Kind::Json, "[1]", 3, false},
         {Kind::Json, QByteArray("\0\0\xff", 3), 3, false},
+        {Kind::LevelDbCurrent, "MANIFEST-000001\n", 16, true},
+        {Kind::LevelDbCurrent, "MANIFEST-0000", 13, false},
+        {Kind::LevelDbCurrent, QByteArray(16, '\xff'), 16, false},
         {Kind::Other, QByteArray(10, 'x'), 10, true},
     };
     for (const Case& c : cases)
@@ -57,7 +60,8 @@ TEST(ProfileDamage, EachKindOfFileIsJudgedByWhatItMustHold)
     EXPECT_EQ(KindOfProfileFile(QStringLiteral("Cookies")), Kind::Database);
     EXPECT_EQ(KindOfProfileFile(QStringLiteral("Cookies-journal")), Kind::Other);
     EXPECT_EQ(KindOfProfileFile(QStringLiteral("user_prefs.json")), Kind::Json);
-    EXPECT_EQ(KindOfProfileFile(QStringLiteral("Local Storage/leveldb/CURRENT")), Kind::Other);
+    EXPECT_EQ(KindOfProfileFile(QStringLiteral("Local Storage/leveldb/CURRENT")), Kind::LevelDbCurrent);
+    EXPECT_EQ(KindOfProfileFile(QStringLiteral("Local Storage/leveldb/000003.log")), Kind::Other);
 }
 
 TEST(ProfileDamage, OnlyADamagedProfileIsMovedAsideWhole)
@@ -69,7 +73,7 @@ TEST(ProfileDamage, OnlyADamagedProfileIsMovedAsideWhole)
     QByteArray database = DatabaseHeader(512, 2);
     database.resize(1024, '\0');
     WriteFile(profile + QStringLiteral("/Cookies"), database);
-    WriteFile(profile + QStringLiteral("/Local Storage/leveldb/CURRENT"), "garbage is the store's own business");
+    WriteFile(profile + QStringLiteral("/Local Storage/leveldb/000003.log"), "garbage is the store's own business");
     EXPECT_FALSE(SetAsideIfDamaged(profile).damaged);
     EXPECT_TRUE(QFileInfo::exists(profile + QStringLiteral("/Cookies")));
 
