@@ -76,7 +76,8 @@ def test_two_copies_at_once_share_the_login_and_keep_every_cookie(vindrel, site)
                                  'document.getElementById("u").textContent = "Utente: " + (user ? user[1] : "nessuno");'
                                  'document.getElementById("b").textContent = "Cookie: " + document.cookie.split("; ").sort().join(" ");'
                                  '</script></body></html>')
-    site_pages["/prima.html"] = cookie_page("prima")
+    # The first copy also logs in as someone else meanwhile: the other copy's older login must not come back.
+    site_pages["/prima.html"] = cookie_page("prima").replace("<script>", f'<script>document.cookie = "utente=bruno; max-age={YEAR}; path=/";')
     site_pages["/seconda.html"] = cookie_page("seconda")
     vindrel.read_pages()
     vindrel.start_home()
@@ -99,7 +100,7 @@ def test_two_copies_at_once_share_the_login_and_keep_every_cookie(vindrel, site)
     close(vindrel)
 
     vindrel.start(f"{site}/conto.html")
-    vindrel.wait_page_text("Cookie: prima=si seconda=si utente=anna")
+    vindrel.wait_page_text("Cookie: prima=si seconda=si utente=bruno")
     web = vindrel.root / "data" / "vindrel" / "web"
     assert sorted(p.name for p in web.iterdir()) == ["cookies-in-use", "handed-over", "profile", "profile.lock"]
     assert not list((web / "handed-over").iterdir())
