@@ -47,15 +47,19 @@ def test_a_cookie_and_local_storage_are_there_at_the_next_start(vindrel, site):
 
 
 @pytest.mark.web
-def test_engine_pages_are_italian_and_sites_are_told_italian_under_a_c_locale(vindrel, site):
+def test_engine_texts_are_italian_and_sites_are_told_italian_under_a_c_locale(vindrel, site):
     with socket.socket() as unused:
         unused.bind(("127.0.0.1", 0))
         refused = f"http://127.0.0.1:{unused.getsockname()[1]}/"  # nothing listens there once it is closed
     vindrel.read_pages()
     vindrel.environment.update(LANG="C", LC_ALL="C", LANGUAGE=None)
-    vindrel.start(f"{site}/uno.html")
-    vindrel.wait_page_text("Pagina uno")
-    assert request_headers["/uno.html"]["Accept-Language"] == "it-IT,it;q=0.9,en;q=0.8"
+    # What the engine would say of a required field left empty, shown by the page itself.
+    site_pages["/modulo.html"] = ('<html><body><input required><p id="m"></p><script>document.getElementById("m")'
+                                  '.textContent = "Messaggio: " + document.querySelector("input").validationMessage'
+                                  '</script></body></html>')
+    vindrel.start(f"{site}/modulo.html")
+    vindrel.wait_page_text("Messaggio: Compila questo campo.")
+    assert request_headers["/modulo.html"]["Accept-Language"] == "it-IT,it;q=0.9,en;q=0.8"
     vindrel.type_address(refused)
     shown = vindrel.wait_page_text("Impossibile raggiungere il sito")
     assert "Connessione negata da" in shown
