@@ -17,5 +17,6 @@ drive=$(mktemp -d)
 trap 'rm -rf "$drive"' EXIT
 mkdir -p "$drive/HOME-PAG"
 cp "$top/docs/pictures/INIZIO.HTM" "$drive/HOME-PAG/INIZIO.HTM"
-VINDREL_DRIVE_C="$drive" VINDREL_SCREENSHOT="$top/docs/main-window.png" "$build/vindrel"
+# Its web profile in the temporary folder, not the user's.
+XDG_DATA_HOME="$drive/data" XDG_CACHE_HOME="$drive/cache" VINDREL_DRIVE_C="$drive" VINDREL_SCREENSHOT="$top/docs/main-window.png" "$build/vindrel"
 echo "pictures refreshed in $top/docs"

@@ -5,9 +5,11 @@
 #include "browser/window/frmBrowser.h"
 #include "platform/engine/impl/DriveAddresses.h"
 #include "platform/engine/impl/WebEngineBrowser.h"
+#include "platform/engine/impl/WebProfile.h"
 #include "platform/files/impl/DriveMap.h"
 #include "platform/files/impl/HostFileSystem.h"
 #include "platform/files/impl/HostFolderWatcher.h"
+#include "platform/files/impl/ProfileLock.h"
 #include "platform/system/impl/HostSystemServices.h"
 #include "platform/system/impl/LinuxProcessService.h"
 #include "platform/system/impl/QtUiServices.h"
@@ -23,6 +25,10 @@ int main(int argc, char* argv[])
 {
     PrepareWebEngineEnvironment();
     RegisterDriveSchemes();
+    // Held until the engine has gone with the application object: no copy started later opens
+    // the stored profile while this one may still write it.
+    const WebProfilePlaces webPlaces = WebProfilePlacesFor(DriveMap::ProcessEnvironment());
+    const ProfileLock webLock(MakePrivateFolder(webPlaces.root) ? webPlaces.lock : QString());
     QApplication app(argc, argv);
     UseProgramFont();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/it.vindrel.Vindrel.png")));
@@ -39,8 +45,9 @@ int main(int argc, char* argv[])
     QtUiServices ui(fs);
     LinuxProcessService processes;
     HostSystemServices system(fs);
+    const WebProfile web(webPlaces, webLock.held());
     Program program({ui, fs, processes, system,
-                     [&fs](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent); },
+                     [&fs, &web](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent, web.profile()); },
                      [&fs](std::function<void()> changed) {
                          return std::make_unique<HostFolderWatcher>(fs, std::move(changed));
                      }});

@@ -50,6 +50,9 @@ TEST(SecondCopy, OpensItsAddressAndExitsCleanly)
     qputenv("VINDREL_SCREENSHOT", shot.toUtf8());
     qputenv("VINDREL_DRIVE_C", root.filePath(QStringLiteral("C")).toUtf8());
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The web profile in the test's folder, never the user's.
+    qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toUtf8());
+    qputenv("XDG_CACHE_HOME", root.filePath(QStringLiteral("cache")).toUtf8());
     HostFileSystem fs(DriveMap::FromProcessEnvironment(), root.filePath(QStringLiteral("prog")));
     HostSystemServices system(fs);
     system.StartProgram(fs.ProgramFolder() + QStringLiteral("\\vindrel C:\\HOME-PAG\\ROSSA.HTM"));

@@ -58,6 +58,9 @@ TEST_P(StartInScreenshotMode, PicturesTheStartPageAndExits)
     environment.insert(QStringLiteral("VINDREL_DRIVE_C"), root.filePath(QStringLiteral("C")));
     environment.insert(QStringLiteral("VINDREL_DRIVE_D"), root.filePath(QStringLiteral("D")));
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The web profile in the test's folder, never the user's.
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), root.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CACHE_HOME"), root.filePath(QStringLiteral("cache")));
     QProcess vindrel;
     vindrel.setProcessEnvironment(environment);
     vindrel.setProcessChannelMode(QProcess::ForwardedErrorChannel);

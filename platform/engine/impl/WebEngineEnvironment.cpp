@@ -6,6 +6,8 @@
 #include <QtGlobal>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace {
 
 bool GpuUsable()
@@ -36,5 +38,9 @@ void PrepareWebEngineEnvironment()
     for (const QString& flag : wanted)
         if (!flags.contains(flag))
             flags << flag;
+    // The engine's own texts (error pages, form messages, pickers) in the program's language,
+    // whatever the desktop's, unless the user asked for another.
+    if (!std::any_of(flags.cbegin(), flags.cend(), [](const QString& flag) { return flag.startsWith(QLatin1String("--lang=")); }))
+        flags << QStringLiteral("--lang=it");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(QLatin1Char(' ')).toLocal8Bit());
 }

@@ -3,13 +3,27 @@
 #include <QDir>
 #include <QStandardPaths>
 
-QString XdgDataHome(const DriveMap::Environment& environment)
+namespace {
+
+QString XdgHome(const DriveMap::Environment& environment, const QString& variable, const QString& underHome)
 {
-    const QString configured = environment(QStringLiteral("XDG_DATA_HOME"));
+    const QString configured = environment(variable);
     if (QDir::isAbsolutePath(configured))
         return QDir::cleanPath(configured);
     const QString home = environment(QStringLiteral("HOME"));
-    return QDir::isAbsolutePath(home) ? QDir::cleanPath(home + QStringLiteral("/.local/share")) : QString();
+    return QDir::isAbsolutePath(home) ? QDir::cleanPath(home + underHome) : QString();
+}
+
+} // namespace
+
+QString XdgDataHome(const DriveMap::Environment& environment)
+{
+    return XdgHome(environment, QStringLiteral("XDG_DATA_HOME"), QStringLiteral("/.local/share"));
+}
+
+QString XdgCacheHome(const DriveMap::Environment& environment)
+{
+    return XdgHome(environment, QStringLiteral("XDG_CACHE_HOME"), QStringLiteral("/.cache"));
 }
 
 QStringList XdgDataFolders(const DriveMap::Environment& environment)

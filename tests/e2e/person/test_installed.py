@@ -56,6 +56,7 @@ def test_installed_copy_keeps_the_history_in_the_users_folder(vindrel, installed
     data, runtime = tmp_path / "data", tmp_path / "runtime"
     runtime.mkdir(mode=0o700)
     monkeypatch.setenv("XDG_DATA_HOME", str(data))
+    monkeypatch.setenv("XDG_CACHE_HOME", str(tmp_path / "cache"))  # the driver's, for the first start too
     monkeypatch.setenv("XDG_RUNTIME_DIR", str(runtime))  # as a desktop session has it
     edited = desktop_text_editor(tmp_path, data, monkeypatch)
     program = installed / "bin" / "vindrel"
@@ -68,7 +69,7 @@ def test_installed_copy_keeps_the_history_in_the_users_folder(vindrel, installed
     started = subprocess.run([str(program)], env=dict(os.environ, VINDREL_SCREENSHOT=str(shot),
                                                       VINDREL_DRIVE_C=str(vindrel.root / "C")), timeout=90)
     assert started.returncode == 0 and shot.stat().st_size > 0
-    assert not (data / "vindrel").exists()  # reading creates nothing
+    assert not (data / "vindrel" / "VINDREL.DAT").exists()  # reading the history creates none
 
     vindrel.run(program)
     vindrel.wait_page(HOME)

@@ -152,6 +152,28 @@ def send_close(window_id):
     x11.XCloseDisplay(display)  # flushes the event
 
 
+class _Detached:
+    """A copy of the program another started and let go: no child of the test's, so watched
+    through /proc; how it ended is not known (wait() gives None)."""
+
+    def __init__(self, pid):
+        self.pid = pid
+
+    def poll(self):
+        try:
+            state = pathlib.Path(f"/proc/{self.pid}/stat").read_text().rsplit(")", 1)[1].split()[0]
+        except OSError:  # gone
+            return 0
+        return 0 if state == "Z" else None
+
+    def wait(self, timeout=TIMEOUT):
+        deadline = time.monotonic() + timeout
+        while self.poll() is None:
+            if time.monotonic() > deadline:
+                raise AssertionError(f"process {self.pid} still running")
+            time.sleep(0.1)
+
+
 class Vindrel:
     """The built program in a temporary folder of its own, with drive C: and a Favourites folder."""
 
@@ -163,7 +185,9 @@ class Vindrel:
         for folder in (self.home, self.favourites, self.folder):
             folder.mkdir(parents=True)
         self.process = None
-        self.environment = {}  # more variables for the program; None unsets one
+        # More variables for the program; None unsets one. Its data and cache folders (the web
+        # profile among them) are the test's, never the real HOME's.
+        self.environment = {"XDG_DATA_HOME": str(self.root / "data"), "XDG_CACHE_HOME": str(self.root / "cache")}
         self.log = self.root / "vindrel.log"
 
     # Set-up -------------------------------------------------------------------------------------
@@ -213,6 +237,23 @@ class Vindrel:
         started yet; name: its log's."""
         other = Vindrel.__new__(Vindrel)
         other.__dict__.update(self.__dict__, process=None, log=self.root / f"{name}.log")
+        return other
+
+    def started_copy(self, name):
+        """The copy of the program this one started (its page button), once its main window shows,
+        put beside this one's; name: its log's, as another_copy's."""
+        other = self.another_copy(name)
+
+        def newcomer():
+            for app in pyatspi.Registry.getDesktop(0):
+                if app is not None and app.name == "vindrel" and app.get_process_id() != self.process.pid:
+                    return app.get_process_id()
+            return None
+        other.process = _Detached(wait_for(newcomer, "another copy of the program on the bus"))
+        other.attach()
+        for window_id in other._shown_ids():
+            xdotool("windowmove", window_id, str(BESIDE), "0")
+        wait_for(lambda: extents(other.main)[0] >= BESIDE, "the other copy put beside")
         return other
 
     def start_home(self):
@@ -404,6 +445,32 @@ class Vindrel:
         """Until the main window's caption names that page."""
         self.wait_caption(*page_captions(address))
 
+    def read_pages(self):
+        """Has the engine put what its pages show on the bus, which it does only when asked, for
+        page_text(); before the start."""
+        self.environment["QTWEBENGINE_ENABLE_LINUX_ACCESSIBILITY"] = "1"
+
+    def page_text(self, window=None):
+        """The text the page of a window shows, as the bus reads it out (read_pages()): one line a piece."""
+        def texts(node):
+            found = []
+            for child in node:
+                if child is None:
+                    continue
+                try:
+                    if child.getRoleName() == "label" and child.name:
+                        found.append(child.name)
+                    found += texts(child)
+                except GLib.Error:  # gone meanwhile
+                    continue
+            return found
+        return "\n".join(texts(self.control("document web", None, window)))
+
+    def wait_page_text(self, text, window=None):
+        """Until the page of a window shows that text (among the rest); the page's whole text."""
+        return wait_for(lambda: (lambda shown: shown if text in shown else None)(self.page_text(window)),
+                        f'the page showing "{text}"')
+
     def address_text(self):
         return self.control("combo box", None).name
 
@@ -479,6 +546,7 @@ def vindrel(tmp_path):
 hits = collections.Counter()  # requests the site served, by path
 attachments = {}  # path: (Content-Disposition, body, Content-Type) of files the site offers as attachments
 site_pages = {}  # path: HTML of the pages a test puts on the site
+request_headers = {}  # path: the headers of the last request for it
 
 
 class _Site(http.server.BaseHTTPRequestHandler):
@@ -495,6 +563,7 @@ class _Site(http.server.BaseHTTPRequestHandler):
 
     def do_GET(self):
         hits[self.path] += 1
+        request_headers[self.path] = dict(self.headers)
         if self.path == "/lento.bin":  # 4 MiB that come in at 80 KiB a second until the test ends
             self.send_response(200)
             self.send_header("Content-Type", "application/octet-stream")
@@ -551,6 +620,7 @@ def site():
     hits.clear()
     attachments.clear()
     site_pages.clear()
+    request_headers.clear()
     threading.Thread(target=server.serve_forever, daemon=True).start()
     yield f"http://127.0.0.1:{server.server_address[1]}"
     _Site.released.set()

@@ -42,6 +42,18 @@ TEST_F(EngineEnvironmentTest, OffscreenKeepsTheCallersFlagsAndAddsEachOnce)
     EXPECT_EQ(flags.count(QStringLiteral("--disable-component-update")), 1);
 }
 
+TEST_F(EngineEnvironmentTest, EngineSpeaksItalianUnlessTheCallerChoseALanguage)
+{
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "");
+    PrepareWebEngineEnvironment();
+    EXPECT_TRUE(Flags().contains(QStringLiteral("--lang=it")));
+
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--lang=de");
+    PrepareWebEngineEnvironment();
+    EXPECT_TRUE(Flags().contains(QStringLiteral("--lang=de")));
+    EXPECT_FALSE(Flags().contains(QStringLiteral("--lang=it")));
+}
+
 TEST_F(EngineEnvironmentTest, SandboxSwitchedOffOnlyForRootAndOnlyWhenUnset)
 {
     qunsetenv("QTWEBENGINE_DISABLE_SANDBOX");
