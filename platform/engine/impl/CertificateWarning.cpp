@@ -35,8 +35,8 @@ CertificateWarning::CertificateWarning(const Facts& facts, QWidget* over)
     title->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; color: #a00000"));
     column->addWidget(title);
     column->addWidget(Line(facts.reason, text));
-    column->addWidget(Line(QStringLiteral("Chi vi accede potrebbe leggere o modificare quello che invii o ricevi, "
-                                          "come password, messaggi o numeri di carte di credito."), text));
+    column->addWidget(Line(QStringLiteral("Qualcuno potrebbe leggere o modificare quello che invii al sito o ricevi "
+                                          "da esso, come password, messaggi o numeri di carte di credito."), text));
     column->addWidget(Line(QStringLiteral("Rilasciato a: %1").arg(facts.subject), text));
     column->addWidget(Line(QStringLiteral("Rilasciato da: %1").arg(facts.issuer), text));
     column->addWidget(Line(facts.validity, text));

@@ -24,6 +24,7 @@ std::optional<Login> AskLogin(QWidget* over, const LoginQuestion& question)
 {
     QDialog dialog(over);
     dialog.setWindowTitle(QStringLiteral("Autenticazione richiesta"));
+    dialog.setMinimumWidth(420); // the sentences on one line each
     auto* layout = new QVBoxLayout(&dialog);
     const QString who = question.proxy ? QStringLiteral("Il proxy %1") : QStringLiteral("Il sito %1");
     layout->addWidget(Line(who.arg(question.host) + QStringLiteral(" richiede un nome utente e una password.")));
