@@ -26,10 +26,10 @@ std::optional<Login> AskLogin(QWidget* over, const LoginQuestion& question)
     dialog.setWindowTitle(QStringLiteral("Autenticazione richiesta"));
     dialog.setMinimumWidth(420); // the sentences on one line each
     auto* layout = new QVBoxLayout(&dialog);
-    const QString who = question.proxy ? QStringLiteral("Il proxy %1") : QStringLiteral("Il sito %1");
-    layout->addWidget(Line(who.arg(question.host) + QStringLiteral(" richiede un nome utente e una password.")));
+    const QString who = question.proxy ? QStringLiteral("Il proxy") : QStringLiteral("Il sito");
+    layout->addWidget(Line(QStringLiteral("%1 %2 richiede un nome utente e una password.").arg(who, question.host)));
     if (!question.realm.isEmpty())
-        layout->addWidget(Line(QStringLiteral("Il sito dice: \"%1\"").arg(question.realm)));
+        layout->addWidget(Line(QStringLiteral("%1 dice: \"%2\"").arg(who, question.realm)));
     if (question.wrongBefore) {
         QLabel* wrong = Line(QStringLiteral("Nome utente o password non validi."));
         wrong->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold"));

@@ -2,7 +2,7 @@
 import pytest
 
 from vindrel_driver import GREEN, find, site_pages, wait_for
-from web_servers import REFUSED, LoginServer, SelfSignedServer
+from web_servers import REFUSED, LoginProxy, LoginServer, SelfSignedServer
 
 pytestmark = pytest.mark.web
 
@@ -63,6 +63,22 @@ def test_a_cancelled_login_shows_the_sites_own_page(vindrel, login_server):
     assert login_server.logins() == []
     assert [path for path, _ in login_server.requests if path.startswith("/privato/")] == [
         "/privato/uno.html?sfondo=00C000"]
+
+
+def test_a_proxy_asking_for_a_login_is_answered_the_same_way(vindrel):
+    proxy = LoginProxy("mario", "segreta", "Proxy di prova")
+    try:
+        vindrel.environment["http_proxy"] = f"http://127.0.0.1:{proxy.port}"
+        vindrel.start_home()
+        # Not on 127.0.0.1, which the engine reaches without a proxy.
+        vindrel.type_address("http://sito.prova/pagina.html?sfondo=00C000")
+        texts = give_login(vindrel, "mario", "segreta")
+        assert texts[:2] == ["Il proxy 127.0.0.1 richiede un nome utente e una password.",
+                             'Il proxy dice: "Proxy di prova"']
+        vindrel.wait_colour(GREEN)
+        assert [given for _, given in proxy.requests][:2] == [None, proxy.expected]
+    finally:
+        proxy.close()
 
 
 @pytest.fixture

@@ -87,6 +87,29 @@ class LoginServer(_Server):
         return found
 
 
+class _ProxyHandler(_Handler):
+    def do_GET(self):
+        owner = self.owner
+        given = self.headers.get("Proxy-Authorization")
+        owner.requests.append((self.path, given))
+        if given == owner.expected:
+            self.send_page(200, "Tramite il proxy", "Benvenuto")
+        else:
+            self.send_page(407, "Proxy", "Il proxy chiede una password.",
+                           [("Proxy-Authenticate", f'Basic realm="{owner.realm}"')], colour="%02X%02X%02X" % REFUSED)
+
+
+class LoginProxy(LoginServer):
+    """A web proxy for user and password only (HTTP Basic, realm): it serves every address itself,
+    and the proxy's own 407 page to anyone else; requests logs every request (its whole address)
+    and its Proxy-Authorization header."""
+
+    def __init__(self, user, password, realm):
+        self.realm = realm
+        self.expected = "Basic " + base64.b64encode(f"{user}:{password}".encode()).decode()
+        _Server.__init__(self, _ProxyHandler)
+
+
 class _PageHandler(_Handler):
     def do_GET(self):
         self.owner.requests.append((self.path, None))
