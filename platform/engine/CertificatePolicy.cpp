@@ -10,20 +10,30 @@ constexpr int kRevoked = -206;
 
 } // namespace
 
-CertificateProblem CertificateProblemOf(int engineError, bool notYetValid)
+QList<CertificateProblem> CertificateProblemsOf(int engineError, CertificateDates dates)
 {
+    QList<CertificateProblem> problems;
+    if (dates == CertificateDates::Expired || (engineError == kDateInvalid && dates == CertificateDates::Valid))
+        problems << CertificateProblem::Expired;
+    else if (dates == CertificateDates::NotYetValid)
+        problems << CertificateProblem::NotYetValid;
     switch (engineError) {
-    case kNameInvalid:
-        return CertificateProblem::WrongName;
     case kDateInvalid:
-        return notYetValid ? CertificateProblem::NotYetValid : CertificateProblem::Expired;
+        break;
+    case kNameInvalid:
+        problems << CertificateProblem::WrongName;
+        break;
     case kAuthorityInvalid:
-        return CertificateProblem::UntrustedAuthority;
+        problems << CertificateProblem::UntrustedAuthority;
+        break;
     case kRevoked:
-        return CertificateProblem::Revoked;
+        problems << CertificateProblem::Revoked;
+        break;
     default:
-        return CertificateProblem::Other;
+        if (problems.isEmpty())
+            problems << CertificateProblem::Other;
     }
+    return problems;
 }
 
 QString CertificateReason(CertificateProblem problem)

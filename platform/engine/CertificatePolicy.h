@@ -1,5 +1,6 @@
 #pragma once
 #include <QByteArray>
+#include <QList>
 #include <QSet>
 #include <QString>
 #include <utility>
@@ -16,9 +17,13 @@ enum class CertificateProblem {
     Other,
 };
 
-// The problem an engine error names (the engine numbers them as its network errors); a date error
-// is Expired unless the certificate's validity has not begun yet.
-CertificateProblem CertificateProblemOf(int engineError, bool notYetValid);
+// Where today lies in the certificate's validity.
+enum class CertificateDates { Valid, NotYetValid, Expired };
+
+// The problems of a certificate: the one the engine's error names (the engine numbers them as its
+// network errors), and, first, a validity over or not begun, which the engine leaves unsaid when
+// it does not trust the certificate anyway.
+QList<CertificateProblem> CertificateProblemsOf(int engineError, CertificateDates dates);
 
 // The problem in plain words, one sentence.
 QString CertificateReason(CertificateProblem problem);

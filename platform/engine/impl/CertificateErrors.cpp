@@ -45,11 +45,15 @@ CertificateWarning::Facts FactsOf(const QWebEngineCertificateError& error, bool 
     const QSslCertificate certificate = chain.isEmpty() ? QSslCertificate() : chain.first();
     const QDateTime from = certificate.effectiveDate();
     const QDateTime until = certificate.expiryDate();
-    const bool notYetValid = from.isValid() && from > QDateTime::currentDateTimeUtc();
+    const QDateTime now = QDateTime::currentDateTimeUtc();
+    const CertificateDates dates = from.isValid() && from > now      ? CertificateDates::NotYetValid
+                                   : until.isValid() && until < now ? CertificateDates::Expired
+                                                                    : CertificateDates::Valid;
     const auto date = [](const QDateTime& when) { return when.toLocalTime().toString(QStringLiteral("dd/MM/yyyy")); };
     CertificateWarning::Facts facts;
     facts.host = error.url().host();
-    facts.reason = CertificateReason(CertificateProblemOf(error.type(), notYetValid));
+    for (const CertificateProblem problem : CertificateProblemsOf(error.type(), dates))
+        facts.reasons << CertificateReason(problem);
     facts.subject = NameOf(certificate, false);
     facts.issuer = NameOf(certificate, true);
     facts.validity = from.isValid() && until.isValid()

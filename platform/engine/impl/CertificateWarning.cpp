@@ -34,7 +34,8 @@ CertificateWarning::CertificateWarning(const Facts& facts, QWidget* over)
     QLabel* title = Line(QStringLiteral("La connessione a %1 non è sicura").arg(facts.host), text);
     title->setStyleSheet(QStringLiteral("font-size: 18pt; font-weight: bold; color: #a00000"));
     column->addWidget(title);
-    column->addWidget(Line(facts.reason, text));
+    for (const QString& reason : facts.reasons)
+        column->addWidget(Line(reason, text));
     column->addWidget(Line(QStringLiteral("Qualcuno potrebbe leggere o modificare quello che invii al sito o ricevi "
                                           "da esso, come password, messaggi o numeri di carte di credito."), text));
     column->addWidget(Line(QStringLiteral("Rilasciato a: %1").arg(facts.subject), text));

@@ -1,6 +1,7 @@
 #pragma once
 #include <QFrame>
 #include <QString>
+#include <QStringList>
 
 // The warning shown in place of a page whose site's certificate is not trusted: what is wrong, in
 // plain words, who the certificate names and for how long, "Torna indietro" (the default) and,
@@ -11,7 +12,7 @@ class CertificateWarning : public QFrame {
 public:
     struct Facts {
         QString host;
-        QString reason;
+        QStringList reasons; // what is wrong, a sentence each
         QString subject;  // who the certificate was made for
         QString issuer;   // who made it
         QString validity; // from when until when it is valid

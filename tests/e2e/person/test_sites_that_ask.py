@@ -1,7 +1,9 @@
 """Sites that ask something of the person: a login, trust in a certificate the engine doubts."""
+import datetime
+
 import pytest
 
-from vindrel_driver import GREEN, find, site_pages, wait_for
+from vindrel_driver import GREEN, HOME, find, site_pages, wait_for
 from web_servers import REFUSED, LoginProxy, LoginServer, SelfSignedServer
 
 pytestmark = pytest.mark.web
@@ -121,3 +123,20 @@ def test_a_self_signed_site_is_warned_in_italian_and_either_way_works(vindrel, s
     vindrel.wait_colour(YELLOW)
     assert [path for path, _ in secure_site.requests if path != "/favicon.ico"] == ["/?sfondo=0000C0",
                                                                                     "/altra.html?sfondo=C0C000"]
+
+
+def test_an_expired_certificate_is_told_as_expired_too(vindrel, tmp_path):
+    expired = SelfSignedServer(tmp_path, datetime.datetime(2020, 1, 1), datetime.datetime(2020, 2, 1, 12))
+    try:
+        vindrel.start_home()
+        vindrel.type_address(expired.address("/"))
+        warning = vindrel.control("label", "La connessione a 127.0.0.1 non è sicura").parent
+        texts = [n.name for n in warning if n is not None and n.getRoleName() == "label"]
+        # The engine, which does not trust it anyway, names only that; the warning says both.
+        assert "Il certificato del sito è scaduto." in texts and "Valido dal 01/01/2020 al 01/02/2020" in texts
+        assert any("autorità attendibile" in text for text in texts), texts
+        vindrel.click(vindrel.control("push button", "Torna indietro"))
+        vindrel.wait_page(HOME)
+        assert expired.requests == []
+    finally:
+        expired.close()

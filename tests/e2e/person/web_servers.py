@@ -1,6 +1,7 @@
 """Web servers on 127.0.0.1 that ask of a browser what sites ask: a login, a certificate it cannot
 trust. Each keeps a log of what the browser sent, as a test may read it and a person would not."""
 import base64
+import datetime
 import http.server
 import ssl
 import subprocess
@@ -117,14 +118,27 @@ class _PageHandler(_Handler):
 
 
 class SelfSignedServer(_Server):
-    """An HTTPS site whose certificate it made itself (for 127.0.0.1, made by openssl now, in
-    folder), serving the same page at every path."""
+    """An HTTPS site whose certificate it made itself, for 127.0.0.1 (by openssl now, in folder),
+    valid between two datetimes (by default from yesterday for 30 days), serving the same page at
+    every path."""
 
-    def __init__(self, folder):
+    def __init__(self, folder, valid_from=None, valid_until=None):
+        now = datetime.datetime.now(datetime.timezone.utc)
+        valid_from = valid_from or now - datetime.timedelta(days=1)
+        valid_until = valid_until or now + datetime.timedelta(days=30)
         key, certificate = folder / "chiave.pem", folder / "certificato.pem"
-        subprocess.run(["openssl", "req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "30",
-                        "-subj", "/CN=127.0.0.1/O=Sito di prova", "-addext", "subjectAltName=IP:127.0.0.1",
-                        "-keyout", str(key), "-out", str(certificate)], check=True, capture_output=True)
+        # openssl ca is the tool that signs for any dates, the past included.
+        (folder / "ca.cnf").write_text("[ca]\ndefault_ca = own\n[own]\ndatabase = index.txt\nnew_certs_dir = .\n"
+                                       "serial = serial\ndefault_md = sha256\npolicy = any\ncopy_extensions = copy\n"
+                                       "[any]\ncommonName = supplied\n")
+        (folder / "index.txt").write_text("")
+        (folder / "serial").write_text("01\n")
+        openssl = lambda *arguments: subprocess.run(["openssl", *arguments], cwd=folder, check=True, capture_output=True)
+        openssl("req", "-new", "-newkey", "rsa:2048", "-nodes", "-subj", "/CN=127.0.0.1/O=Sito di prova",
+                "-addext", "subjectAltName=IP:127.0.0.1", "-keyout", str(key), "-out", "richiesta.csr")
+        openssl("ca", "-batch", "-config", "ca.cnf", "-selfsign", "-keyfile", str(key), "-in", "richiesta.csr",
+                "-out", str(certificate), "-startdate", valid_from.strftime("%Y%m%d%H%M%SZ"),
+                "-enddate", valid_until.strftime("%Y%m%d%H%M%SZ"))
         context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
         context.load_cert_chain(certificate, key)
         super().__init__(_PageHandler, lambda sock: context.wrap_socket(sock, server_side=True))

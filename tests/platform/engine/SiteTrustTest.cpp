@@ -26,24 +26,30 @@ TEST(CertificatePolicy, EachDoubtGetsItsAnswer)
             << c.doubt.mainFrame << c.doubt.overridable << c.doubt.exceptionGiven;
 }
 
-TEST(CertificatePolicy, EngineErrorsReadAsProblems)
+TEST(CertificatePolicy, EngineErrorsAndDatesReadAsProblems)
 {
+    using P = CertificateProblem;
+    using D = CertificateDates;
     struct Case {
         int error;
-        bool notYetValid;
-        CertificateProblem problem;
+        D dates;
+        QList<P> problems;
     };
     const Case cases[] = {
-        {-202, false, CertificateProblem::UntrustedAuthority},
-        {-201, false, CertificateProblem::Expired},
-        {-201, true, CertificateProblem::NotYetValid},
-        {-200, false, CertificateProblem::WrongName},
-        {-206, false, CertificateProblem::Revoked},
-        {-207, false, CertificateProblem::Other},
-        {-150, false, CertificateProblem::Other},
+        {-202, D::Valid, {P::UntrustedAuthority}},
+        {-202, D::Expired, {P::Expired, P::UntrustedAuthority}}, // the engine names one problem only
+        {-201, D::Expired, {P::Expired}},
+        {-201, D::NotYetValid, {P::NotYetValid}},
+        {-201, D::Valid, {P::Expired}}, // the engine's clock may differ from the program's by a moment
+        {-200, D::Valid, {P::WrongName}},
+        {-200, D::NotYetValid, {P::NotYetValid, P::WrongName}},
+        {-206, D::Valid, {P::Revoked}},
+        {-207, D::Valid, {P::Other}},
+        {-207, D::Expired, {P::Expired}},
+        {-150, D::Valid, {P::Other}},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(CertificateProblemOf(c.error, c.notYetValid), c.problem) << c.error;
+        EXPECT_EQ(CertificateProblemsOf(c.error, c.dates), c.problems) << c.error << int(c.dates);
 }
 
 TEST(CertificatePolicy, AnExceptionHoldsForItsSiteAndCertificateOnly)
