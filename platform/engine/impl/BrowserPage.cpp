@@ -1,5 +1,8 @@
 #include "BrowserPage.h"
 
+#include "CertificateErrors.h"
+#include "LoginRequests.h"
+
 #include <QCoreApplication>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineView>
@@ -14,6 +17,8 @@ const QString kLeaveQuestion =
 BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent)
 {
     connect(this, &QWebEnginePage::loadingChanged, this, &BrowserPage::OnLoadingChanged);
+    new LoginRequests(*this);
+    new CertificateErrors(*this);
 }
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)

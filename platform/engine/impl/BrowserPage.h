@@ -14,7 +14,8 @@ class QWebEngineLoadingInfo;
 // ask of its user (PagePolicy.h). Its dialogs come one at a time, from the second on with the
 // offer to stop the rest until the user leaves the page, and the program's own questions about it
 // take their turns with them; the end of its renderer soon after the user answered for the last
-// one is told apart.
+// one is told apart. Its sites' logins and doubtful certificates are put to the user
+// (LoginRequests.h, CertificateErrors.h).
 class BrowserPage : public DriveAddressPage {
     Q_OBJECT
 public:
