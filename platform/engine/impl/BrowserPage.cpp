@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -14,6 +15,10 @@ const QString kLeaveQuestion =
 BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent)
 {
     connect(this, &QWebEnginePage::loadingChanged, this, &BrowserPage::OnLoadingChanged);
+    // A PDF is shown in the window by the engine's own viewer, which is one of its plug-ins; one
+    // sent as an attachment is still a download.
+    settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
 }
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
