@@ -164,6 +164,7 @@ void frmBrowser::TellPagesThePopupSwitch()
     if (brwWebBrowser)
         brwWebBrowser->SetWindowsBlocked(questions_->PopupSwitchBlocks());
 }
+
 void frmBrowser::Command1_Click() { sideButtons_->EditPageOrStartCopy(); }
 void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
 void frmBrowser::Command3_Click() { sideButtons_->ShowFavourites(); }

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineDownloadRequest>
@@ -25,7 +26,6 @@
 #include <QWebEngineProfile>
 #include <QWebEngineScript>
 #include <QWebEngineView>
-#include <QScreen>
 #include <QWheelEvent>
 
 #include <exception>

@@ -69,6 +69,7 @@ def test_an_address_that_cannot_be_opened_is_answered_with_a_bell_and_a_message(
     try:
         vindrel.type_address("http://a b")
         assert vindrel.message() == ("Vindrel", "Non riesco ad aprire l'indirizzo http://a b !!!", ["OK"])
+        wait_for(lambda: bell.count(), "the bell")
         assert bell.count() == 1
     finally:
         bell.close()
@@ -118,7 +119,12 @@ def green_pdf():
 @pytest.mark.web
 def test_a_pdf_is_shown_in_the_window(vindrel, site):
     attachments["/verde.pdf"] = ("inline", green_pdf(), "application/pdf")
+    attachments["/scarica.pdf"] = ('attachment; filename="scarica.pdf"', green_pdf(), "application/pdf")
+    vindrel.download_folder()
     vindrel.start_home()
     vindrel.type_address(f"{site}/verde.pdf")
     vindrel.wait_colour(GREEN)
     assert not vindrel.has_message()
+    # One the site sends as an attachment is still a download.
+    vindrel.type_address(f"{site}/scarica.pdf")
+    vindrel.control("label", "Nome: scarica.pdf", vindrel.window("Download del file"))
