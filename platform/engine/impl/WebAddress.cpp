@@ -18,10 +18,11 @@ bool IsSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/
 
 bool IsRooted(const QString& text) { return !text.isEmpty() && IsSeparator(text.front()); }
 
-// "scheme:" of two or more letters (one letter is a drive); "host:8080" is not a scheme.
+// "scheme:" of two or more letters (one letter is a drive); "host:8080" is not a scheme, nor is
+// a word and a colon before a blank ("ricetta: carbonara").
 bool HasScheme(const QString& text)
 {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:(?!\\d+([/\\\\?#]|$))"));
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:(?!\\d+([/\\\\?#]|$)|\\s)"));
     return scheme.match(text).hasMatch();
 }
 

@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(TypedInTheAddressBox, ReadAddressTest, ::testing::Value
     AddressCase{"ricetta carbonara", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
     AddressCase{"  ricetta \t carbonara ", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
     AddressCase{"che ore sono?", Kind::Search, "https://www.google.it/search?q=che+ore+sono%3F"},
+    AddressCase{"ricetta: carbonara", Kind::Search, "https://www.google.it/search?q=ricetta%3A+carbonara"},
     AddressCase{"due parole", Kind::Search, "https://www.google.it/search?q=due+parole"},
     AddressCase{"città & mare", Kind::Search, "https://www.google.it/search?q=citt%C3%A0+%26+mare"},
     AddressCase{"intranet", Kind::Search, "https://www.google.it/search?q=intranet"},
