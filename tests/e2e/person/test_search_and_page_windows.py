@@ -5,8 +5,9 @@ import re
 
 import pytest
 
-from vindrel_driver import GREEN, HOME, attachments, block, hits, page, site_pages, wait_for, xdotool
+from vindrel_driver import GREEN, HOME, attachments, hits, page, site_pages, wait_for, xdotool
 
+BLUE = (0, 0, 192)
 SEARCH = "https://www.google.it/search?q=ricetta+carbonara"
 
 
@@ -44,9 +45,15 @@ class Bell:
         self.x11.XCloseDisplay(self.display)
 
 
+def button(script, colour="#00C000"):
+    """A block of that colour that runs script when clicked."""
+    return (f'<a href="#" onclick="{script}; return false" '
+            f'style="display:block;width:200px;height:60px;background:{colour}">zanzara</a>')
+
+
 def opener(script):
     """A page whose green block runs script when clicked."""
-    return page(block("#").replace('href="#"', f'href="#" onclick="{script}; return false"'), title="Apre")
+    return page(button(script), title="Apre")
 
 
 @pytest.mark.web
@@ -91,13 +98,25 @@ def test_a_page_whose_window_the_switch_blocked_gets_none(vindrel, site):
 
 @pytest.mark.web
 def test_a_window_takes_the_size_and_place_its_page_asked_for(vindrel, site):
-    site_pages["/apre.html"] = opener("window.open('/uno.html', '_blank', 'width=500,height=400,left=120,top=90')")
+    features = "'_blank', 'width=500,height=400,left=120,top=90'"
+    site_pages["/apre.html"] = page(button(f"window.open('/uno.html', {features})"),
+                                    button(f"window.open('/muove.html', {features})", "#0000C0"), title="Apre")
+    # A window that moves and sizes itself at once, somewhere it would not be wholly on the screen.
+    site_pages["/muove.html"] = page("<script>window.resizeTo(600, 300); window.moveTo(1500, 40)</script>", title="Muove")
     vindrel.start(f"{site}/apre.html")
     vindrel.click(vindrel.control("check box", "Elimina Win PopUp"))
     vindrel.click_colour(GREEN)
     window_id = wait_for(lambda: next(iter(vindrel._window_ids("Uno")), None), "the window opened")
     geometry = xdotool("getwindowgeometry", window_id)
     assert re.search(r"Position: 120,90\b", geometry) and "Geometry: 500x400" in geometry, geometry
+
+    vindrel.close("Uno")
+    wait_for(lambda: vindrel.count("Uno") == 0, "the window closed")
+    vindrel.click_colour(BLUE)
+    moved = wait_for(lambda: next(iter(vindrel._window_ids("Muove")), None), "the window opened")
+    # The screen is 1600 wide: the window stays wholly on it.
+    wait_for(lambda: re.search(r"Position: 1000,40\b.*Geometry: 600x300", xdotool("getwindowgeometry", moved), re.S),
+             lambda: xdotool("getwindowgeometry", moved))
 
 
 def green_pdf():
