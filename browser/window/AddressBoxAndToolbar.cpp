@@ -3,6 +3,8 @@
 #include "browser/address/AddressRules.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
+#include "app/TextHelpers.h"
+#include "platform/system/UiServices.h"
 
 void frmBrowser::cboAddress_Click()
 {
@@ -10,7 +12,14 @@ void frmBrowser::cboAddress_Click()
     try {
         brwWebBrowser->Navigate(AddressText());
     } catch (const VbError&) {
-        // A failed request ends the action quietly; caption and visited flag stay as they were.
+        // A failed request ends the action; caption and visited flag stay as they were. Only
+        // an empty box passes without a word: nothing was asked for.
+        if (!TrimBlanks(AddressText()).isEmpty()) {
+            program().ui().Beep();
+            program().ui().MsgBox(QStringLiteral("Non riesco ad aprire l'indirizzo ") + TrimBlanks(AddressText())
+                                      + QStringLiteral(" !!!"),
+                                  MsgButtons::Ok, MsgIcon::Exclamation);
+        }
         return;
     }
     SetCommand1Caption(PageButtonCaption(AddressText(), QStringLiteral("Nuovo Vindrex")));

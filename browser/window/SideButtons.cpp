@@ -118,6 +118,7 @@ void SideButtons::Create(QWidget& strip)
 
     // Any change of the box's state, by a click, the keyboard or an assistive tool.
     QObject::connect(window_.Check2, &QCheckBox::stateChanged, &window_, &frmBrowser::Check2_Click);
+    QObject::connect(window_.Check1, &QCheckBox::stateChanged, &window_, &frmBrowser::TellPagesThePopupSwitch);
     for (const SideButton& design : kSideButtons)
         QObject::connect(window_.*design.control, &QPushButton::clicked, &window_, design.handler);
     for (int i = 0; i < static_cast<int>(window_.Command8.size()); ++i)

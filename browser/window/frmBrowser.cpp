@@ -48,6 +48,7 @@ void frmBrowser::Form_Load()
 {
     Globals& g = program().g;
     g.POPUP_PERMESSI = 0;
+    TellPagesThePopupSwitch();
     Show();
     Form_Resize();
     for (;;) {
@@ -151,7 +152,19 @@ void frmBrowser::keyPressEvent(QKeyEvent* event)
 
 void frmBrowser::PercentBar(std::int32_t done, std::int32_t total) { StatusBar1->PercentBar(done, total); }
 
-void frmBrowser::Check2_Click() { sideButtons_->SetPopupSwitch(); }
+void frmBrowser::Check2_Click()
+{
+    sideButtons_->SetPopupSwitch();
+    TellPagesThePopupSwitch();
+}
+
+// A page learns at once whether the window it asks for is blocked.
+void frmBrowser::TellPagesThePopupSwitch()
+{
+    if (brwWebBrowser)
+        brwWebBrowser->SetWindowsBlocked(questions_->PopupSwitchBlocks());
+}
+
 void frmBrowser::Command1_Click() { sideButtons_->EditPageOrStartCopy(); }
 void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
 void frmBrowser::Command3_Click() { sideButtons_->ShowFavourites(); }

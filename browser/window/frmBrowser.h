@@ -84,6 +84,8 @@ public:
 
     // Side commands; Command2 merges and Command5 edits the visited-sites file.
     void Check2_Click();
+    // Either box of the pop-up switch changed: pages are told whether their windows are blocked.
+    void TellPagesThePopupSwitch();
     void Command1_Click();
     void Command2_Click();
     void Command3_Click();

@@ -82,6 +82,9 @@ public:
     // Opens a window a page asked for and NewWindow2 blocked, as one let through is opened: the
     // events of the window come from NewWindowEvents, and its page loads the target.
     virtual void OpenNewWindow(const NewWindowTarget& target) = 0;
+    // Whether NewWindow2 blocks every window now (the pop-up switch): a page's script asking for
+    // one then gets none. Holds for the windows the control opened too.
+    virtual void SetWindowsBlocked(bool blocked) = 0;
 
     virtual QString LocationURL() const = 0;
     virtual QString LocationName() const = 0;

@@ -19,6 +19,7 @@ public:
     QString url;
     QString name;
     bool busy = false;
+    bool windowsBlocked = false;
     int zoom = 100;
     WebBrowserEvents* events = nullptr;
     std::shared_ptr<PageDialogs> dialogs = std::make_shared<PageDialogs>(); // of the page on display
@@ -43,6 +44,7 @@ public:
     void Refresh() override { Op(QStringLiteral("Refresh")); }
     void Stop() override { Op(QStringLiteral("Stop")); }
     void OpenNewWindow(const NewWindowTarget& target) override { calls << QStringLiteral("OpenNewWindow ") + target.address; }
+    void SetWindowsBlocked(bool blocked) override { windowsBlocked = blocked; }
     QString LocationURL() const override { return url; }
     QString LocationName() const override { return name; }
     bool Busy() const override { return busy; }

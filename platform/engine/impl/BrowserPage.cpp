@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -19,6 +20,10 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* pa
     connect(this, &QWebEnginePage::loadingChanged, this, &BrowserPage::OnLoadingChanged);
     new LoginRequests(*this);
     new CertificateErrors(*this);
+    // A PDF is shown in the window by the engine's own viewer, which is one of its plug-ins; one
+    // sent as an attachment is still a download.
+    settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
+    settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
 }
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)

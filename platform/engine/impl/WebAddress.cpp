@@ -1,6 +1,7 @@
 #include "WebAddress.h"
 
 #include <QRegularExpression>
+#include <QStringList>
 #include <QUrl>
 
 namespace {
@@ -17,10 +18,11 @@ bool IsSeparator(QChar c) { return c == QLatin1Char('\\') || c == QLatin1Char('/
 
 bool IsRooted(const QString& text) { return !text.isEmpty() && IsSeparator(text.front()); }
 
-// "scheme:" of two or more letters (one letter is a drive); "host:8080" is not a scheme.
+// "scheme:" of two or more letters (one letter is a drive); "host:8080" is not a scheme, nor is
+// a word and a colon before a blank ("ricetta: carbonara").
 bool HasScheme(const QString& text)
 {
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:(?!\\d+([/\\\\?#]|$))"));
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.\\-]+:(?!\\d+([/\\\\?#]|$)|\\s)"));
     return scheme.match(text).hasMatch();
 }
 
@@ -65,6 +67,22 @@ AddressTarget WebTarget(QString text)
     return {AddressTarget::Kind::Web, text, {}};
 }
 
+// Bare text without a scheme, drive or path of its own: a host name needs a dot, a port or to be
+// "localhost", unless a path follows it; text with a blank in it is words in any case.
+bool IsSearchPhrase(const QString& text)
+{
+    static const QRegularExpression blank(QStringLiteral("\\s"));
+    static const QRegularExpression hostEnd(QStringLiteral("[/\\\\?#]"));
+    if (text.contains(blank))
+        return true;
+    const qsizetype end = text.indexOf(hostEnd);
+    const QString host = end < 0 ? text : text.left(end);
+    if (end >= 0 && IsSeparator(text.at(end)))
+        return false;
+    return !host.contains(QLatin1Char('.')) && !host.contains(QLatin1Char(':'))
+        && host.compare(QLatin1String("localhost"), Qt::CaseInsensitive) != 0;
+}
+
 } // namespace
 
 AddressTarget ReadAddress(const QString& address, const std::function<bool(const QString&)>& isFile)
@@ -82,7 +100,18 @@ AddressTarget ReadAddress(const QString& address, const std::function<bool(const
         return WebTarget(text);
     if (isFile(Backslashed(text)))
         return {AddressTarget::Kind::LocalFile, Backslashed(text), {}};
+    if (IsSearchPhrase(text))
+        return {AddressTarget::Kind::Search, SearchAddress(text), {}};
     return WebTarget(QStringLiteral("http://") + text);
+}
+
+QString SearchAddress(const QString& words)
+{
+    // As a search form sends them: "+" between the words, everything else escaped.
+    QStringList query;
+    for (const QString& word : words.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        query << QString::fromLatin1(QUrl::toPercentEncoding(word));
+    return kSearchPage + QStringLiteral("search?q=") + query.join(QLatin1Char('+'));
 }
 
 QString FileLocation(const QString& windowsPath)

@@ -5,18 +5,23 @@
 
 // What an address handed to the browser control stands for.
 struct AddressTarget {
-    enum class Kind { Invalid, Blank, Web, LocalFile };
+    enum class Kind { Invalid, Blank, Web, LocalFile, Search };
     Kind kind = Kind::Invalid;
-    QString text;     // Web: the URL text; LocalFile: the Windows-form path
+    QString text;     // Web, Search: the URL text; LocalFile: the Windows-form path
     QString fragment; // LocalFile: the place in the page after "#", empty when none
 };
 
 // Reads an address as the control does: "about:blank"; a web address, its "\" read as "/";
 // a drive path, a rooted path or a "file:" address (a "#place" after an existing file's name is
-// kept apart); a relative name for which isFile holds;
+// kept apart); a relative name for which isFile holds; words that name no host (a blank among
+// them, or no dot, port, "localhost" nor "/" after the first word) are a Search for them;
 // any other bare text is a web address on http. Blank text, or a text that makes no valid
 // URL, is Invalid. isFile is asked about Windows-form paths only.
 AddressTarget ReadAddress(const QString& address, const std::function<bool(const QString&)>& isFile);
+
+// The search engine's own page, and its page of results for the words given.
+inline const QString kSearchPage = QStringLiteral("https://www.google.it/");
+QString SearchAddress(const QString& words);
 
 // The address the control reports for a local file: "file:///" and the Windows-form path with
 // forward slashes, nothing escaped ("file:///C:/my site/x.htm").

@@ -3,6 +3,8 @@
 #include "PagePrinting.h"
 #include "WebAddress.h"
 #include "WebEngineDownload.h"
+#include "WindowOpenGuard.h"
+#include "WindowPlace.h"
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
 #include "platform/files/impl/XdgFolders.h"
@@ -10,7 +12,9 @@
 #include <QChildEvent>
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QWebEngineContextMenuRequest>
 #include <QWebEngineDownloadRequest>
@@ -29,7 +33,6 @@
 
 namespace {
 
-const QString kSearchPage = QStringLiteral("https://www.google.it/");
 const QString kBlankPage = QStringLiteral("about:blank");
 
 // The automation error the control raised for a failed call.
@@ -106,6 +109,18 @@ PageContext ContextOf(const QWebEngineContextMenuRequest& request, const QWebEng
     context.canGoForward = page.action(QWebEnginePage::Forward)->isEnabled();
     context.onImage = request.mediaType() == QWebEngineContextMenuRequest::MediaTypeImage && request.mediaUrl().isValid();
     return context;
+}
+
+// The window's size and place as its page asks, kept on the screen it goes on.
+void PlaceWindow(QWidget& window, const QRect& asked)
+{
+    const QScreen* screen = QGuiApplication::screenAt(asked.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    const WindowPlace place = PlaceOfWindow(asked, screen ? screen->availableGeometry() : QRect(QPoint(0, 0), kUsualWindowSize));
+    window.resize(place.size);
+    if (place.position)
+        window.move(*place.position);
 }
 
 } // namespace
@@ -204,6 +219,15 @@ void WebEngineBrowser::OpenNewWindow(const NewWindowTarget& target)
 {
     if (WebEngineBrowser* popup = OpenPopup())
         popup->page_->load(target.url.isEmpty() ? QUrl(kBlankPage) : target.url);
+}
+
+void WebEngineBrowser::SetWindowsBlocked(bool blocked)
+{
+    windowsBlocked_ = blocked;
+    GuardWindowOpen(*page_, blocked);
+    for (const auto& popup : std::as_const(popups_))
+        if (popup)
+            popup->SetWindowsBlocked(blocked);
 }
 
 QString WebEngineBrowser::LocationURL() const { return AddressOf(page_->url()); }
@@ -311,6 +335,7 @@ QUrl WebEngineBrowser::UrlOf(const QString& address)
     case AddressTarget::Kind::Blank:
         return QUrl(target.text);
     case AddressTarget::Kind::Web:
+    case AddressTarget::Kind::Search:
         return QUrl(target.text, QUrl::TolerantMode);
     case AddressTarget::Kind::LocalFile:
         if (isFile(target.text)) {
@@ -389,11 +414,11 @@ void WebEngineBrowser::OnNewWindowRequested(QWebEngineNewWindowRequest& request)
     bool cancel = false;
     if (!source && (!Raise([&](WebBrowserEvents& e) { e.NewWindow2(target, cancel); }) || cancel))
         return;
-    if (WebEngineBrowser* popup = OpenPopup())
+    if (WebEngineBrowser* popup = OpenPopup(request.requestedGeometry()))
         popup->page_->OpenIn(request);
 }
 
-WebEngineBrowser* WebEngineBrowser::OpenPopup()
+WebEngineBrowser* WebEngineBrowser::OpenPopup(const QRect& asked)
 {
     auto* popup = new WebEngineBrowser(fs_, nullptr, profile_);
     // The opener's handling of questions, pop-ups and downloads goes with the window; a window
@@ -413,7 +438,11 @@ WebEngineBrowser* WebEngineBrowser::OpenPopup()
     layout->addWidget(popup->view_);
     window->installEventFilter(popup);
     window->setAttribute(Qt::WA_DeleteOnClose);
-    window->resize(800, 600);
+    popup->SetWindowsBlocked(windowsBlocked_);
+    PlaceWindow(*window, asked);
+    // A page may move and size its own window later (window.moveTo, resizeTo).
+    connect(popup->page_, &QWebEnginePage::geometryChangeRequested, window,
+            [window](const QRect& wanted) { PlaceWindow(*window, wanted); });
     connect(popup->view_, &QObject::destroyed, popup, &QObject::deleteLater);
     connect(popup->page_, &QWebEnginePage::titleChanged, window, &QWidget::setWindowTitle);
     connect(popup->page_, &QWebEnginePage::windowCloseRequested, window, &QWidget::close);

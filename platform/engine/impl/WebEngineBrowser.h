@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QRect>
 #include <QUrl>
 
 class FileSystem;
@@ -37,6 +38,7 @@ public:
     void Refresh() override;
     void Stop() override;
     void OpenNewWindow(const NewWindowTarget& target) override;
+    void SetWindowsBlocked(bool blocked) override;
     QString LocationURL() const override;
     QString LocationName() const override;
     bool Busy() const override;
@@ -56,7 +58,8 @@ private:
     void OnNavigationRequested(QWebEngineNavigationRequest& request);
     void OnNewWindowRequested(QWebEngineNewWindowRequest& request);
     void OnRenderProcessTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
-    WebEngineBrowser* OpenPopup();
+    // asked: the size and place the page asked for, if any.
+    WebEngineBrowser* OpenPopup(const QRect& asked = {});
 
     QUrl UrlOf(const QString& address);
     QString AddressOf(const QUrl& url) const;
@@ -94,4 +97,5 @@ private:
     QUrl historyLoad_;             // a web page reloaded or come back to through the history
     bool loadingAfresh_ = false;   // that load refused and made again: its end and the new start say nothing
     bool saveAsAsked_ = false;     // the page's menu asked to save an image: its download asks where
+    bool windowsBlocked_ = false;
 };

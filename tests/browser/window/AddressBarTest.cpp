@@ -81,6 +81,18 @@ TEST_F(AddressBar, AFailedRequestLeavesCaptionAndVisitedFlag)
     EXPECT_EQ(w->Command1->text(), QStringLiteral("before"));
     EXPECT_EQ(g().SITI_VISITATI, 0);
     EXPECT_TRUE(w->timTimer->isActive());
+    EXPECT_EQ(t.ui.beeps, 0); // nothing was asked for
+    EXPECT_TRUE(t.ui.boxes.empty());
+
+    // An address that cannot be opened is said so, never passed over in silence.
+    browser().failingAddresses << QStringLiteral(" http://a b ");
+    w->SetAddressText(QStringLiteral(" http://a b "));
+    w->cboAddress_Click();
+    EXPECT_EQ(t.ui.beeps, 1);
+    ASSERT_EQ(t.ui.boxes.size(), 1u);
+    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Non riesco ad aprire l'indirizzo http://a b !!!"));
+    EXPECT_EQ(w->Command1->text(), QStringLiteral("before"));
+    EXPECT_EQ(g().SITI_VISITATI, 0);
 }
 
 TEST_F(AddressBar, ToolbarKeysRunTheirOperationAndSwallowErrors)

@@ -23,7 +23,12 @@ TEST_F(SideCommands, PopUpSwitchBlocksOnlyWhenTicked)
     for (const auto& [state, permitted] : cases) {
         w->Check2->setCheckState(state); // as the keyboard or an assistive tool changes it, without a click
         EXPECT_EQ(g().POPUP_PERMESSI, permitted) << state;
+        EXPECT_EQ(browser().windowsBlocked, permitted == 0) << state; // the page is told at once
     }
+    w->Check1->setChecked(false); // questions on: a window is asked about, not blocked outright
+    EXPECT_FALSE(browser().windowsBlocked);
+    w->Check1->setChecked(true);
+    EXPECT_TRUE(browser().windowsBlocked);
 }
 
 TEST_F(SideCommands, PageButtonOnTheBlankPageOnlyCopiesTheAddress)

@@ -75,7 +75,29 @@ INSTANTIATE_TEST_SUITE_P(Unusable, ReadAddressTest, ::testing::Values(
     AddressCase{"\t", Kind::Invalid, ""},
     AddressCase{"http://", Kind::Invalid, ""},
     AddressCase{"http:\\\\", Kind::Invalid, ""},
-    AddressCase{"due parole", Kind::Invalid, ""}));
+    AddressCase{"http://a b", Kind::Invalid, ""}));
+
+// What a person types in the address box: words go to the search engine, anything that names a
+// host, a file or a page goes where it names.
+INSTANTIATE_TEST_SUITE_P(TypedInTheAddressBox, ReadAddressTest, ::testing::Values(
+    AddressCase{"ricetta carbonara", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
+    AddressCase{"  ricetta \t carbonara ", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
+    AddressCase{"che ore sono?", Kind::Search, "https://www.google.it/search?q=che+ore+sono%3F"},
+    AddressCase{"ricetta: carbonara", Kind::Search, "https://www.google.it/search?q=ricetta%3A+carbonara"},
+    AddressCase{"due parole", Kind::Search, "https://www.google.it/search?q=due+parole"},
+    AddressCase{"città & mare", Kind::Search, "https://www.google.it/search?q=citt%C3%A0+%26+mare"},
+    AddressCase{"intranet", Kind::Search, "https://www.google.it/search?q=intranet"},
+    AddressCase{"rai.it notizie", Kind::Search, "https://www.google.it/search?q=rai.it+notizie"},
+    AddressCase{"intranet/wiki", Kind::Web, "http://intranet/wiki"},
+    AddressCase{"localhost", Kind::Web, "http://localhost"},
+    AddressCase{"localhost:8080", Kind::Web, "http://localhost:8080"},
+    AddressCase{"192.168.1.1", Kind::Web, "http://192.168.1.1"},
+    AddressCase{"www.rai.it", Kind::Web, "http://www.rai.it"},
+    AddressCase{"rai.it/news", Kind::Web, "http://rai.it/news"},
+    AddressCase{"C:\\HOME-PAG\\X.HTM", Kind::LocalFile, "C:\\HOME-PAG\\X.HTM"},
+    AddressCase{"C:\\my site\\x.htm", Kind::LocalFile, "C:\\my site\\x.htm"},
+    AddressCase{"file:///tmp/x", Kind::LocalFile, "\\tmp\\x"},
+    AddressCase{"about:blank", Kind::Blank, "about:blank"}));
 
 TEST(ReadAddressFragmentTest, APlaceInALocalPageIsKeptApart)
 {

@@ -335,11 +335,11 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOpenedAfterAllOrLetThrough)
     WritePage(QStringLiteral("b.htm"), Titled("B"));
     Open(QStringLiteral("C:\\my site\\a.htm"));
 
-    // The engine asks for each window with a signal; the control answers it at once.
-    QSignalSpy windowAsked(PageOf(*browser_), &QWebEnginePage::newWindowRequested);
     events_.cancelNewWindow = true;
-    RunScript(QStringLiteral("window.open('b.htm')"));
-    ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && events_.Saw(QStringLiteral("NewWindow2")));
+    // Every window blocked: the page gets none at once, and the window is still asked for.
+    browser_->SetWindowsBlocked(true);
+    EXPECT_TRUE(Evaluate(*browser_, QStringLiteral("window.open('b.htm') === null")).toBool());
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("NewWindow2")); }));
     CatchUp(*browser_);
     EXPECT_EQ(browser_->OpenPopupCount(), 0);
     EXPECT_EQ(events_.lastWindowAsked.address, QStringLiteral("file:///C:/my site/b.htm"));
@@ -350,8 +350,9 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOpenedAfterAllOrLetThrough)
     EXPECT_TRUE(events_.windows[0].first->log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")));
 
     events_.cancelNewWindow = false;
-    RunScript(QStringLiteral("window.open('b.htm')"));
-    ASSERT_TRUE(windowAsked.wait(kWaitTimeoutMs) && browser_->OpenPopupCount() == 2);
+    browser_->SetWindowsBlocked(false);
+    EXPECT_TRUE(Evaluate(*browser_, QStringLiteral("window.open('b.htm') !== null")).toBool());
+    ASSERT_TRUE(WaitUntil([this] { return browser_->OpenPopupCount() == 2; }));
     EXPECT_EQ(events_.log.filter(QStringLiteral("NewWindow2")).size(), 2);
     // The opener stays where it was.
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/a.htm"));
