@@ -15,8 +15,10 @@
 #include "platform/system/impl/QtUiServices.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QIcon>
 #include <QLibraryInfo>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 #include <optional>
@@ -29,6 +31,10 @@ int main(int argc, char* argv[])
     // the stored profile while this one may still write it.
     const WebProfilePlaces webPlaces = WebProfilePlacesFor(DriveMap::ProcessEnvironment());
     const ProfileLock webLock(MakePrivateFolder(webPlaces.root) ? webPlaces.lock : QString());
+    // A copy started while another holds the profile runs on a private one, gone with the engine.
+    std::optional<QTemporaryDir> seeded;
+    if (!webLock.held())
+        seeded.emplace(QDir::tempPath() + QStringLiteral("/vindrel-XXXXXX"));
     QApplication app(argc, argv);
     UseProgramFont();
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/it.vindrel.Vindrel.png")));
@@ -45,7 +51,7 @@ int main(int argc, char* argv[])
     QtUiServices ui(fs);
     LinuxProcessService processes;
     HostSystemServices system(fs);
-    const WebProfile web(webPlaces, webLock.held());
+    const WebProfile web(webPlaces, webLock.held(), seeded && seeded->isValid() ? seeded->path() : QString());
     Program program({ui, fs, processes, system,
                      [&fs, &web](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent, web.profile()); },
                      [&fs](std::function<void()> changed) {

@@ -21,7 +21,7 @@ void Say(const QString& text) { std::fprintf(stderr, "Vindrel: %s\n", qPrintable
 
 } // namespace
 
-WebProfile::WebProfile(const WebProfilePlaces& places, bool holder)
+WebProfile::WebProfile(const WebProfilePlaces& places, bool holder, const QString& seededFolder)
 {
     if (!MakePrivateFolder(places.root) || !MakePrivateFolder(places.handedOver)) {
         Say(QStringLiteral("impossibile creare la cartella del profilo web%1: i siti visitati non saranno "
@@ -31,13 +31,13 @@ WebProfile::WebProfile(const WebProfilePlaces& places, bool holder)
         profile_->setHttpAcceptLanguage(kLanguages);
         return;
     }
-    holder ? OpenStored(places) : OpenSeeded(places);
+    holder ? OpenStored(places) : OpenSeeded(places, seededFolder);
     profile_->setHttpAcceptLanguage(kLanguages);
     sharing_ = std::make_unique<CookieSharing>(holder ? CookieSharing::Role::Holder : CookieSharing::Role::Guest,
                                                *profile_->cookieStore(), places.cookiesInUse, places.handedOver);
 }
 
-// The cookie sharing reads its store; the profile goes before its temporary folder.
+// The cookie sharing reads its store.
 WebProfile::~WebProfile()
 {
     sharing_.reset();
@@ -64,19 +64,18 @@ void WebProfile::OpenStored(const WebProfilePlaces& places)
     profile_->setPersistentCookiesPolicy(QWebEngineProfile::AllowPersistentCookies);
 }
 
-void WebProfile::OpenSeeded(const WebProfilePlaces& places)
+void WebProfile::OpenSeeded(const WebProfilePlaces& places, const QString& folder)
 {
-    seeded_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/vindrel-XXXXXX"));
-    if (seeded_->isValid()) {
-        for (const QString& folder : kSeededFolders)
-            CopyFolder(places.storage + QLatin1Char('/') + folder, seeded_->filePath(folder));
-        profile_ = std::make_unique<QWebEngineProfile>(kProfileName);
-        profile_->setPersistentStoragePath(seeded_->path());
-        profile_->setCachePath(seeded_->filePath(QStringLiteral("cache")));
-        profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
-    } else {
+    if (folder.isEmpty()) {
         Say(QStringLiteral("impossibile creare una cartella temporanea: questa finestra parte senza i dati "
                            "dei siti salvo i cookie."));
         profile_ = std::make_unique<QWebEngineProfile>();
+        return;
     }
+    for (const QString& name : kSeededFolders)
+        CopyFolder(places.storage + QLatin1Char('/') + name, folder + QLatin1Char('/') + name);
+    profile_ = std::make_unique<QWebEngineProfile>(kProfileName);
+    profile_->setPersistentStoragePath(folder);
+    profile_->setCachePath(folder + QStringLiteral("/cache"));
+    profile_->setHttpCacheType(QWebEngineProfile::MemoryHttpCache);
 }
