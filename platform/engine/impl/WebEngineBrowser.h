@@ -9,6 +9,7 @@
 #include <QUrl>
 
 class FileSystem;
+class RendererWatchdog;
 class QWebEngineDownloadRequest;
 class QWebEngineLoadingInfo;
 class QWebEngineNavigationRequest;
@@ -82,6 +83,7 @@ private:
     QWebEngineProfile* profile_;
     QPointer<QWebEngineView> view_;
     QPointer<BrowserPage> page_;
+    RendererWatchdog* watchdog_ = nullptr; // a child of the page
     QPointer<QWidget> popupWindow_; // the window a pop-up's page sits in
     WebBrowserEvents* events_ = nullptr;
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
