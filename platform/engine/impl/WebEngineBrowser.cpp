@@ -134,7 +134,10 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     view_->setPage(page_);
     watchdog_ = new RendererWatchdog(*page_, [this] {
         bool end = false;
-        Raise([&end](WebBrowserEvents& e) { end = e.EndPageNotAnswering(); });
+        if (!Raise([&end](WebBrowserEvents& e) { end = e.EndPageNotAnswering(); }))
+            return false;
+        if (end)
+            endedByUser_->insert(page_->renderProcessPid());
         return end;
     });
     connect(page_, &QWebEnginePage::navigationRequested, this, &WebEngineBrowser::OnNavigationRequested);
@@ -423,6 +426,7 @@ WebEngineBrowser* WebEngineBrowser::OpenPopup()
         return nullptr;
     }
     popup->events_ = popup->popupEvents_.get();
+    popup->endedByUser_ = endedByUser_;
     popups_.removeAll(nullptr);
     popups_ << popup;
     // The engine hands the keys its page leaves unused to the widget the view sits in.
@@ -458,13 +462,23 @@ void WebEngineBrowser::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTe
             QMetaObject::invokeMethod(this, std::move(asked), Qt::QueuedConnection);
         return;
     }
+    if (endedByUser_->contains(rendererPid_))
+        return; // it held the page of another window too, which the user had ended
     const bool again = page_->RendererEnded();
     if (Raise([again](WebBrowserEvents& e) { e.RenderProcessTerminated(again); }))
         page_->RendererEndAnswered();
 }
 
+// Known while it lives: the engine gives none once it ended.
+void WebEngineBrowser::NoteRenderer()
+{
+    if (const qint64 pid = page_->renderProcessPid(); pid > 0)
+        rendererPid_ = pid;
+}
+
 void WebEngineBrowser::OnLoadStarted()
 {
+    NoteRenderer();
     if (rejectedPending_) {
         rejectedPending_ = false;
         swallowing_ = true;
@@ -479,12 +493,14 @@ void WebEngineBrowser::OnLoadStarted()
 
 void WebEngineBrowser::OnLoadProgress(int progress)
 {
+    NoteRenderer();
     if (!swallowing_)
         Raise([progress](WebBrowserEvents& e) { e.ProgressChange(progress, 100); });
 }
 
 void WebEngineBrowser::OnLoadFinished()
 {
+    NoteRenderer();
     if (swallowing_) {
         swallowing_ = false;
         return;

@@ -6,7 +6,9 @@ import time
 
 import pytest
 
-from vindrel_driver import hits, site_pages, wait_for
+from vindrel_driver import GREEN, hits, site_pages, wait_for
+
+BLUE = (0, 0, 192)
 
 STOP = "Impedisci a questa pagina di aprire altre finestre di dialogo"
 
@@ -95,6 +97,34 @@ def test_a_page_stuck_in_a_script_is_ended_and_its_site_opens_again(vindrel, sit
     assert vindrel.message()[1:] == ("La pagina non risponde. Vuoi chiuderla ?", ["Sì", "No"])
     answered = time.monotonic()
     vindrel.answer("Sì")
+    vindrel.wait_page(f"{site}/uno.html")
+    assert time.monotonic() - answered < 5
+    assert not vindrel.has_message()
+
+
+@pytest.mark.web
+def test_a_window_a_page_opened_is_ended_when_stuck_and_its_site_opens_again(vindrel, site):
+    site_pages["/apre.html"] = ("<html><head><title>Apre</title></head><body><button onclick=\"window.open('/bloccata.html')\" "
+                                'style="width:240px;height:60px;border:0;background:#00C000">Apri</button></body></html>')
+    # Drawn first, then stuck.
+    site_pages["/bloccata.html"] = ("<html><head><title>Bloccata</title></head><body style='background:#0000C0'>Bloccata"
+                                    "<script>setTimeout(() => { while (true) {} }, 1000)</script></body></html>")
+    vindrel.start(f"{site}/apre.html")
+    vindrel.wait_page(f"{site}/apre.html")
+    vindrel.click(vindrel.control("check box", "Elimina Win PopUp"))  # windows let through
+    used = cpu_seconds(vindrel.renderers())
+    vindrel.click_colour(GREEN)
+    window = vindrel.window("Bloccata")
+    vindrel.wait_colour(BLUE, window)
+    wait_for(lambda: cpu_seconds(vindrel.renderers()) > used + 2, "the page's script running")
+
+    vindrel.click(window)
+    vindrel.key("F5")
+    assert vindrel.message()[1:] == ("La pagina non risponde. Vuoi chiuderla ?", ["Sì", "No"])
+    answered = time.monotonic()
+    vindrel.answer("Sì")
+    # The window that opened it shared its renderer: ended with it, without a word.
+    vindrel.type_address(f"{site}/uno.html")
     vindrel.wait_page(f"{site}/uno.html")
     assert time.monotonic() - answered < 5
     assert not vindrel.has_message()
