@@ -15,15 +15,16 @@ void Report(Program& program, const QString& message)
     program.ui().MsgBox(message);
 }
 
-// The page copied through the transform into the temporary file. A page whose name ends in
-// "~" is its own temporary file: writing it would empty the page being read.
+// The page copied through the transform into the temporary file, a new file whatever had its
+// name: a link planted there must not lead the new page onto a file elsewhere. A page whose
+// name ends in "~" is its own temporary file: writing it would empty the page being read.
 bool WriteTemporary(Program& program, const QString& page, const QString& temporary, const PageTransform& transform)
 {
     if (temporary == page)
         return false;
     try {
         const auto reader = program.fs().OpenForInput(page);
-        const auto writer = program.fs().OpenForOutput(temporary);
+        const auto writer = program.fs().OpenForNewFile(temporary);
         CopyTransformed(*reader, *writer, transform);
         writer->Close(); // a temporary file that cannot be flushed must not replace the page
         return true;
@@ -32,14 +33,22 @@ bool WriteTemporary(Program& program, const QString& page, const QString& tempor
     }
 }
 
-bool Copy(Program& program, const QString& source, const QString& target)
+// False when the operation failed.
+template <typename Operation>
+bool Succeeds(Operation operation)
 {
     try {
-        program.fs().FileCopy(source, target);
+        operation();
         return true;
     } catch (const VbError&) {
         return false;
     }
+}
+
+// A rewrite that failed leaves no new page behind for the user to take for the old one.
+void Discard(FileSystem& fs, const QString& temporary)
+{
+    Succeeds([&] { fs.Kill(temporary); });
 }
 
 } // namespace
@@ -54,18 +63,20 @@ bool RewritePage(Program& program, const PageTransform& transform)
     }
     // A page whose name ends in "_" is its own backup: copying it onto itself would lose it.
     const QString backup = BackupPath(page);
-    if (backup == page || !Copy(program, page, backup)) {
+    // The backup is a new file: a link planted at its name goes, what it leads to stays.
+    FileSystem& fs = program.fs();
+    if (backup == page || !Succeeds([&] { fs.FileCopyToNewFile(page, backup); })) {
+        Discard(fs, temporary);
         Report(program, QStringLiteral("Errore nella copia della pagina ") + page + QStringLiteral(" in ") + backup);
         return false;
     }
-    if (!Copy(program, temporary, page)) {
+    // Through a page that is a link, the file it leads to is rewritten and the link kept.
+    if (!Succeeds([&] { fs.FileCopy(temporary, page); })) {
+        Discard(fs, temporary);
         Report(program, QStringLiteral("Errore in cambio nome pagina ") + temporary + QStringLiteral(" in ") + page);
         return false;
     }
-    try {
-        program.browserWindow().Browser().Refresh();
-    } catch (const VbError&) {
-        // The page is already rewritten; a reload that fails leaves the old view on screen.
-    }
+    // The page is already rewritten; a reload that fails leaves the old view on screen.
+    Succeeds([&] { program.browserWindow().Browser().Refresh(); });
     return true;
 }

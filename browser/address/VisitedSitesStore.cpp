@@ -60,19 +60,26 @@ void VisitedSitesStore::Rewrite()
     const auto lock = program_.fs().LockUpdates(Path(), kLockWaitMs);
     if (!lock) {
         ui.SetHourglass(false);
-        ui.Beep();
-        ui.MsgBox(QStringLiteral("Il file ") + Path()
-                      + QStringLiteral(" è in uso da un'altra copia di Vindrel: i Link dei Siti Internet visualizzati "
-                                       "non sono stati registrati !!!"),
-                  MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Chiusura Vindrel"));
+        Warn(QStringLiteral("Il file ") + Path()
+             + QStringLiteral(" è in uso da un'altra copia di Vindrel: i Link dei Siti Internet visualizzati "
+                              "non sono stati registrati !!!"));
         return;
     }
-    // Replacing a file that could not be read would lose the addresses it holds.
-    if (Merge())
-        Replace();
+    // Replacing a file that could not be read would lose the addresses it holds; either failure
+    // is said, since the user asked for the save.
+    if (!Merge() || !Replace())
+        Warn(QStringLiteral("Non riesco a registrare i Link dei Siti Internet visualizzati nel file ") + Path()
+             + QStringLiteral(" !!!"));
 }
 
-void VisitedSitesStore::Replace()
+void VisitedSitesStore::Warn(const QString& message)
+{
+    UiServices& ui = program_.ui();
+    ui.Beep();
+    ui.MsgBox(message, MsgButtons::Ok, MsgIcon::Exclamation, QStringLiteral("Chiusura Vindrel"));
+}
+
+bool VisitedSitesStore::Replace()
 {
     try {
         // A new file takes the old one's place only once every line is in it: a full disk, or
@@ -84,8 +91,9 @@ void VisitedSitesStore::Replace()
                 writer->WriteLine(lines_.BytesFor(entry));
         writer->Close();
         mergedVersion_ = fs.FileVersion(Path()); // it holds the list, nothing more
+        return true;
     } catch (const VbError&) {
-        // Not reported: the history is a convenience, closing goes on.
+        return false;
     }
 }
 

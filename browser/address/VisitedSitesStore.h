@@ -18,13 +18,16 @@ public:
     // exists but could not be read to its end.
     bool Merge();
     // Merges, then replaces the file with the list, holding the file's lock against other copies
-    // of the program meanwhile; says so when another copy kept it. The only place the file is written.
+    // of the program meanwhile; says so when another copy kept it or the file could not be read
+    // or written. The only place the file is written.
     void Rewrite();
     void Edit();
 
 private:
-    // Writes the list over the file, whole or not at all.
-    void Replace();
+    // Writes the list over the file, whole or not at all; false when not.
+    bool Replace();
+    // Beeps and shows the message of a save that did not happen.
+    void Warn(const QString& message);
 
     Program& program_;
     AddressBox& list_;

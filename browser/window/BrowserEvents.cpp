@@ -79,6 +79,8 @@ void frmBrowser::RenderProcessTerminated(bool again)
     }
 }
 
+bool frmBrowser::EndPageNotAnswering() { return questions_->EndWanted(); }
+
 std::unique_ptr<WebBrowserEvents> frmBrowser::NewWindowEvents(WebBrowser& window)
 {
     return std::make_unique<PopupEvents>(*this, window);

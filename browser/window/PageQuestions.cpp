@@ -76,6 +76,13 @@ void PageQuestions::AnnounceDownload(WebBrowser& page)
                                   + ReadIgnoringErrors([&page] { return page.LocationURL(); }));
 }
 
+bool PageQuestions::EndWanted()
+{
+    return window_.program().ui().MsgBox(QStringLiteral("La pagina non risponde. Vuoi chiuderla ?"), MsgButtons::YesNo,
+                                         MsgIcon::Exclamation)
+        == MsgAnswer::Yes;
+}
+
 bool PageQuestions::ReloadWanted(WebBrowser& page, bool again)
 {
     const QString url = ReadIgnoringErrors([&page] { return page.LocationURL(); });

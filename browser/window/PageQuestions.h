@@ -7,7 +7,8 @@ class frmBrowser;
 // The questions the browser window asks for its own page and for the windows its pages open,
 // each about the control that raised the event: before a navigation, before a new window (or
 // the pop-up switch's answer while questions are off; the question takes its turn among the
-// page's dialogs), before a download, and after a page's renderer ended.
+// page's dialogs), before a download, after a page's renderer ended, and about a page that does
+// not answer.
 class PageQuestions {
 public:
     explicit PageQuestions(frmBrowser& window) : window_(window) {}
@@ -19,6 +20,8 @@ public:
     void AnnounceDownload(WebBrowser& page);
     // again: the renderer ended again soon after the last answer, which is only reported.
     bool ReloadWanted(WebBrowser& page, bool again);
+    // A page that gives no sign of life: whether the user wants it ended.
+    bool EndWanted();
 
 private:
     bool QuestionsOff() const;

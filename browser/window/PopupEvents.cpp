@@ -34,6 +34,8 @@ void PopupEvents::RenderProcessTerminated(bool again)
         IgnoreErrors([this] { window_.Refresh(); });
 }
 
+bool PopupEvents::EndPageNotAnswering() { return owner_.questions().EndWanted(); }
+
 std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
 
 void PopupEvents::ContextMenu(const PageContext& context) { owner_.pageTools().ShowMenu(window_, context); }

@@ -19,6 +19,7 @@ public:
     void DownloadBegin() override;
     void FileDownload(bool& cancel) override;
     void RenderProcessTerminated(bool again) override;
+    bool EndPageNotAnswering() override;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
     // Its menu and downloads are the browser window's; its zoom is its own.
     void ContextMenu(const PageContext& context) override;

@@ -108,6 +108,7 @@ public:
     void FileDownload(bool& cancel) override;
     void ClientToHostWindow() override;
     void RenderProcessTerminated(bool again) override;
+    bool EndPageNotAnswering() override;
     // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
     void ContextMenu(const PageContext& context) override;

@@ -45,6 +45,10 @@ public:
     // A key that the page of a window the control opened for a page, and the controls over it,
     // left unused; true when the handler used it.
     virtual bool UnusedKey(const QKeyEvent&) { return false; }
+    // The page on display gave no sign of life for a while after the user acted on it (a script
+    // that never ends holds it, and every page of its site): true to end its renderer, after
+    // which what the user asked for goes on. Asked once while it gives none.
+    virtual bool EndPageNotAnswering() { return false; }
 };
 
 // Events that do nothing: a handler overrides only the ones it answers.

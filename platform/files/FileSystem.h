@@ -81,6 +81,10 @@ public:
     virtual QByteArray ReadAll(const QString& path, qint64 maxBytes) = 0;      // throws VbError
     virtual void WriteAll(const QString& path, const QByteArray& bytes) = 0;    // throws VbError
     virtual void FileCopy(const QString& source, const QString& target) = 0;    // throws VbError
+    // As OpenForReplacement and FileCopy, but the name `path` (`target`) is given to a new file
+    // whatever it held: a link there is replaced, never written through. Throws VbError.
+    virtual std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) = 0;
+    virtual void FileCopyToNewFile(const QString& source, const QString& target) = 0;
     virtual void Kill(const QString& path) = 0;                                 // deletes a file; throws
 
     // Entries of a folder whose names match a pattern ("*.url", "SF*.JPG", "*.*"), without

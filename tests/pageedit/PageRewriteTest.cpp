@@ -2,6 +2,9 @@
 #include "pageedit/BackgroundRule.h"
 #include "pageedit/PageRewrite.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
 
 const QString kMarkup = QStringLiteral("<H2>Ciao</H2>");
@@ -162,6 +165,61 @@ TEST_F(PageRewriteTest, PageNamedLikeItsOwnTemporaryOrBackupIsNotDestroyed)
               (QStringList{QStringLiteral("Errore in lettura pagina C:\\HOME-PAG\\PAGINA.HT~"),
                            QStringLiteral("Errore nella copia della pagina C:\\HOME-PAG\\PAGINA.HT_ in C:\\HOME-PAG\\PAGINA.HT_")}));
     EXPECT_EQ(Refreshes(), 0);
+}
+
+TEST_F(PageRewriteTest, LinksAtTheTemporaryAndBackupNamesAreReplacedNotWrittenThrough)
+{
+    // Links a folder of pages may bring along, leading to the user's own files.
+    t.WriteHostFile(QStringLiteral("mio.txt"), "mio");
+    t.WriteHostFile(QStringLiteral("altro.txt"), "altro");
+    QFile::link(t.host(QStringLiteral("mio.txt")), t.host(QLatin1String(kTemporary)));
+    QFile::link(t.host(QStringLiteral("altro.txt")), t.host(QLatin1String(kBackup)));
+    const QByteArray old = "</body>\r\n";
+    WritePage(old);
+    ASSERT_TRUE(Insert());
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("mio.txt")), QByteArray("mio"));
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("altro.txt")), QByteArray("altro"));
+    EXPECT_FALSE(QFileInfo(t.host(QLatin1String(kTemporary))).isSymLink());
+    EXPECT_FALSE(QFileInfo(t.host(QLatin1String(kBackup))).isSymLink());
+    EXPECT_EQ(Backup(), old);
+    EXPECT_EQ(Temporary(), Page());
+
+    // A page that is itself a link: the page it leads to is rewritten, the link kept.
+    t.WriteHostFile(QStringLiteral("vera.htm"), old);
+    QFile::remove(t.host(QLatin1String(kPage)));
+    QFile::link(t.host(QStringLiteral("vera.htm")), t.host(QLatin1String(kPage)));
+    ASSERT_TRUE(Insert());
+    EXPECT_TRUE(QFileInfo(t.host(QLatin1String(kPage))).isSymLink());
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("vera.htm")), QByteArray("</body>\r\n<H2>Ciao</H2>\r\n"));
+    EXPECT_EQ(Backup(), old);
+    EXPECT_TRUE(t.ui.boxes.empty());
+}
+
+TEST_F(PageRewriteTest, FailedCommitLeavesNoTemporaryFileAndTheBackupAsItWas)
+{
+    const QByteArray old = "</body>\r\n";
+    const auto leftovers = [this] {
+        QStringList names = QDir(t.host(QStringLiteral("C/HOME-PAG")))
+                                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+        names.sort();
+        return names;
+    };
+    // A folder at the backup's name is not replaced.
+    WritePage(old);
+    QDir().mkpath(t.host(QLatin1String(kBackup)));
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(leftovers(), (QStringList{QStringLiteral("INIZIO.HTM"), QStringLiteral("INIZIO.HT_")}));
+    EXPECT_EQ(Page(), old);
+
+    // A page that cannot be replaced keeps the backup of this try only.
+    QDir().rmdir(t.host(QLatin1String(kBackup)));
+    MakeReadOnly(kPage);
+    EXPECT_FALSE(Insert());
+    EXPECT_EQ(leftovers(), (QStringList{QStringLiteral("INIZIO.HTM"), QStringLiteral("INIZIO.HT_")}));
+    EXPECT_EQ(Backup(), old);
+    EXPECT_EQ(t.ui.texts(),
+              (QStringList{QStringLiteral("Errore nella copia della pagina C:\\HOME-PAG\\INIZIO.HTM in C:\\HOME-PAG\\INIZIO.HT_"),
+                           QStringLiteral("Errore in cambio nome pagina C:\\HOME-PAG\\INIZIO.HT~ in C:\\HOME-PAG\\INIZIO.HTM")}));
 }
 
 TEST_F(PageRewriteTest, SubstitutionRewritesEveryBackgroundLine)

@@ -22,6 +22,7 @@ public:
     BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent);
 
     PageDialogTurn TakeDialogTurn() { return PageDialogTurn(dialogs_); }
+    bool DialogShowing() const { return dialogs_->showing; }
 
     // The page's renderer ended: whether it ended again soon after the user answered for its last end.
     bool RendererEnded();

@@ -1,6 +1,7 @@
 #include "WebEngineBrowser.h"
 
 #include "PagePrinting.h"
+#include "RendererWatchdog.h"
 #include "WebAddress.h"
 #include "WebEngineDownload.h"
 #include "WindowOpenGuard.h"
@@ -146,6 +147,14 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
 {
     page_ = new BrowserPage(profile_, fs_, view_);
     view_->setPage(page_);
+    watchdog_ = new RendererWatchdog(*page_, [this] {
+        bool end = false;
+        if (!Raise([&end](WebBrowserEvents& e) { end = e.EndPageNotAnswering(); }))
+            return false;
+        if (end)
+            endedByUser_->insert(page_->renderProcessPid());
+        return end;
+    });
     connect(page_, &QWebEnginePage::navigationRequested, this, &WebEngineBrowser::OnNavigationRequested);
     connect(page_, &QWebEnginePage::newWindowRequested, this, &WebEngineBrowser::OnNewWindowRequested);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, &WebEngineBrowser::OnRenderProcessTerminated);
@@ -193,6 +202,12 @@ void WebEngineBrowser::Navigate(const QString& address)
     if (!IsPlaceInPageOnDisplay(url))
         busy_ = true;
     page_->load(url);
+    // A renderer stuck in a script holds the load: once it is ended, the load is made again.
+    watchdog_->UserActed([this, url] {
+        ownLoads_ << url;
+        busy_ = true;
+        page_->load(url);
+    });
 }
 
 bool WebEngineBrowser::IsPlaceInPageOnDisplay(const QUrl& url) const
@@ -205,7 +220,11 @@ void WebEngineBrowser::GoForward() { Go(QWebEnginePage::Forward, page_->history(
 void WebEngineBrowser::GoHome() { Navigate(homeAddress_.isEmpty() ? kBlankPage : homeAddress_); }
 void WebEngineBrowser::GoSearch() { Navigate(kSearchPage); }
 // Bypassing the cache makes a page rewritten on disk show its new contents.
-void WebEngineBrowser::Refresh() { page_->triggerAction(QWebEnginePage::ReloadAndBypassCache); }
+void WebEngineBrowser::Refresh()
+{
+    page_->triggerAction(QWebEnginePage::ReloadAndBypassCache);
+    watchdog_->UserActed([this] { page_->triggerAction(QWebEnginePage::ReloadAndBypassCache); });
+}
 
 void WebEngineBrowser::Stop()
 {
@@ -213,6 +232,7 @@ void WebEngineBrowser::Stop()
     busy_ = false;
     loadingAfresh_ = false;
     ownLoads_.clear();
+    watchdog_->UserActed();
 }
 
 void WebEngineBrowser::OpenNewWindow(const NewWindowTarget& target)
@@ -294,6 +314,8 @@ void WebEngineBrowser::OnContextMenuRequested(const QPoint& position)
 
 bool WebEngineBrowser::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched != view_ && watched != popupWindow_ && event->type() == QEvent::KeyPress)
+        watchdog_->UserActed(); // a page stuck in a script never gives the keys back
     if (watched == popupWindow_ && event->type() == QEvent::KeyPress) {
         bool used = false;
         Raise([&used, event](WebBrowserEvents& e) { used = e.UnusedKey(*static_cast<QKeyEvent*>(event)); });
@@ -376,6 +398,7 @@ void WebEngineBrowser::Go(QWebEnginePage::WebAction action, bool possible)
     if (!possible)
         throw ControlError(action == QWebEnginePage::Back ? "GoBack" : "GoForward");
     page_->triggerAction(action);
+    watchdog_->UserActed([this, action] { page_->triggerAction(action); });
 }
 
 void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& request)
@@ -428,6 +451,7 @@ WebEngineBrowser* WebEngineBrowser::OpenPopup(const QRect& asked)
         return nullptr;
     }
     popup->events_ = popup->popupEvents_.get();
+    popup->endedByUser_ = endedByUser_;
     popups_.removeAll(nullptr);
     popups_ << popup;
     // The engine hands the keys its page leaves unused to the widget the view sits in.
@@ -460,13 +484,30 @@ void WebEngineBrowser::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTe
     rejectedPending_ = false;
     loadingAfresh_ = false;
     ownLoads_.clear();
+    std::function<void()> asked;
+    if (watchdog_->TakeUserEnd(asked)) {
+        // Ended at the user's word: no crash to tell of, and what they asked for goes on.
+        if (asked)
+            QMetaObject::invokeMethod(this, std::move(asked), Qt::QueuedConnection);
+        return;
+    }
+    if (endedByUser_->contains(rendererPid_))
+        return; // it held the page of another window too, which the user had ended
     const bool again = page_->RendererEnded();
     if (Raise([again](WebBrowserEvents& e) { e.RenderProcessTerminated(again); }))
         page_->RendererEndAnswered();
 }
 
+// Known while it lives: the engine gives none once it ended.
+void WebEngineBrowser::NoteRenderer()
+{
+    if (const qint64 pid = page_->renderProcessPid(); pid > 0)
+        rendererPid_ = pid;
+}
+
 void WebEngineBrowser::OnLoadStarted()
 {
+    NoteRenderer();
     if (rejectedPending_) {
         rejectedPending_ = false;
         swallowing_ = true;
@@ -481,12 +522,14 @@ void WebEngineBrowser::OnLoadStarted()
 
 void WebEngineBrowser::OnLoadProgress(int progress)
 {
+    NoteRenderer();
     if (!swallowing_)
         Raise([progress](WebBrowserEvents& e) { e.ProgressChange(progress, 100); });
 }
 
 void WebEngineBrowser::OnLoadFinished()
 {
+    NoteRenderer();
     if (swallowing_) {
         swallowing_ = false;
         return;

@@ -7,9 +7,11 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSet>
 #include <QUrl>
 
 class FileSystem;
+class RendererWatchdog;
 class QWebEngineDownloadRequest;
 class QWebEngineLoadingInfo;
 class QWebEngineNavigationRequest;
@@ -67,6 +69,7 @@ private:
     bool IsPlaceInPageOnDisplay(const QUrl& url) const;
     void Go(QWebEnginePage::WebAction action, bool possible);
 
+    void NoteRenderer();
     void OnLoadStarted();
     void OnLoadProgress(int progress);
     void OnLoadFinished();
@@ -85,6 +88,11 @@ private:
     QWebEngineProfile* profile_;
     QPointer<QWebEngineView> view_;
     QPointer<BrowserPage> page_;
+    RendererWatchdog* watchdog_ = nullptr; // a child of the page
+    // Renderers the user had ended, shared with the windows opened for pages, whose pages the
+    // engine puts in the same renderer as their opener's when they are of the same site.
+    std::shared_ptr<QSet<qint64>> endedByUser_ = std::make_shared<QSet<qint64>>();
+    qint64 rendererPid_ = 0; // the page's renderer as last seen
     QPointer<QWidget> popupWindow_; // the window a pop-up's page sits in
     WebBrowserEvents* events_ = nullptr;
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener

@@ -60,6 +60,19 @@ void RequireWritableFile(const QString& host)
     RequireWritableParent(host);
 }
 
+// Throws unless a new file may take the name host: the entry there, not where a link leads, is
+// looked at. A read-only file stays the user's; a folder keeps its name.
+void RequireReplaceableName(const QString& host)
+{
+    if (host.isEmpty())
+        throw VbError::pathNotFound();
+    struct stat entry {};
+    if (::lstat(QFile::encodeName(host).constData(), &entry) == 0
+        && (S_ISDIR(entry.st_mode) || (S_ISREG(entry.st_mode) && !(entry.st_mode & S_IWUSR))))
+        throw VbError::pathAccess();
+    RequireWritableParent(host);
+}
+
 // True when every file and folder below (and including) host may be deleted; links are not followed.
 bool WholeTreeRemovable(const QString& host)
 {
@@ -172,6 +185,21 @@ void HostFileSystem::FileCopy(const QString& source, const QString& target)
     const QString targetHost = HostPathForWriting(target);
     RequireWritableFile(targetHost);
     CopyReplacing(input->handle(), targetHost);
+}
+
+std::unique_ptr<LineWriter> HostFileSystem::OpenForNewFile(const QString& path)
+{
+    const QString host = HostPathForWriting(path);
+    RequireReplaceableName(host);
+    return OpenReplacingWriter(host, AtLink::Replace);
+}
+
+void HostFileSystem::FileCopyToNewFile(const QString& source, const QString& target)
+{
+    const auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
+    const QString targetHost = HostPathForWriting(target);
+    RequireReplaceableName(targetHost);
+    CopyReplacing(input->handle(), targetHost, AtLink::Replace);
 }
 
 void HostFileSystem::Kill(const QString& path)

@@ -22,6 +22,9 @@ public:
     void WriteAll(const QString& path, const QByteArray& bytes) override;
     // The target is replaced as a whole, or left as it was when the copy fails.
     void FileCopy(const QString& source, const QString& target) override;
+    // A regular file there must be writable, as for FileCopy; a folder is not replaced.
+    std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) override;
+    void FileCopyToNewFile(const QString& source, const QString& target) override;
     void Kill(const QString& path) override;
     std::optional<std::vector<DirEntry>> List(const QString& folder, const QString& pattern) override;
     bool IsPlainFolder(const QString& path) override;

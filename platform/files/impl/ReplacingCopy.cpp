@@ -102,15 +102,23 @@ void CopyContents(int in, int out)
     }
 }
 
-// The file that replaces the target: through a link to the target the file it leads to is
-// replaced, not the link; an existing target's permissions are kept.
+// The permissions of the file that replaces `name`: those of the file there, else a new file's.
+mode_t ReplacementMode(const QByteArray& name, AtLink atLink)
+{
+    struct stat existing {};
+    const int found = atLink == AtLink::Follow ? ::stat(name.constData(), &existing) : ::lstat(name.constData(), &existing);
+    return found == 0 && S_ISREG(existing.st_mode) ? (existing.st_mode & 07777) : NewFileMode();
+}
+
+// The file that replaces the target, through a link there as atLink says; an existing target
+// file's permissions are kept.
 class Replacement {
 public:
-    explicit Replacement(const QString& targetHost)
-        : finalName_(QFile::encodeName(ReplacedFile(targetHost))), copy_(QFile::decodeName(finalName_))
+    Replacement(const QString& targetHost, AtLink atLink)
+        : finalName_(QFile::encodeName(atLink == AtLink::Follow ? ReplacedFile(targetHost) : targetHost)),
+          copy_(QFile::decodeName(finalName_))
     {
-        struct stat existing {};
-        const mode_t mode = ::stat(finalName_.constData(), &existing) == 0 ? (existing.st_mode & 07777) : NewFileMode();
+        const mode_t mode = ReplacementMode(finalName_, atLink);
         if (::fchmod(copy_.fd(), mode) != 0)
             throw VbError::pathAccess();
     }
@@ -125,7 +133,10 @@ private:
 // Lines into the replacement, put in place by Close once every byte is written and on disk.
 class ReplacingLineWriter : public LineWriter {
 public:
-    explicit ReplacingLineWriter(const QString& targetHost) : replacement_(targetHost), lines_(OpenOn(replacement_.fd())) {}
+    ReplacingLineWriter(const QString& targetHost, AtLink atLink)
+        : replacement_(targetHost, atLink), lines_(OpenOn(replacement_.fd()))
+    {
+    }
     void Write(QByteArrayView bytes) override { lines_.Write(bytes); }
     void Close() override
     {
@@ -158,14 +169,14 @@ QString ReplacedFile(const QString& targetHost)
     return canonical.isEmpty() ? targetHost : canonical;
 }
 
-void CopyReplacing(int sourceFd, const QString& targetHost)
+void CopyReplacing(int sourceFd, const QString& targetHost, AtLink atLink)
 {
-    Replacement copy(targetHost);
+    Replacement copy(targetHost, atLink);
     CopyContents(sourceFd, copy.fd());
     copy.PutInPlace(false);
 }
 
-std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost)
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink)
 {
-    return std::make_unique<ReplacingLineWriter>(targetHost);
+    return std::make_unique<ReplacingLineWriter>(targetHost, atLink);
 }

@@ -4,15 +4,21 @@
 #include <QString>
 #include <memory>
 
+// What a replacement does where a symbolic link bears the target's name.
+enum class AtLink {
+    Follow,  // the file it leads to is replaced and the link kept: a file the user linked in place
+    Replace, // the link itself is replaced: nothing it leads to is touched
+};
+
 // The file a replacement of targetHost replaces: the one a link there leads to, else targetHost.
 QString ReplacedFile(const QString& targetHost);
 
 // Copies the open file `sourceFd` into a new file beside `targetHost` and renames it over the
-// target at the end, so a failed copy leaves the target as it was. An existing target keeps its
-// permissions. Throws VbError when the copy cannot be made.
-void CopyReplacing(int sourceFd, const QString& targetHost);
+// target at the end, so a failed copy leaves the target as it was and nothing beside it. An
+// existing target file keeps its permissions. Throws VbError when the copy cannot be made.
+void CopyReplacing(int sourceFd, const QString& targetHost, AtLink atLink = AtLink::Follow);
 
 // Lines into a new file beside `targetHost` that replaces the target, in the same way, when the
 // writer is closed: only once every byte is written and on disk. A writer that fails or is
 // destroyed unclosed leaves the target as it was. Throws VbError.
-std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost);
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink = AtLink::Follow);

@@ -164,6 +164,13 @@ TEST_F(VisitedSites, WindowsCodePageLinesSurviveARewriteByteForByte)
     EXPECT_EQ(VisitedFile(), old);
 }
 
+// What the user reads when the history was not saved.
+QString NotSaved(frmBrowser& w)
+{
+    return QStringLiteral("Non riesco a registrare i Link dei Siti Internet visualizzati nel file ") + w.visitedSites().Path()
+         + QStringLiteral(" !!!");
+}
+
 TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
 {
     WriteVisitedFile("uno\r\n");
@@ -171,7 +178,7 @@ TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
     frmBrowser& w = WithList({QStringLiteral("due")});
     w.visitedSites().Rewrite();
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
-    EXPECT_TRUE(t.ui.boxes.empty());
+    EXPECT_EQ(t.ui.texts(), QStringList{NotSaved(w)});
 }
 
 // The disk fills up while the file is written (here: a limit on the size of the files this
@@ -189,11 +196,12 @@ TEST_F(VisitedSites, AFullDiskLeavesTheOldFileByteForByte)
     }
     EXPECT_EQ(VisitedFile(), old);
     EXPECT_EQ(QDir(t.host(QStringLiteral("prog"))).entryList(QDir::Files), QStringList{QStringLiteral("VINDREL.DAT")});
-    EXPECT_TRUE(t.ui.boxes.empty());
+    EXPECT_EQ(t.ui.texts(), QStringList{NotSaved(w)});
 
     w.visitedSites().Rewrite(); // room again: every address is saved
     EXPECT_TRUE(VisitedFile().startsWith(old));
     EXPECT_TRUE(VisitedFile().endsWith("http://www.nuovo.it/pagina1999\r\n"));
+    EXPECT_EQ(t.ui.boxes.size(), 1U);
 }
 
 // Another copy of the program saves into the same file meanwhile: this one waits for it, and
@@ -224,6 +232,16 @@ TEST_F(VisitedSites, AFileThatCannotBeReadIsNotReplaced)
     QFile::setPermissions(t.host(QStringLiteral("prog/VINDREL.DAT")), QFile::ReadOwner | QFile::WriteOwner);
     EXPECT_EQ(VisitedFile(), QByteArray("uno\r\n"));
     EXPECT_FALSE(t.ui.hourglass);
+
+    // A folder in its place is neither read nor replaced.
+    QFile::remove(t.host(QStringLiteral("prog/VINDREL.DAT")));
+    QDir().mkpath(t.host(QStringLiteral("prog/VINDREL.DAT/dentro")));
+    w.visitedSites().Rewrite();
+    EXPECT_TRUE(QDir(t.host(QStringLiteral("prog/VINDREL.DAT/dentro"))).exists());
+    EXPECT_EQ(t.ui.texts(), (QStringList{NotSaved(w), NotSaved(w)}));
+    EXPECT_EQ(t.ui.beeps, 2);
+    EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Chiusura Vindrel"));
+    EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
 }
 
 TEST_F(VisitedSites, EditTriesBothEditorsThenTheDesktopsTextEditor)

@@ -1,6 +1,14 @@
 """A page cannot lock the user in: one asking alert() and confirm() for ever, or asking for window
-after window, is stopped from the dialog itself, and the window stays the user's."""
-from vindrel_driver import hits, site_pages, wait_for
+after window, is stopped from the dialog itself, and the window stays the user's; one stuck in a
+script is ended when the user agrees, and its site opens again."""
+import pathlib
+import time
+
+import pytest
+
+from vindrel_driver import GREEN, hits, site_pages, wait_for
+
+BLUE = (0, 0, 192)
 
 STOP = "Impedisci a questa pagina di aprire altre finestre di dialogo"
 
@@ -56,3 +64,67 @@ def test_a_page_asking_for_window_after_window_is_stopped(vindrel, site):
     wait_for(lambda: hits["/ancora"] >= asked + 5 or vindrel.has_message(), "five more requests")
     assert not vindrel.has_message() and vindrel.count("Uno") == 0
     close_without_saving(vindrel)
+
+
+def cpu_seconds(pids):
+    """The processor time those processes used, in seconds."""
+    total = 0
+    for pid in pids:
+        try:
+            fields = pathlib.Path(f"/proc/{pid}/stat").read_text().rsplit(")", 1)[1].split()
+            total += int(fields[11]) + int(fields[12])
+        except (OSError, ValueError, IndexError):
+            continue
+    return total / 100
+
+
+@pytest.mark.web
+@pytest.mark.parametrize("script, stuck_at_once", [
+    ("while (true) {}", True),
+    ('addEventListener("beforeunload", () => { while (true) {} })', False),
+], ids=["endless loop", "busy beforeunload"])
+def test_a_page_stuck_in_a_script_is_ended_and_its_site_opens_again(vindrel, site, script, stuck_at_once):
+    site_pages["/bloccata.html"] = f"<html><head><title>Bloccata</title></head><body>Bloccata<script>{script}</script></body></html>"
+    vindrel.start_home()
+    used = cpu_seconds(vindrel.renderers())
+    vindrel.type_address(f"{site}/bloccata.html")
+    if stuck_at_once:  # its renderer spins
+        wait_for(lambda: cpu_seconds(vindrel.renderers()) > used + 2, "the page's script running")
+    else:
+        vindrel.wait_page(f"{site}/bloccata.html")
+
+    vindrel.type_address(f"{site}/uno.html")  # the same site: the same renderer
+    assert vindrel.message()[1:] == ("La pagina non risponde. Vuoi chiuderla ?", ["Sì", "No"])
+    answered = time.monotonic()
+    vindrel.answer("Sì")
+    vindrel.wait_page(f"{site}/uno.html")
+    assert time.monotonic() - answered < 5
+    assert not vindrel.has_message()
+
+
+@pytest.mark.web
+def test_a_window_a_page_opened_is_ended_when_stuck_and_its_site_opens_again(vindrel, site):
+    site_pages["/apre.html"] = ("<html><head><title>Apre</title></head><body><button onclick=\"window.open('/bloccata.html')\" "
+                                'style="width:240px;height:60px;border:0;background:#00C000">Apri</button></body></html>')
+    # Drawn first, then stuck.
+    site_pages["/bloccata.html"] = ("<html><head><title>Bloccata</title></head><body style='background:#0000C0'>Bloccata"
+                                    "<script>setTimeout(() => { while (true) {} }, 1000)</script></body></html>")
+    vindrel.start(f"{site}/apre.html")
+    vindrel.wait_page(f"{site}/apre.html")
+    vindrel.click(vindrel.control("check box", "Elimina Win PopUp"))  # windows let through
+    used = cpu_seconds(vindrel.renderers())
+    vindrel.click_colour(GREEN)
+    window = vindrel.window("Bloccata")
+    vindrel.wait_colour(BLUE, window)
+    wait_for(lambda: cpu_seconds(vindrel.renderers()) > used + 2, "the page's script running")
+
+    vindrel.click(window)
+    vindrel.key("F5")
+    assert vindrel.message()[1:] == ("La pagina non risponde. Vuoi chiuderla ?", ["Sì", "No"])
+    answered = time.monotonic()
+    vindrel.answer("Sì")
+    # The window that opened it shared its renderer: ended with it, without a word.
+    vindrel.type_address(f"{site}/uno.html")
+    vindrel.wait_page(f"{site}/uno.html")
+    assert time.monotonic() - answered < 5
+    assert not vindrel.has_message()

@@ -66,11 +66,38 @@ def test_history_survives_a_full_disk(vindrel):
             os.close(filler)
         vindrel.close(vindrel.caption())
         vindrel.answer("Sì")
+        assert vindrel.message()[1].startswith("Non riesco a registrare i Link dei Siti Internet visualizzati nel file ")
+        vindrel.answer("OK")
         vindrel.process.wait(timeout=30)
         assert (vindrel.folder / "VINDREL.DAT").read_bytes() == old
     finally:
         vindrel.end()
         subprocess.run(["umount", "--lazy", vindrel.folder])
+
+
+@pytest.mark.parametrize("kind", ["unreadable", "folder"])
+def test_a_history_that_cannot_be_saved_is_said_and_left_as_it_is(vindrel, kind):
+    history = vindrel.folder / "VINDREL.DAT"
+    if kind == "unreadable":
+        history.write_bytes(b"http://esempio.it/\r\n")
+        history.chmod(0)
+    else:
+        (history / "dentro").mkdir(parents=True)
+    vindrel.start_home()
+    vindrel.close(vindrel.caption())
+    vindrel.answer("Sì")
+    title, text, buttons = vindrel.message()
+    assert (title, buttons) == ("Chiusura Vindrel", ["OK"])
+    assert text.startswith("Non riesco a registrare i Link dei Siti Internet visualizzati nel file ")
+    assert text.endswith("\\VINDREL.DAT !!!")
+    vindrel.answer("OK")
+    assert vindrel.process.wait(timeout=30) == 0
+    if kind == "unreadable":
+        assert history.stat().st_mode & 0o777 == 0
+        history.chmod(0o600)
+        assert history.read_bytes() == b"http://esempio.it/\r\n"
+    else:
+        assert [p.name for p in history.iterdir()] == ["dentro"]
 
 
 def editor_setup(vindrel, tmp_path, with_editor):

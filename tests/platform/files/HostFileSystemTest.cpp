@@ -251,6 +251,33 @@ TEST_F(HostFileSystemTest, CopyThroughALinkReplacesTheLinkedFile)
     EXPECT_EQ(Read(QStringLiteral("real.htm")), QByteArray("new"));
 }
 
+TEST_F(HostFileSystemTest, ANewFileTakesTheNameWhateverItHeldButAFolderOrAReadOnlyFile)
+{
+    Write(QStringLiteral("page.htm"), "page");
+    Write(QStringLiteral("mine.txt"), "mine");
+    QFile::link(root.filePath(QStringLiteral("mine.txt")), root.filePath(QStringLiteral("link.ht_")));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(root.filePath(QStringLiteral("pipe.ht~"))).constData(), 0644), 0);
+    fs.FileCopyToNewFile(QStringLiteral("C:\\page.htm"), QStringLiteral("C:\\link.ht_"));
+    const auto writer = fs.OpenForNewFile(QStringLiteral("C:\\pipe.ht~")); // would wait for a reader if opened
+    writer->WriteLine("new");
+    writer->Close();
+    EXPECT_EQ(Read(QStringLiteral("mine.txt")), QByteArray("mine"));
+    EXPECT_FALSE(QFileInfo(root.filePath(QStringLiteral("link.ht_"))).isSymLink());
+    EXPECT_EQ(Read(QStringLiteral("link.ht_")), QByteArray("page"));
+    EXPECT_EQ(Read(QStringLiteral("pipe.ht~")), QByteArray("new\r\n"));
+
+    Write(QStringLiteral("ro.ht_"), "kept");
+    Chmod(QStringLiteral("ro.ht_"), kReadOnly);
+    MakeDir(QStringLiteral("folder.ht~"));
+    EXPECT_EQ(ErrorOf([&] { fs.FileCopyToNewFile(QStringLiteral("C:\\page.htm"), QStringLiteral("C:\\ro.ht_")); }), 75);
+    EXPECT_EQ(ErrorOf([&] { fs.OpenForNewFile(QStringLiteral("C:\\folder.ht~")); }), 75);
+    EXPECT_EQ(ErrorOf([&] { fs.OpenForNewFile(QStringLiteral("C:\\nofolder\\x.ht~")); }), 76);
+    fs.OpenForNewFile(QStringLiteral("C:\\unclosed.ht~"))->WriteLine("lost");
+    EXPECT_EQ(Read(QStringLiteral("ro.ht_")), QByteArray("kept"));
+    EXPECT_FALSE(QFile::exists(root.filePath(QStringLiteral("unclosed.ht~"))));
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 5); // nothing left beside
+}
+
 TEST_F(HostFileSystemTest, KillDeletesFilesOnly)
 {
     Write(QStringLiteral("temphtm.HTM"), "x");
