@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds everything and runs every test: once in a normal build
-# (unit, integration and end-to-end tests), once with AddressSanitizer and UBSan (unit tests).
+# Installs what the build needs, checks the layout of the code, builds everything and runs every
+# test: once in a normal build (unit, integration and end-to-end tests), once with AddressSanitizer
+# and UBSan (unit tests).
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 bash "$top/scripts/install-deps.sh"
 export QT_QPA_PLATFORM=offscreen
+
+status=0
+bash "$top/scripts/check-format.sh" || status=1
 
 bash "$top/scripts/configure.sh" "$top/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVINDREL_BUILD_BENCH=ON
 cmake --build "$top/build" -j2
 bash "$top/scripts/configure.sh" "$top/build-asan" -DCMAKE_BUILD_TYPE=Debug -DVINDREL_SANITIZE=ON -DVINDREL_UNIT_TESTS_ONLY=ON
 cmake --build "$top/build-asan" -j2
 
-status=0
 # The fuzz run first, its chatter in a log, so the test runners' summaries close the output.
 if [ -x "$top/tests/fuzz/run.sh" ]; then
   mkdir -p "$top/build-fuzz"
