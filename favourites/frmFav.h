@@ -20,7 +20,7 @@ public:
     explicit frmFav(Program& program);
     ~frmFav() override;
 
-    QPushButton* Command1 = nullptr;
+    QPushButton* Command1 = nullptr; // "F i n e": hides the window, keeping its tree
     QTreeWidget* TreeView1 = nullptr;
     QMenu* mnuPopupURL = nullptr;
     QAction* mnuOpenSite = nullptr;

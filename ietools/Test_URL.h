@@ -10,12 +10,12 @@ class Test_URL : public Form {
 public:
     explicit Test_URL(Program& program);
 
-    QListWidget* List1 = nullptr;
+    QListWidget* List1 = nullptr; // row r: the process whose id is PID_IE[r + 1]; a click ends it
 
-    void Command1_Click(); // "Aggiorna elenco": the refresh
-    void Command2_Click(); // "Info ?"
-    void Command3_Click(); // "F I N E"
-    void Command4_Click(); // "Cancella tutte le finestre IE"
+    void Command1_Click(); // "Aggiorna elenco": the refresh, also after every ending
+    void Command2_Click(); // "Info ?": a message box
+    void Command3_Click(); // "F I N E": hides the window; its list stays
+    void Command4_Click(); // "Cancella tutte le finestre IE": ends each listed process, unasked
     void List1_Click();
 
 protected:

@@ -15,10 +15,10 @@ class Colore : public Form {
 public:
     explicit Colore(Program& program);
 
-    QLabel* Picture1 = nullptr;
-    QScrollBar* VScroll1 = nullptr;
-    QScrollBar* VScroll2 = nullptr;
-    QScrollBar* VScroll3 = nullptr;
+    QLabel* Picture1 = nullptr;     // the preview
+    QScrollBar* VScroll1 = nullptr; // red, 0 to 255
+    QScrollBar* VScroll2 = nullptr; // green
+    QScrollBar* VScroll3 = nullptr; // blue
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
@@ -29,10 +29,10 @@ public:
     QLineEdit* txtROSSO = nullptr;
     QLineEdit* txtVERDE = nullptr;
     QLineEdit* txtBLU = nullptr;
-    QScrollBar* HScroll1 = nullptr;
+    QScrollBar* HScroll1 = nullptr; // "Luminosita'": the offset L, -255 to 255, added to all three
     QLineEdit* txtLUCE = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QPushButton* Command1 = nullptr; // "Conferma": writes the colour once more and closes
+    QPushButton* Command2 = nullptr; // "Annulla": closes; the box keeps the colour last written
 
     void SETTA_COLORI();
 
@@ -43,7 +43,7 @@ public:
     void Command1_Click();
     void Command2_Click();
 
-    std::int16_t R = 0, G = 0, B = 0, L = 0;
+    std::int16_t R = 0, G = 0, B = 0, L = 0; // the colour shown, after the offset L and clamping
 
 protected:
     void Form_Load() override;

@@ -17,7 +17,7 @@ public:
     explicit Form1(Program& program);
 
     QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text1 = nullptr; // "Nome immagine di sfondo :": a name in the home folder, or a path
     QPushButton* cmdSFOGLIA = nullptr;
     QPushButton* cmdCONFERMA = nullptr;
     QPushButton* cmdUSCITA = nullptr;

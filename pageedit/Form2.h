@@ -9,10 +9,10 @@ class Form2 : public Form {
 public:
     explicit Form2(Program& program);
 
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command3 = nullptr;
+    QPushButton* Command1 = nullptr; // "Modifica sfondo della pagina": the background chooser, modal
+    QPushButton* Command2 = nullptr; // "Crea una scritta": the banner creator
+    QPushButton* Command4 = nullptr; // "Collega un'altra pagina": the link creator
+    QPushButton* Command3 = nullptr; // "F I N E": closes the menu
 
     void Command1_Click();
     void Command2_Click();

@@ -7,7 +7,9 @@ class Form3 : public MarkupForm {
 public:
     explicit Form3(Program& program);
 
-    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame1 = nullptr; // "Tipo scritta"
+    // "Normale" (at start): an aligned paragraph; "Scorrevole": a scrolling banner on the
+    // background colour Text2[1], without alignment.
     std::array<QRadioButton*, 2> Option1{};
 
     void Option1_Click(int index);

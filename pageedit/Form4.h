@@ -9,8 +9,8 @@ public:
     explicit Form4(Program& program);
 
     QLabel* Label4 = nullptr;
-    QLineEdit* txtPAG_COLLEGATA = nullptr;
-    QPushButton* Command4 = nullptr;
+    QLineEdit* txtPAG_COLLEGATA = nullptr; // "Pagina collegata:": the path the link leads to
+    QPushButton* Command4 = nullptr;       // "...": a file dialog on the home folder's *.HTM
     FileDialogRequest CommonDialog1;
 
     void Command4_Click();

@@ -18,19 +18,21 @@ class MarkupForm : public Form {
     Q_OBJECT
 public:
     QLabel* Label1 = nullptr;
-    QLineEdit* Text1 = nullptr;
+    QLineEdit* Text1 = nullptr; // "Testo scritta :": the text written into the page, as typed
     QLabel* Label2 = nullptr;
-    QComboBox* Combo1 = nullptr;
+    QComboBox* Combo1 = nullptr; // "Grandezza testo :": its first two characters name the heading
     std::array<QLabel*, 2> Label3{};
+    // [0] "Colore testo :" (#FFFF80 at load), [1] "Colore sfondo:" (#000080): any colour text.
     std::array<QLineEdit*, 2> Text2{};
-    std::array<QPushButton*, 2> Command3{};
-    QGroupBox* Frame2 = nullptr;
+    std::array<QPushButton*, 2> Command3{}; // "...": the colour picker for Text2 of the same index
+    QGroupBox* Frame2 = nullptr;            // "Allineamento"
+    // "Allinea a sinistra", "… in centro", "… a destra": the paragraph's alignment; left at start.
     std::array<QRadioButton*, 3> Option2{};
-    QGroupBox* Frame3 = nullptr;
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QGroupBox* Frame3 = nullptr;     // "Tipo scrittura"
+    QCheckBox* Check1 = nullptr;     // "Grassetto": bold
+    QCheckBox* Check2 = nullptr;     // "Corsivo": italic
+    QPushButton* Command1 = nullptr; // "Conferma": builds the line and inserts it into the page
+    QPushButton* Command2 = nullptr; // "Annulla": closes the window
 
     void Command3_Click(int index);
     virtual void Command1_Click() = 0;
