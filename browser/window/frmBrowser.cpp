@@ -14,6 +14,7 @@
 #include "platform/VbError.h"
 #include "platform/system/UiServices.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -23,8 +24,10 @@
 #include <QToolBar>
 
 frmBrowser::frmBrowser(Program& program)
-    : Form(program), ieSweep_(std::make_unique<IeSweep>(*this)), questions_(std::make_unique<PageQuestions>(*this)),
-      sideButtons_(std::make_unique<SideButtons>(*this)), pageTools_(std::make_unique<PageTools>(*this))
+    : Form(program), ieSweep_(std::make_unique<IeSweep>(program, *this, [this] { return QuestionsOff(); })),
+      questions_(std::make_unique<PageQuestions>(program, *this, [this] { return QuestionsOff(); },
+                                                 [this] { Command1_Click(); })),
+      sideButtons_(std::make_unique<SideButtons>(program, *this)), pageTools_(std::make_unique<PageTools>(*this))
 {
     CreateControls();
     visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
@@ -38,6 +41,8 @@ frmBrowser::~frmBrowser()
         control->removeEventFilter(this);
     }
 }
+
+bool frmBrowser::QuestionsOff() const { return Check1->checkState() == Qt::Checked; }
 
 QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
 void frmBrowser::SetAddressText(const QString& text) { cboAddress->ShowAddress(text); }
@@ -151,7 +156,7 @@ void frmBrowser::keyPressEvent(QKeyEvent* event)
 
 void frmBrowser::PercentBar(std::int32_t done, std::int32_t total) { StatusBar1->PercentBar(done, total); }
 
-void frmBrowser::Check2_Click() { sideButtons_->SetPopupSwitch(); }
+void frmBrowser::Check2_Click() { sideButtons_->SetPopupSwitch(Check2->checkState()); }
 void frmBrowser::Command1_Click() { sideButtons_->EditPageOrStartCopy(); }
 void frmBrowser::Command2_Click() { visitedSites_->Merge(); }
 void frmBrowser::Command3_Click() { sideButtons_->ShowFavourites(); }
@@ -159,4 +164,10 @@ void frmBrowser::Command4_Click() { sideButtons_->ShowIeWindows(); }
 void frmBrowser::Command5_Click() { visitedSites_->Edit(); }
 void frmBrowser::Command6_Click() { sideButtons_->ShowNetworkId(); }
 void frmBrowser::Command7_Click() { sideButtons_->CopyAddress(); }
-void frmBrowser::Command8_Click(int index) { sideButtons_->OpenPresetSite(index); }
+void frmBrowser::Command8_Click(int index)
+{
+    // The preset site opens through the address box, as if typed there.
+    sideButtons_->ChoosePresetSite(index);
+    cboAddress_Click();
+    Command7->setFocus();
+}

@@ -123,8 +123,11 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // "Elimina domande" ticked: no question is asked. Decided here for every part that asks.
+    bool QuestionsOff() const;
     void CreateControls();
     void CreateStrip();
+    void CreateSideButtons();
     void CreateToolBar();
     void ConnectHandlers();
     // The idle tick: the page on display in the caption, the Tag and the address box.
