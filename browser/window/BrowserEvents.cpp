@@ -66,8 +66,6 @@ void frmBrowser::TitleChange(const QString&) {}
 
 void frmBrowser::FileDownload(bool&) { questions_->AnnounceDownload(*brwWebBrowser); }
 
-void frmBrowser::ClientToHostWindow() {}
-
 void frmBrowser::RenderProcessTerminated(bool again)
 {
     // The control is idle now: a running timer's next tick shows the page as it stands.

@@ -104,7 +104,6 @@ public:
     void StatusTextChange(const QString& text) override;
     void TitleChange(const QString& title) override;
     void FileDownload(bool& cancel) override;
-    void ClientToHostWindow() override;
     void RenderProcessTerminated(bool again) override;
     // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override;
