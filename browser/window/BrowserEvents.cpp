@@ -4,6 +4,7 @@
 #include "PageTools.h"
 #include "PopupEvents.h"
 #include "StatusBar.h"
+#include "browser/downloads/Downloads.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
@@ -79,10 +80,10 @@ void frmBrowser::RenderProcessTerminated(bool again)
 
 std::unique_ptr<WebBrowserEvents> frmBrowser::NewWindowEvents(WebBrowser& window)
 {
-    return std::make_unique<PopupEvents>(*this, window);
+    return std::make_unique<PopupEvents>(*questions_, *pageTools_, *this, window);
 }
 
 // What the hosted control gave its user: the page's menu, downloads and zoom by the wheel.
 void frmBrowser::ContextMenu(const PageContext& context) { pageTools_->ShowMenu(*brwWebBrowser, context); }
-void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { pageTools_->ShowDownload(std::move(download)); }
+void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { downloads_->Show(std::move(download)); }
 void frmBrowser::WheelZoom(int direction) { pageTools_->Zoom(direction); }

@@ -1,27 +1,28 @@
 #include "PageTools.h"
 
-#include "browser/downloads/DownloadWindow.h"
 #include "browser/page/PageBars.h"
 #include "browser/page/PageMenu.h"
-#include "StatusBar.h"
 #include "browser/page/ZoomSteps.h"
-#include "frmBrowser.h"
 
 #include "app/Program.h"
+#include "platform/engine/WebBrowser.h"
 #include "platform/files/DownloadNames.h"
 #include "platform/system/SystemServices.h"
 #include "platform/system/UiServices.h"
 
 #include <QPointer>
+#include <QWidget>
 
-#include <algorithm>
-
-PageTools::PageTools(frmBrowser& window) : window_(window) {}
+PageTools::PageTools(Program& program, QWidget& window, WebBrowser& page,
+                     std::function<void(const QString& key)> toolbar, std::function<void(int percent)> zoomNote)
+    : program_(program), window_(window), page_(page), toolbar_(std::move(toolbar)), zoomNote_(std::move(zoomNote))
+{
+}
 PageTools::~PageTools() = default;
 
 void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
 {
-    const bool own = &page == &window_.Browser();
+    const bool own = &page == &page_;
     const QPointer<QWidget> pageAlive(page.widget());
     const QString link = context.linkAddress;
     PopUpPageMenu(page.widget(), context, [this, &page, own, pageAlive, link](PageCommand command) {
@@ -33,9 +34,9 @@ void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
             : command == PageCommand::Reload           ? "Refresh"
                                                        : nullptr;
         if (own && key)
-            window_.tbToolBar_ButtonClick(QString::fromLatin1(key));
+            toolbar_(QString::fromLatin1(key));
         else if (command == PageCommand::CopyLinkAddress)
-            window_.program().system().ClipboardSetText(link); // as the program writes addresses
+            program_.system().ClipboardSetText(link); // as the program writes addresses
         else if (command == PageCommand::Print)
             Print(page);
         else if (command == PageCommand::SaveAsPdf)
@@ -45,26 +46,10 @@ void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
     });
 }
 
-void PageTools::ShowDownload(std::unique_ptr<Download> download)
-{
-    new DownloadWindow(window_.program(), std::move(download), &window_); // it closes, and goes, by itself
-}
-
-bool PageTools::MayEndDownloads()
-{
-    const auto windows = window_.findChildren<DownloadWindow*>(Qt::FindDirectChildrenOnly);
-    if (std::none_of(windows.begin(), windows.end(), [](const DownloadWindow* w) { return w->Receiving(); }))
-        return true;
-    return window_.program().ui().MsgBox(QStringLiteral("Ci sono download in corso. Chiudere comunque?"),
-                                         MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation,
-                                         QStringLiteral("Chiusura Vindrel"))
-        == MsgAnswer::Yes;
-}
-
 PageBars& PageTools::Bars()
 {
     if (!bars_)
-        bars_ = std::make_unique<PageBars>(window_.Browser());
+        bars_ = std::make_unique<PageBars>(page_);
     return *bars_;
 }
 
@@ -77,39 +62,38 @@ void PageTools::ForgetBlockedWindows()
         bars_->ForgetBlockedWindows();
 }
 
+// The answers come after the window may have gone: they are shown only while it is there.
 void PageTools::Print(WebBrowser& page)
 {
-    const QPointer<frmBrowser> alive(&window_);
-    page.Print([alive](bool printed) {
+    const QPointer<QWidget> alive(&window_);
+    page.Print([alive, &ui = program_.ui()](bool printed) {
         if (!alive || printed)
             return;
-        alive->program().ui().Beep();
-        alive->program().ui().MsgBox(QStringLiteral("Stampa della pagina non riuscita !!!"));
+        ui.Beep();
+        ui.MsgBox(QStringLiteral("Stampa della pagina non riuscita !!!"));
     });
 }
 
 void PageTools::SaveAsPdf(WebBrowser& page)
 {
-    Program& program = window_.program();
-    const QString proposed = FreeSavePath(program.fs(), program.system().DownloadFolder(),
+    const QString proposed = FreeSavePath(program_.fs(), program_.system().DownloadFolder(),
                                           SafeFileName(page.LocationName()) + QStringLiteral(".pdf"));
-    const SaveChoice choice = program.ui().SaveFileDialog(&window_, QStringLiteral("Salva come PDF"), proposed,
-                                                          QStringLiteral("Documento PDF (*.pdf)"));
+    const SaveChoice choice = program_.ui().SaveFileDialog(&window_, QStringLiteral("Salva come PDF"), proposed,
+                                                           QStringLiteral("Documento PDF (*.pdf)"));
     if (choice.path.isEmpty())
         return;
-    const QPointer<frmBrowser> alive(&window_);
-    page.SaveAsPdf(choice.path, [alive, path = choice.path](bool written) {
+    const QPointer<QWidget> alive(&window_);
+    page.SaveAsPdf(choice.path, [alive, &ui = program_.ui(), path = choice.path](bool written) {
         if (!alive || written)
             return;
-        alive->program().ui().Beep();
-        alive->program().ui().MsgBox(QStringLiteral("Non riesco a scrivere il file ") + path + QStringLiteral(" !!!"));
+        ui.Beep();
+        ui.MsgBox(QStringLiteral("Non riesco a scrivere il file ") + path + QStringLiteral(" !!!"));
     });
 }
 
 void PageTools::Zoom(int direction)
 {
-    WebBrowser& page = window_.Browser();
-    const int percent = NextZoomStep(page.ZoomPercent(), direction);
-    page.SetZoomPercent(percent);
-    window_.StatusBar1->ShowZoomNote(percent);
+    const int percent = NextZoomStep(page_.ZoomPercent(), direction);
+    page_.SetZoomPercent(percent);
+    zoomNote_(percent);
 }

@@ -1,6 +1,5 @@
 #include "frmBrowser.h"
 
-#include "Accelerators.h"
 #include "BrowserLayout.h"
 #include "IeSweep.h"
 #include "PageQuestions.h"
@@ -8,6 +7,7 @@
 #include "SideButtons.h"
 #include "StatusBar.h"
 #include "browser/address/VisitedSitesStore.h"
+#include "browser/downloads/Downloads.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
@@ -27,9 +27,12 @@ frmBrowser::frmBrowser(Program& program)
     : Form(program), ieSweep_(std::make_unique<IeSweep>(program, *this, [this] { return QuestionsOff(); })),
       questions_(std::make_unique<PageQuestions>(program, *this, [this] { return QuestionsOff(); },
                                                  [this] { Command1_Click(); })),
-      sideButtons_(std::make_unique<SideButtons>(program, *this)), pageTools_(std::make_unique<PageTools>(*this))
+      sideButtons_(std::make_unique<SideButtons>(program, *this)), downloads_(std::make_unique<Downloads>(program, *this))
 {
     CreateControls();
+    pageTools_ = std::make_unique<PageTools>(
+        program, *this, *brwWebBrowser, [this](const QString& key) { tbToolBar_ButtonClick(key); },
+        [this](int percent) { StatusBar1->ShowZoomNote(percent); });
     visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
 }
 frmBrowser::~frmBrowser()
@@ -123,7 +126,7 @@ void frmBrowser::Form_Unload()
 void frmBrowser::closeEvent(QCloseEvent* event)
 {
     // Before the closing step, which never stops the close: downloads coming in would end.
-    if (!pageTools_->MayEndDownloads()) {
+    if (!downloads_->MayEnd()) {
         event->ignore();
         return;
     }
@@ -148,7 +151,7 @@ void frmBrowser::lblAddress_DblClick()
 
 void frmBrowser::keyPressEvent(QKeyEvent* event)
 {
-    if (RunAccelerator(*this, *event))
+    if (RunKeyCommand(*event))
         event->accept();
     else
         Form::keyPressEvent(event);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+class Downloads;
 class IeSweep;
 class PageQuestions;
 class PageTools;
@@ -67,8 +68,6 @@ public:
     const QStringList& AddressList() const { return cboAddress->Entries(); }
 
     VisitedSitesStore& visitedSites() { return *visitedSites_; }
-    PageQuestions& questions() { return *questions_; }
-    PageTools& pageTools() { return *pageTools_; }
 
     // Address bar and toolbar.
     void cboAddress_Click();
@@ -131,6 +130,8 @@ private:
     void CreateSideButtons();
     void CreateToolBar();
     void ConnectHandlers();
+    // The keys the page and the controls left unused; false for a key without a command.
+    bool RunKeyCommand(const QKeyEvent& event);
     // The idle tick: the page on display in the caption, the Tag and the address box.
     void ShowPageOnDisplay();
 
@@ -138,6 +139,7 @@ private:
     std::unique_ptr<IeSweep> ieSweep_;
     std::unique_ptr<PageQuestions> questions_;
     std::unique_ptr<SideButtons> sideButtons_;
-    std::unique_ptr<PageTools> pageTools_;
+    std::unique_ptr<Downloads> downloads_;
+    std::unique_ptr<PageTools> pageTools_; // made with the page it works on
     std::unique_ptr<VisitedSitesStore> visitedSites_; // made with the address box it keeps
 };
