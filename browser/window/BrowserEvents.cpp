@@ -1,7 +1,7 @@
 #include "frmBrowser.h"
 
 #include "PageQuestions.h"
-#include "PageTools.h"
+#include "browser/page/PageTools.h"
 #include "PopupEvents.h"
 #include "StatusBar.h"
 #include "browser/downloads/Downloads.h"

@@ -1,7 +1,7 @@
 #include "frmBrowser.h"
 
-#include "Accelerators.h"
-#include "PageTools.h"
+#include "browser/page/Accelerators.h"
+#include "browser/page/PageTools.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

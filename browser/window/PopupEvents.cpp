@@ -1,9 +1,9 @@
 #include "PopupEvents.h"
 
-#include "Accelerators.h"
+#include "browser/page/Accelerators.h"
 #include "browser/page/PageBars.h"
 #include "PageQuestions.h"
-#include "PageTools.h"
+#include "browser/page/PageTools.h"
 #include "browser/page/ZoomSteps.h"
 #include "app/IgnoreErrors.h"
 

@@ -3,7 +3,7 @@
 #include "BrowserLayout.h"
 #include "IeSweep.h"
 #include "PageQuestions.h"
-#include "PageTools.h"
+#include "browser/page/PageTools.h"
 #include "SideButtons.h"
 #include "StatusBar.h"
 #include "browser/address/VisitedSitesStore.h"

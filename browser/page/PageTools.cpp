@@ -1,8 +1,8 @@
 #include "PageTools.h"
 
-#include "browser/page/PageBars.h"
-#include "browser/page/PageMenu.h"
-#include "browser/page/ZoomSteps.h"
+#include "PageBars.h"
+#include "PageMenu.h"
+#include "ZoomSteps.h"
 
 #include "app/Program.h"
 #include "platform/engine/WebBrowser.h"
