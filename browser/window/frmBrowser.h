@@ -25,8 +25,9 @@ class VisitedSitesStore;
 // side commands, and a two-panel status bar. Its handlers keep their names here; where a part of
 // the window owns what a handler works on, the handler hands the work to it: the visited-sites
 // file (VisitedSitesStore), the timer's sweep of IE processes (IeSweep), the status bar
-// (StatusBar), the questions asked for any page (PageQuestions), the side commands (SideButtons)
-// and what the hosted control gave besides (PageTools: find, print, zoom, menu, downloads).
+// (StatusBar), the questions asked for any page (PageQuestions), the side commands (SideButtons),
+// the downloads (Downloads) and what the hosted control gave besides (PageTools: find, print,
+// zoom, menu). The parts see only what they use, never this class.
 class frmBrowser : public Form, public BrowserWindow, public WebBrowserEvents {
     Q_OBJECT
 public:
