@@ -22,6 +22,9 @@ void frmBrowser::cboAddress_Click()
         }
         return;
     }
+    // "Nuovo Vindrex" here, "Nuovo Vindrel" after a toolbar button (below): the two ways of
+    // reaching a web page have always named the page button differently, and the caption tells
+    // which of them set it. Deliberate: keep both spellings.
     SetCommand1Caption(PageButtonCaption(AddressText(), QStringLiteral("Nuovo Vindrex")));
     program().g.SITI_VISITATI = 1;
 }
@@ -51,5 +54,5 @@ void frmBrowser::tbToolBar_ButtonClick(const QString& key)
         IgnoreErrors([&] { browser.Stop(); });
         timTimer_Timer();
     }
-    SetCommand1Caption(PageButtonCaption(AddressText(), QStringLiteral("Nuovo Vindrel")));
+    SetCommand1Caption(PageButtonCaption(AddressText(), QStringLiteral("Nuovo Vindrel"))); // sic: see cboAddress_Click
 }

@@ -1,9 +1,10 @@
 #include "frmBrowser.h"
 
 #include "PageQuestions.h"
-#include "PageTools.h"
+#include "browser/page/PageTools.h"
 #include "PopupEvents.h"
 #include "StatusBar.h"
+#include "browser/downloads/Downloads.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
@@ -66,8 +67,6 @@ void frmBrowser::TitleChange(const QString&) {}
 
 void frmBrowser::FileDownload(bool&) { questions_->AnnounceDownload(*brwWebBrowser); }
 
-void frmBrowser::ClientToHostWindow() {}
-
 void frmBrowser::RenderProcessTerminated(bool again)
 {
     // The control is idle now: a running timer's next tick shows the page as it stands.
@@ -83,10 +82,10 @@ bool frmBrowser::EndPageNotAnswering() { return questions_->EndWanted(); }
 
 std::unique_ptr<WebBrowserEvents> frmBrowser::NewWindowEvents(WebBrowser& window)
 {
-    return std::make_unique<PopupEvents>(*this, window);
+    return std::make_unique<PopupEvents>(*questions_, *pageTools_, *this, window);
 }
 
 // What the hosted control gave its user: the page's menu, downloads and zoom by the wheel.
 void frmBrowser::ContextMenu(const PageContext& context) { pageTools_->ShowMenu(*brwWebBrowser, context); }
-void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { pageTools_->ShowDownload(std::move(download)); }
+void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { downloads_->Show(std::move(download)); }
 void frmBrowser::WheelZoom(int direction) { pageTools_->Zoom(direction); }

@@ -1,13 +1,11 @@
 #include "IeSweep.h"
 
-#include "frmBrowser.h"
-
+#include "app/BrowserWindow.h"
 #include "app/Program.h"
 #include "ietools/ProcessTools.h"
 #include "ietools/Test_URL.h"
 #include "platform/system/UiServices.h"
 
-#include <QCheckBox>
 #include <QListWidget>
 #include <QScopedValueRollback>
 
@@ -40,47 +38,43 @@ QListWidget& IeList(Program& program) { return *program.form<Test_URL>().List1; 
 
 void IeSweep::Run()
 {
-    Program& program = window_.program();
-    window_.SetCaption(QStringLiteral("Working..."));
-    IeList(program).clear();
-    ELENCA_PROCESSI_IE(program);
-    if (IeList(program).count() == 0)
+    IeList(program_).clear();
+    ELENCA_PROCESSI_IE(program_);
+    if (IeList(program_).count() == 0)
         return;
     if (!UserConfirmsEnding())
         return;
     EndingPass pass(endingDepth_, endedThisPass_);
     window_.SetTimerEnabled(false);
     EndListedProcesses();
-    program.ui().Pause();
-    ELENCA_PROCESSI_IE(program);
+    program_.ui().Pause();
+    ELENCA_PROCESSI_IE(program_);
     window_.SetTimerEnabled(true);
 }
 
 bool IeSweep::UserConfirmsEnding()
 {
-    if (window_.Check1->checkState() == Qt::Checked)
+    if (questionsOff_())
         return true;
     if (asking_)
         return false;
     const QScopedValueRollback asking(asking_, true);
-    Program& program = window_.program();
     const QString question = QStringLiteral("Confermi cancellazione di tutte le finestre IE:  ") + QStringLiteral("\r\r")
-        + IeList(program).item(0)->text();
-    return program.ui().MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Gestione finestre IE"))
+        + IeList(program_).item(0)->text();
+    return program_.ui().MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Gestione finestre IE"))
         == MsgAnswer::Yes;
 }
 
 void IeSweep::EndListedProcesses()
 {
-    Program& program = window_.program();
-    const int rows = std::min<int>(IeList(program).count(), static_cast<int>(program.g.PID_IE.size()) - 1);
+    const int rows = std::min<int>(IeList(program_).count(), static_cast<int>(program_.g.PID_IE.size()) - 1);
     // The ids are taken before the loop: a nested tick may list again while events run.
-    const std::vector<QString> ids(program.g.PID_IE.begin() + 1, program.g.PID_IE.begin() + 1 + rows);
+    const std::vector<QString> ids(program_.g.PID_IE.begin() + 1, program_.g.PID_IE.begin() + 1 + rows);
     for (const QString& id : ids) {
         if (!endedThisPass_.contains(id)) {
             endedThisPass_.insert(id);
-            TERMINA_PROCESSO(program, id);
+            TERMINA_PROCESSO(program_, id);
         }
-        program.ui().DoEvents();
+        program_.ui().DoEvents();
     }
 }

@@ -1,13 +1,11 @@
 #include "PageQuestions.h"
 
-#include "frmBrowser.h"
-
+#include "app/BrowserWindow.h"
 #include "app/IgnoreErrors.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
+#include "platform/engine/WebBrowser.h"
 #include "platform/system/UiServices.h"
-
-#include <QCheckBox>
 
 namespace {
 
@@ -18,24 +16,22 @@ bool AnsweredOk(UiServices& ui, const QString& text, const QString& title)
 
 } // namespace
 
-bool PageQuestions::QuestionsOff() const { return window_.Check1->checkState() == Qt::Checked; }
-bool PageQuestions::PopupSwitchBlocks() const { return QuestionsOff() && window_.program().g.POPUP_PERMESSI == 0; }
+bool PageQuestions::PopupSwitchBlocks() const { return questionsOff_() && program_.g.POPUP_PERMESSI == 0; }
 
 bool PageQuestions::NavigationAllowed(const QString& url)
 {
-    return QuestionsOff()
-        || AnsweredOk(window_.program().ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url,
+    return questionsOff_()
+        || AnsweredOk(program_.ui(), QStringLiteral("Cerca di aprire nuovo sito: ") + url,
                       QStringLiteral("Apre nella stessa finestra"));
 }
 
 void PageQuestions::AnswerNewWindow(WebBrowser& asking, bool& cancel)
 {
-    Program& program = window_.program();
-    if (QuestionsOff()) {
-        if (program.g.POPUP_PERMESSI == -1) {
+    if (questionsOff_()) {
+        if (program_.g.POPUP_PERMESSI == -1) {
             cancel = false;
-            program.ui().DoEvents();
-        } else if (program.g.POPUP_PERMESSI == 0) {
+            program_.ui().DoEvents();
+        } else if (program_.g.POPUP_PERMESSI == 0) {
             cancel = true;
         }
         return;
@@ -51,15 +47,15 @@ void PageQuestions::AnswerNewWindow(WebBrowser& asking, bool& cancel)
     const QString title = QStringLiteral("Apre in una nuova finestra");
     bool stop = false;
     const QString offer = turn.turn() == DialogTurn::ShowOfferingStop ? kStopPageDialogs : QString();
-    const bool ok = program.ui().MsgBoxWithCheck(QStringLiteral("Cerca di aprire nuovo sito: ") + url, MsgButtons::OkCancel,
-                                                 MsgIcon::None, title, offer, stop)
+    const bool ok = program_.ui().MsgBoxWithCheck(QStringLiteral("Cerca di aprire nuovo sito: ") + url,
+                                                  MsgButtons::OkCancel, MsgIcon::None, title, offer, stop)
         != MsgAnswer::Cancel;
     if (stop)
         turn.StopTheRest();
-    if (ok || (!stop && AnsweredOk(program.ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title))) {
+    if (ok || (!stop && AnsweredOk(program_.ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title))) {
         // The page button works on the window's page: a pop-up's request leaves it alone.
         if (&asking == &window_.Browser())
-            window_.Command1_Click();
+            pageButton_();
         return;
     }
     cancel = true;
@@ -67,13 +63,13 @@ void PageQuestions::AnswerNewWindow(WebBrowser& asking, bool& cancel)
 
 void PageQuestions::AnnounceDownload(WebBrowser& page)
 {
-    if (QuestionsOff())
+    if (questionsOff_())
         return;
     const QString name = ReadIgnoringErrors([&page] { return page.LocationName(); });
     if (TrimBlanks(name).isEmpty())
         return;
-    window_.program().ui().MsgBox(QStringLiteral("FileDownload: ") + name + QStringLiteral(" ")
-                                  + ReadIgnoringErrors([&page] { return page.LocationURL(); }));
+    program_.ui().MsgBox(QStringLiteral("FileDownload: ") + name + QStringLiteral(" ")
+                         + ReadIgnoringErrors([&page] { return page.LocationURL(); }));
 }
 
 bool PageQuestions::EndWanted()
@@ -88,7 +84,7 @@ bool PageQuestions::ReloadWanted(WebBrowser& page, bool again)
     const QString url = ReadIgnoringErrors([&page] { return page.LocationURL(); });
     const QString ended = QStringLiteral("La visualizzazione della pagina ") + url + QStringLiteral(" si e' interrotta");
     const QString title = QStringLiteral("Errore di visualizzazione");
-    UiServices& ui = window_.program().ui();
+    UiServices& ui = program_.ui();
     if (again) {
         ui.MsgBox(ended + QStringLiteral(" di nuovo !!!\r\rLa pagina non viene ricaricata."), MsgButtons::Ok,
                   MsgIcon::Exclamation, title);

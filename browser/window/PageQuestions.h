@@ -1,8 +1,11 @@
 #pragma once
 #include <QString>
 
+#include <functional>
+
+class BrowserWindow;
+class Program;
 class WebBrowser;
-class frmBrowser;
 
 // The questions the browser window asks for its own page and for the windows its pages open,
 // each about the control that raised the event: before a navigation, before a new window (or
@@ -11,7 +14,12 @@ class frmBrowser;
 // not answer.
 class PageQuestions {
 public:
-    explicit PageQuestions(frmBrowser& window) : window_(window) {}
+    // pageButton: the page button's work, done when the window's own page may open a window.
+    PageQuestions(Program& program, BrowserWindow& window, std::function<bool()> questionsOff,
+                  std::function<void()> pageButton)
+        : program_(program), window_(window), questionsOff_(std::move(questionsOff)), pageButton_(std::move(pageButton))
+    {
+    }
 
     bool NavigationAllowed(const QString& url);
     void AnswerNewWindow(WebBrowser& asking, bool& cancel);
@@ -24,7 +32,8 @@ public:
     bool EndWanted();
 
 private:
-    bool QuestionsOff() const;
-
-    frmBrowser& window_;
+    Program& program_;
+    BrowserWindow& window_;
+    std::function<bool()> questionsOff_;
+    std::function<void()> pageButton_;
 };

@@ -11,7 +11,14 @@ void frmBrowser::timTimer_Timer()
 {
     // The tick has no error handling of its own: an error of the control or of the process
     // tools ends it.
-    IgnoreErrors([this] { brwWebBrowser->Busy() ? ieSweep_->Run() : ShowPageOnDisplay(); });
+    IgnoreErrors([this] {
+        if (!brwWebBrowser->Busy()) {
+            ShowPageOnDisplay();
+            return;
+        }
+        SetCaption(QStringLiteral("Working..."));
+        ieSweep_->Run();
+    });
 }
 
 void frmBrowser::ShowPageOnDisplay()

@@ -1,22 +1,24 @@
 #include "PopupEvents.h"
 
-#include "Accelerators.h"
+#include "browser/page/Accelerators.h"
 #include "browser/page/PageBars.h"
 #include "PageQuestions.h"
-#include "PageTools.h"
+#include "browser/page/PageTools.h"
 #include "browser/page/ZoomSteps.h"
 #include "app/IgnoreErrors.h"
-#include "frmBrowser.h"
 
-PopupEvents::PopupEvents(frmBrowser& owner, WebBrowser& window) : owner_(owner), window_(window) {}
+PopupEvents::PopupEvents(PageQuestions& questions, PageTools& tools, WebBrowserEvents& owner, WebBrowser& window)
+    : questions_(questions), tools_(tools), owner_(owner), window_(window)
+{
+}
 PopupEvents::~PopupEvents() = default;
 
-void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !owner_.questions().NavigationAllowed(url); }
+void PopupEvents::BeforeNavigate2(const QString& url, bool& cancel) { cancel = !questions_.NavigationAllowed(url); }
 
 void PopupEvents::NewWindow2(const NewWindowTarget& target, bool& cancel)
 {
-    owner_.questions().AnswerNewWindow(window_, cancel);
-    if (cancel && owner_.questions().PopupSwitchBlocks())
+    questions_.AnswerNewWindow(window_, cancel);
+    if (cancel && questions_.PopupSwitchBlocks())
         Bars().NoteBlockedWindow(target);
 }
 
@@ -26,11 +28,11 @@ void PopupEvents::DownloadBegin()
         bars_->ForgetBlockedWindows();
 }
 
-void PopupEvents::FileDownload(bool&) { owner_.questions().AnnounceDownload(window_); }
+void PopupEvents::FileDownload(bool&) { questions_.AnnounceDownload(window_); }
 
 void PopupEvents::RenderProcessTerminated(bool again)
 {
-    if (owner_.questions().ReloadWanted(window_, again))
+    if (questions_.ReloadWanted(window_, again))
         IgnoreErrors([this] { window_.Refresh(); });
 }
 
@@ -38,7 +40,7 @@ bool PopupEvents::EndPageNotAnswering() { return owner_.questions().EndWanted();
 
 std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
 
-void PopupEvents::ContextMenu(const PageContext& context) { owner_.pageTools().ShowMenu(window_, context); }
+void PopupEvents::ContextMenu(const PageContext& context) { tools_.ShowMenu(window_, context); }
 void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.DownloadStarted(std::move(download)); }
 void PopupEvents::WheelZoom(int direction) { window_.SetZoomPercent(NextZoomStep(window_.ZoomPercent(), direction)); }
 
@@ -64,7 +66,7 @@ bool PopupEvents::UnusedKey(const QKeyEvent& event)
         Bars().ShowFindBar();
         break;
     case KeyCommand::Print:
-        owner_.pageTools().Print(window_);
+        tools_.Print(window_);
         break;
     case KeyCommand::Zoom:
         WheelZoom(command->zoom);

@@ -2,7 +2,8 @@
 #include "platform/engine/WebBrowser.h"
 
 class PageBars;
-class frmBrowser;
+class PageQuestions;
+class PageTools;
 
 // The events of a window that a page opened. It asks the same questions as the browser window,
 // follows the same pop-up switch, announces and shows its downloads and offers its page's menu
@@ -11,7 +12,8 @@ class frmBrowser;
 // address box, list and status bar keep showing the browser window's page.
 class PopupEvents : public IgnoringBrowserEvents {
 public:
-    PopupEvents(frmBrowser& owner, WebBrowser& window);
+    // owner: the browser window's events, whose windows and downloads the window's are.
+    PopupEvents(PageQuestions& questions, PageTools& tools, WebBrowserEvents& owner, WebBrowser& window);
     ~PopupEvents() override;
 
     void BeforeNavigate2(const QString& url, bool& cancel) override;
@@ -32,7 +34,9 @@ private:
     // Made at their first use: by then the window's page sits in its window.
     PageBars& Bars();
 
-    frmBrowser& owner_;
+    PageQuestions& questions_;
+    PageTools& tools_;
+    WebBrowserEvents& owner_;
     WebBrowser& window_;
     std::unique_ptr<PageBars> bars_;
 };

@@ -1,19 +1,18 @@
 #pragma once
+#include <Qt>
 
-class QWidget;
-class frmBrowser;
+class BrowserWindow;
+class Program;
 
 // The side commands of the browser window: the buttons beside the address box and the pop-up
-// switch, each opening another window or tool for the page on display.
+// switch, each opening another window or tool for the page on display. The window builds the
+// buttons; their handlers hand the work to these.
 class SideButtons {
 public:
-    explicit SideButtons(frmBrowser& window) : window_(window) {}
-
-    // Makes the window's buttons and check boxes of the strip, as designed, with their handlers.
-    void Create(QWidget& strip);
+    SideButtons(Program& program, BrowserWindow& window) : program_(program), window_(window) {}
 
     // "Elimina Win PopUp": while questions are off, pages may open windows only when unticked.
-    void SetPopupSwitch();
+    void SetPopupSwitch(Qt::CheckState state);
     // The page button: the edit menu on a local page, else a second copy on the address.
     void EditPageOrStartCopy();
     void ShowFavourites();
@@ -22,9 +21,11 @@ public:
     void ShowNetworkId();
     // "Copia Address": the address on display, shown and copied.
     void CopyAddress();
-    // The preset-site buttons open their site through the address box.
-    void OpenPresetSite(int index);
+    // A preset-site button: its site becomes the first page and the address box's text, for the
+    // window to open as the box does.
+    void ChoosePresetSite(int index);
 
 private:
-    frmBrowser& window_;
+    Program& program_;
+    BrowserWindow& window_;
 };

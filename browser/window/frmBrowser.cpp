@@ -1,19 +1,20 @@
 #include "frmBrowser.h"
 
-#include "Accelerators.h"
 #include "BrowserLayout.h"
 #include "IeSweep.h"
 #include "PageQuestions.h"
-#include "PageTools.h"
+#include "browser/page/PageTools.h"
 #include "SideButtons.h"
 #include "StatusBar.h"
 #include "browser/address/VisitedSitesStore.h"
+#include "browser/downloads/Downloads.h"
 #include "app/Program.h"
 #include "app/TextHelpers.h"
 #include "app/Twips.h"
 #include "platform/VbError.h"
 #include "platform/system/UiServices.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QEvent>
 #include <QKeyEvent>
@@ -23,10 +24,15 @@
 #include <QToolBar>
 
 frmBrowser::frmBrowser(Program& program)
-    : Form(program), ieSweep_(std::make_unique<IeSweep>(*this)), questions_(std::make_unique<PageQuestions>(*this)),
-      sideButtons_(std::make_unique<SideButtons>(*this)), pageTools_(std::make_unique<PageTools>(*this))
+    : Form(program), ieSweep_(std::make_unique<IeSweep>(program, *this, [this] { return QuestionsOff(); })),
+      questions_(std::make_unique<PageQuestions>(program, *this, [this] { return QuestionsOff(); },
+                                                 [this] { Command1_Click(); })),
+      sideButtons_(std::make_unique<SideButtons>(program, *this)), downloads_(std::make_unique<Downloads>(program, *this))
 {
     CreateControls();
+    pageTools_ = std::make_unique<PageTools>(
+        program, *this, *brwWebBrowser, [this](const QString& key) { tbToolBar_ButtonClick(key); },
+        [this](int percent) { StatusBar1->ShowZoomNote(percent); });
     visitedSites_ = std::make_unique<VisitedSitesStore>(program, *cboAddress);
 }
 frmBrowser::~frmBrowser()
@@ -38,6 +44,8 @@ frmBrowser::~frmBrowser()
         control->removeEventFilter(this);
     }
 }
+
+bool frmBrowser::QuestionsOff() const { return Check1->checkState() == Qt::Checked; }
 
 QString frmBrowser::AddressText() const { return cboAddress->currentText(); }
 void frmBrowser::SetAddressText(const QString& text) { cboAddress->ShowAddress(text); }
@@ -119,7 +127,7 @@ void frmBrowser::Form_Unload()
 void frmBrowser::closeEvent(QCloseEvent* event)
 {
     // Before the closing step, which never stops the close: downloads coming in would end.
-    if (!pageTools_->MayEndDownloads()) {
+    if (!downloads_->MayEnd()) {
         event->ignore();
         return;
     }
@@ -144,7 +152,7 @@ void frmBrowser::lblAddress_DblClick()
 
 void frmBrowser::keyPressEvent(QKeyEvent* event)
 {
-    if (RunAccelerator(*this, *event))
+    if (RunKeyCommand(*event))
         event->accept();
     else
         Form::keyPressEvent(event);
@@ -154,7 +162,7 @@ void frmBrowser::PercentBar(std::int32_t done, std::int32_t total) { StatusBar1-
 
 void frmBrowser::Check2_Click()
 {
-    sideButtons_->SetPopupSwitch();
+    sideButtons_->SetPopupSwitch(Check2->checkState());
     TellPagesThePopupSwitch();
 }
 
@@ -172,4 +180,10 @@ void frmBrowser::Command4_Click() { sideButtons_->ShowIeWindows(); }
 void frmBrowser::Command5_Click() { visitedSites_->Edit(); }
 void frmBrowser::Command6_Click() { sideButtons_->ShowNetworkId(); }
 void frmBrowser::Command7_Click() { sideButtons_->CopyAddress(); }
-void frmBrowser::Command8_Click(int index) { sideButtons_->OpenPresetSite(index); }
+void frmBrowser::Command8_Click(int index)
+{
+    // The preset site opens through the address box, as if typed there.
+    sideButtons_->ChoosePresetSite(index);
+    cboAddress_Click();
+    Command7->setFocus();
+}

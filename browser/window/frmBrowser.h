@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 
+class Downloads;
 class IeSweep;
 class PageQuestions;
 class PageTools;
@@ -24,32 +25,35 @@ class VisitedSitesStore;
 // side commands, and a two-panel status bar. Its handlers keep their names here; where a part of
 // the window owns what a handler works on, the handler hands the work to it: the visited-sites
 // file (VisitedSitesStore), the timer's sweep of IE processes (IeSweep), the status bar
-// (StatusBar), the questions asked for any page (PageQuestions), the side commands (SideButtons)
-// and what the hosted control gave besides (PageTools: find, print, zoom, menu, downloads).
+// (StatusBar), the questions asked for any page (PageQuestions), the side commands (SideButtons),
+// the downloads (Downloads) and what the hosted control gave besides (PageTools: find, print,
+// zoom, menu). The parts see only what they use, never this class.
 class frmBrowser : public Form, public BrowserWindow, public WebBrowserEvents {
     Q_OBJECT
 public:
     explicit frmBrowser(Program& program);
     ~frmBrowser() override;
 
-    // Controls.
-    QToolBar* tbToolBar = nullptr;
-    QWidget* picAddress = nullptr;
-    QLabel* lblAddress = nullptr;
-    AddressBox* cboAddress = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QPushButton* Command7 = nullptr;
-    std::array<QPushButton*, 6> Command8{}; // captions, tool tips, addresses: kPresetSites (PresetSites.h)
-    QCheckBox* Check1 = nullptr;
-    QCheckBox* Check2 = nullptr;
-    std::unique_ptr<WebBrowser> brwWebBrowser;
-    StatusBar* StatusBar1 = nullptr;
-    QTimer* timTimer = nullptr;
+    // Controls, under the names the window has always given them (built in BrowserControls.cpp).
+    QToolBar* tbToolBar = nullptr;   // Back, Forward, Stop, Refresh, Home, Search
+    QWidget* picAddress = nullptr;   // the strip over the page holding every control below but the page
+    QLabel* lblAddress = nullptr;    // "&Address:"; a double click shows the about box
+    AddressBox* cboAddress = nullptr; // the address box and the list of sites visited
+    QPushButton* Command1 = nullptr; // the page button: " Modifica    pagina" edits a local page,
+                                     // "Nuovo Vindrex"/"Nuovo Vindrel" opens the address in a second copy
+    QPushButton* Command2 = nullptr; // "Vedo Storia", hidden: merges the visited-sites file into the list
+    QPushButton* Command3 = nullptr; // "Vedo Link Preferiti": the favourites window
+    QPushButton* Command4 = nullptr; // "Vedo finestre IE aperte": the window of running IE processes
+    QPushButton* Command5 = nullptr; // "Varia storia": the visited-sites file in a text editor
+    QPushButton* Command6 = nullptr; // "ID": the local IP address and host name, the address copied
+    QPushButton* Command7 = nullptr; // "Copia Address": the page's address shown and copied
+    // The preset-site buttons; captions, tool tips, addresses: kPresetSites (PresetSites.h).
+    std::array<QPushButton*, 6> Command8{};
+    QCheckBox* Check1 = nullptr;     // "Elimina domande": ticked, no question is asked (QuestionsOff)
+    QCheckBox* Check2 = nullptr;     // "Elimina Win PopUp": the pop-up switch, read while questions are off
+    std::unique_ptr<WebBrowser> brwWebBrowser; // the page
+    StatusBar* StatusBar1 = nullptr; // status text and download counts; the progress bar
+    QTimer* timTimer = nullptr;      // the periodic timer: the page on display, or the IE sweep while busy
 
     // BrowserWindow.
     QString PagePath() const override { return Tag; }
@@ -65,8 +69,6 @@ public:
     const QStringList& AddressList() const { return cboAddress->Entries(); }
 
     VisitedSitesStore& visitedSites() { return *visitedSites_; }
-    PageQuestions& questions() { return *questions_; }
-    PageTools& pageTools() { return *pageTools_; }
 
     // Address bar and toolbar.
     void cboAddress_Click();
@@ -106,7 +108,6 @@ public:
     void StatusTextChange(const QString& text) override;
     void TitleChange(const QString& title) override;
     void FileDownload(bool& cancel) override;
-    void ClientToHostWindow() override;
     void RenderProcessTerminated(bool again) override;
     bool EndPageNotAnswering() override;
     // A window a page opened asks, follows the pop-up switch and announces downloads as this one.
@@ -126,10 +127,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // "Elimina domande" ticked: no question is asked. Decided here for every part that asks.
+    bool QuestionsOff() const;
     void CreateControls();
     void CreateStrip();
+    void CreateSideButtons();
     void CreateToolBar();
     void ConnectHandlers();
+    // The keys the page and the controls left unused; false for a key without a command.
+    bool RunKeyCommand(const QKeyEvent& event);
     // The idle tick: the page on display in the caption, the Tag and the address box.
     void ShowPageOnDisplay();
 
@@ -137,6 +143,7 @@ private:
     std::unique_ptr<IeSweep> ieSweep_;
     std::unique_ptr<PageQuestions> questions_;
     std::unique_ptr<SideButtons> sideButtons_;
-    std::unique_ptr<PageTools> pageTools_;
+    std::unique_ptr<Downloads> downloads_;
+    std::unique_ptr<PageTools> pageTools_; // made with the page it works on
     std::unique_ptr<VisitedSitesStore> visitedSites_; // made with the address box it keeps
 };

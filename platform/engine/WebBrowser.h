@@ -27,7 +27,6 @@ public:
     virtual void StatusTextChange(const QString& text) = 0;
     virtual void TitleChange(const QString& title) = 0;
     virtual void FileDownload(bool& cancel) = 0;
-    virtual void ClientToHostWindow() = 0;
     // The page's renderer crashed or was killed; the control is idle. again: it ended soon after
     // the user answered for its last end, on the same page (see EndedAgainSoon).
     virtual void RenderProcessTerminated(bool again) = 0;
@@ -64,7 +63,6 @@ public:
     void StatusTextChange(const QString&) override {}
     void TitleChange(const QString&) override {}
     void FileDownload(bool&) override {}
-    void ClientToHostWindow() override {}
     void RenderProcessTerminated(bool) override {}
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser&) override { return std::make_unique<IgnoringBrowserEvents>(); }
 };

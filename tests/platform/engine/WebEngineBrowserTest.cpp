@@ -64,7 +64,6 @@ public:
         log << QStringLiteral("FileDownload");
         cancel = cancelDownload;
     }
-    void ClientToHostWindow() override { log << QStringLiteral("ClientToHostWindow"); }
     void RenderProcessTerminated(bool again) override
     {
         log << QStringLiteral("RenderProcessTerminated") + (again ? QStringLiteral(" again") : QString());

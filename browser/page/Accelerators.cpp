@@ -1,11 +1,6 @@
 #include "Accelerators.h"
 
-#include "browser/address/AddressBox.h"
-#include "PageTools.h"
-#include "frmBrowser.h"
-
 #include <QKeyEvent>
-#include <QLineEdit>
 
 namespace {
 
@@ -42,15 +37,6 @@ const Accelerator kAccelerators[] = {
     {Qt::Key_0, kCtrl, {KeyCommand::Zoom, 0}},
 };
 
-void Toolbar(frmBrowser& window, const char* key) { window.tbToolBar_ButtonClick(QString::fromLatin1(key)); }
-
-// The address box, its text selected, to type another address.
-void FocusAddressBox(frmBrowser& window)
-{
-    window.cboAddress->setFocus(Qt::ShortcutFocusReason);
-    window.cboAddress->lineEdit()->selectAll();
-}
-
 } // namespace
 
 std::optional<KeyCommand> KeyCommandOf(const QKeyEvent& event)
@@ -62,41 +48,4 @@ std::optional<KeyCommand> KeyCommandOf(const QKeyEvent& event)
             return accelerator.command;
     }
     return std::nullopt;
-}
-
-bool RunAccelerator(frmBrowser& window, const QKeyEvent& event)
-{
-    const std::optional<KeyCommand> command = KeyCommandOf(event);
-    if (!command)
-        return false;
-    switch (command->kind) {
-    case KeyCommand::Refresh:
-        Toolbar(window, "Refresh");
-        break;
-    case KeyCommand::Stop:
-        Toolbar(window, "Stop");
-        break;
-    case KeyCommand::Back:
-        Toolbar(window, "Back");
-        break;
-    case KeyCommand::Forward:
-        Toolbar(window, "Forward");
-        break;
-    case KeyCommand::Home:
-        Toolbar(window, "Home");
-        break;
-    case KeyCommand::AddressBox:
-        FocusAddressBox(window);
-        break;
-    case KeyCommand::Find:
-        window.pageTools().ShowFindBar();
-        break;
-    case KeyCommand::Print:
-        window.pageTools().Print(window.Browser());
-        break;
-    case KeyCommand::Zoom:
-        window.pageTools().Zoom(command->zoom);
-        break;
-    }
-    return true;
 }

@@ -2,7 +2,6 @@
 #include <optional>
 
 class QKeyEvent;
-class frmBrowser;
 
 // What a key the page and the controls left unused asks of a window showing a page (F5, Esc,
 // Alt+Left, Ctrl+F, Ctrl+P, Ctrl++ …, as the hosted browser had them).
@@ -13,6 +12,3 @@ struct KeyCommand {
 
 // The command of a key; none for any other key.
 std::optional<KeyCommand> KeyCommandOf(const QKeyEvent& event);
-
-// Runs the browser window's action for a key; false for a key without a command.
-bool RunAccelerator(frmBrowser& window, const QKeyEvent& event);

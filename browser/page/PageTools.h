@@ -1,21 +1,27 @@
 #pragma once
+#include <QString>
+
+#include <functional>
 #include <memory>
 
-class Download;
 class PageBars;
-class frmBrowser;
+class Program;
+class QWidget;
 class WebBrowser;
 struct NewWindowTarget;
 struct PageContext;
 
 // What the hosted control gave its user besides the window's own controls, for the window's page
-// and the pages it opened: find, print, "Salva come PDF", zoom, the page's menu and downloads;
-// and what a browser offers beside them: the notice of blocked windows, the question before
-// ending downloads. Each runs for the keys, the page's menu and, where there is one, the button
-// alike.
+// and the pages it opened: find, print, "Salva come PDF", zoom and the page's menu; and what a
+// browser offers beside them: the notice of blocked windows. Each runs for the keys, the page's
+// menu and, where there is one, the button alike.
 class PageTools {
 public:
-    explicit PageTools(frmBrowser& window);
+    // window: the window over whose page the bars lie and whose dialogs these are; toolbar: its
+    // toolbar button of that key, which moves its page as the menu asks; zoomNote: shows the
+    // page's new zoom.
+    PageTools(Program& program, QWidget& window, WebBrowser& page, std::function<void(const QString& key)> toolbar,
+              std::function<void(int percent)> zoomNote);
     ~PageTools();
 
     // The find bar over the page's bottom right corner.
@@ -30,15 +36,14 @@ public:
     void Zoom(int direction);
     // The page's menu, and the command chosen.
     void ShowMenu(WebBrowser& page, const PageContext& context);
-    // A download, from the window's page or one it opened, gets a download window of its own.
-    void ShowDownload(std::unique_ptr<Download> download);
-    // Closing the window ends the downloads still coming in: true when there are none, or when
-    // the user agrees to end them.
-    bool MayEndDownloads();
 
 private:
     PageBars& Bars();
 
-    frmBrowser& window_;
+    Program& program_;
+    QWidget& window_;
+    WebBrowser& page_;
+    std::function<void(const QString&)> toolbar_;
+    std::function<void(int)> zoomNote_;
     std::unique_ptr<PageBars> bars_; // made with the page's first bar
 };
