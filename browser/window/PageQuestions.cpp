@@ -74,8 +74,8 @@ void PageQuestions::AnnounceDownload(WebBrowser& page)
 
 bool PageQuestions::EndWanted()
 {
-    return window_.program().ui().MsgBox(QStringLiteral("La pagina non risponde. Vuoi chiuderla ?"), MsgButtons::YesNo,
-                                         MsgIcon::Exclamation)
+    return program_.ui().MsgBox(QStringLiteral("La pagina non risponde. Vuoi chiuderla ?"), MsgButtons::YesNo,
+                                MsgIcon::Exclamation)
         == MsgAnswer::Yes;
 }
 

@@ -36,7 +36,7 @@ void PopupEvents::RenderProcessTerminated(bool again)
         IgnoreErrors([this] { window_.Refresh(); });
 }
 
-bool PopupEvents::EndPageNotAnswering() { return owner_.questions().EndWanted(); }
+bool PopupEvents::EndPageNotAnswering() { return questions_.EndWanted(); }
 
 std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
 
