@@ -2,6 +2,7 @@
 
 #include "AddressBox.h"
 #include "PageTools.h"
+#include "app/FullScreen.h"
 #include "frmBrowser.h"
 
 #include <QKeyEvent>
@@ -40,6 +41,7 @@ const Accelerator kAccelerators[] = {
     {Qt::Key_Equal, kCtrl, {KeyCommand::Zoom, 1}},
     {Qt::Key_Minus, kCtrl, {KeyCommand::Zoom, -1}},
     {Qt::Key_0, kCtrl, {KeyCommand::Zoom, 0}},
+    {Qt::Key_F11, kNone, {KeyCommand::FullScreen}},
 };
 
 void Toolbar(frmBrowser& window, const char* key) { window.tbToolBar_ButtonClick(QString::fromLatin1(key)); }
@@ -96,6 +98,9 @@ bool RunAccelerator(frmBrowser& window, const QKeyEvent& event)
         break;
     case KeyCommand::Zoom:
         window.pageTools().Zoom(command->zoom);
+        break;
+    case KeyCommand::FullScreen:
+        ToggleFullScreen(window);
         break;
     }
     return true;

@@ -2,6 +2,7 @@
 
 #include "BlockedWindowsBar.h"
 #include "FindBar.h"
+#include "PermissionBar.h"
 
 #include "platform/engine/WebBrowser.h"
 
@@ -33,9 +34,26 @@ void PageBars::ForgetBlockedWindows()
         blockedBar_->Forget();
 }
 
+void PageBars::AskPermission(std::shared_ptr<PermissionQuestion> question)
+{
+    if (!permissionBar_) {
+        permissionBar_ = new PermissionBar(page_, page_.widget()->parentWidget());
+        permissionBar_->installEventFilter(this); // answered, it hides: the notice moves up
+    }
+    permissionBar_->Add(std::move(question));
+    Place();
+}
+
+void PageBars::DropEndedPermissionQuestions()
+{
+    if (permissionBar_)
+        permissionBar_->DropEnded();
+    Place();
+}
+
 bool PageBars::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Move)
+    if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Hide)
         Place();
     return QObject::eventFilter(watched, event);
 }
@@ -50,7 +68,14 @@ void PageBars::Place()
         findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(),
                               size.height());
     }
-    // The notice across the top, where a person looks first after asking for a window.
-    if (blockedBar_ && !blockedBar_->isHidden())
-        blockedBar_->setGeometry(page.left(), page.top(), page.width(), std::min(blockedBar_->sizeHint().height(), page.height()));
+    // The question and the notice across the top, where a person looks first after asking for a
+    // window; the question first, as the page waits for its answer.
+    int top = page.top();
+    for (QWidget* bar : {static_cast<QWidget*>(permissionBar_.data()), static_cast<QWidget*>(blockedBar_.data())}) {
+        if (!bar || bar->isHidden())
+            continue;
+        const int height = std::min(bar->sizeHint().height(), page.bottom() + 1 - top);
+        bar->setGeometry(page.left(), top, page.width(), height);
+        top += height;
+    }
 }

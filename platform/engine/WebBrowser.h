@@ -3,6 +3,7 @@
 #include "NewWindowTarget.h"
 #include "PageContext.h"
 #include "PagePolicy.h"
+#include "PermissionQuestion.h"
 
 #include <QString>
 #include <cstdint>
@@ -45,6 +46,10 @@ public:
     // A key that the page of a window the control opened for a page, and the controls over it,
     // left unused; true when the handler used it.
     virtual bool UnusedKey(const QKeyEvent&) { return false; }
+    // The page asks to use something; a handler that drops the question unanswered says no.
+    virtual void PermissionAsked(std::shared_ptr<PermissionQuestion>) {}
+    // Questions ended without the person's answer: those no longer waiting go from view.
+    virtual void PermissionQuestionsEnded() {}
 };
 
 // Events that do nothing: a handler overrides only the ones it answers.

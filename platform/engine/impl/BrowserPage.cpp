@@ -1,7 +1,10 @@
 #include "BrowserPage.h"
 
+#include "FullscreenRequests.h"
+
 #include <QCoreApplication>
 #include <QWebEngineLoadingInfo>
+#include <QWebEngineSettings>
 #include <QWebEngineView>
 
 namespace {
@@ -11,9 +14,13 @@ const QString kLeaveQuestion =
 
 } // namespace
 
-BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent)
+BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent), permissions_(new PermissionRequests(*this))
 {
     connect(this, &QWebEnginePage::loadingChanged, this, &BrowserPage::OnLoadingChanged);
+    // Off, the engine refuses these itself, without asking the person.
+    settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    settings()->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
+    new FullscreenRequests(*this);
 }
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
@@ -21,6 +28,7 @@ void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
     if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus || !LeavesPage(entered_, info.url()))
         return;
     entered_ = info.url();
+    permissions_->PageLeft();
     *dialogs_ = PageDialogs{0, false, dialogs_->showing};
 }
 

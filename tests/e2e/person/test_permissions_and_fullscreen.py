@@ -1,0 +1,123 @@
+"""What pages ask of their user: permissions answered on the bar over the page, and the page
+filling the screen."""
+import pytest
+from vindrel_driver import GREEN, Picture, extents, find, hits, site_pages, wait_for, xdotool
+
+pytestmark = pytest.mark.web
+
+# What each block of the page asks for when clicked, the question the bar then shows, and how the
+# page tells the site the answer it got: its report for Consenti and for Blocca.
+ASKS = [
+    ("posizione", "chiede di conoscere la tua posizione",
+     "navigator.geolocation.getCurrentPosition(() => report('si'), e => report(e.code == 1 ? 'no' : 'si'), "
+     "{timeout: 3000})"),  # no location service here: allowed, the search for one times out
+    ("notifiche", "chiede di mostrare notifiche",
+     "Notification.requestPermission().then(r => report(r == 'granted' ? 'si' : 'no'))"),
+    ("videocamera", "chiede di usare la videocamera", "media({video: true})"),
+    ("microfono", "chiede di usare il microfono", "media({audio: true})"),
+    ("entrambi", "chiede di usare videocamera e microfono", "media({video: true, audio: true})"),
+    ("schermo", "chiede di condividere lo schermo",
+     "navigator.mediaDevices.getDisplayMedia({video: true}).then(() => report('si'), "
+     "e => report(e.name == 'NotAllowedError' ? 'no' : 'si'))"),
+    ("puntatore", "chiede di bloccare il puntatore",
+     "document.onpointerlockchange = () => report('si'); document.onpointerlockerror = () => report('no'); "
+     "document.body.requestPointerLock()"),
+]
+ROW = 40  # the height of each block
+
+SCRIPT = """
+let asked = '';
+function report(answer) { fetch('/r?' + asked + '=' + answer); }
+// No device is no refusal: only NotAllowedError is one.
+function media(wanted) {
+  navigator.mediaDevices.getUserMedia(wanted).then(() => report('si'),
+    e => report(e.name == 'NotAllowedError' ? 'no' : 'si'));
+}
+"""
+
+
+def permissions_page():
+    blocks = "".join(f'<div style="height:{ROW}px;background:#00C000" onclick="asked=\'{name}\'; {ask}"></div>'
+                     for name, _, ask in ASKS)
+    return (f"<html><head><title>Permessi</title><script>{SCRIPT}</script></head>"
+            f"<body style=\"margin:0\">{blocks}</body></html>")
+
+
+def ask(vindrel, index):
+    """Clicks the block that asks that, and gives the bar's question once it shows."""
+    left, top, right, _ = vindrel.wait_colour(GREEN)
+    vindrel.click_at((left + right) // 2, top + ROW * index + ROW // 2)
+    _, question, _ = ASKS[index]
+    return vindrel.control("label", f"127.0.0.1 {question}")
+
+
+@pytest.mark.parametrize("button, answer", [("Consenti", "si"), ("Blocca", "no")])
+def test_each_permission_is_asked_and_the_answer_reaches_the_page(vindrel, site, button, answer):
+    site_pages["/permessi.html"] = permissions_page()
+    vindrel.environment["QTWEBENGINE_CHROMIUM_FLAGS"] = "--use-fake-device-for-media-stream"
+    vindrel.start(f"{site}/permessi.html")
+    vindrel.wait_page(f"{site}/permessi.html")
+    for index, (name, _, _) in enumerate(ASKS):
+        if name == "puntatore":
+            continue  # asked last: a locked pointer keeps the clicks to the page
+        ask(vindrel, index)
+        vindrel.click(vindrel.control("push button", button))
+        wait_for(lambda: hits[f"/r?{name}={answer}"] == 1, lambda: f"the page to tell {name}={answer} (it told {dict(hits)})")
+    # The answer holds for the site: asked again, the page has it at once.
+    vindrel.click_at(*vindrel.wait_colour(GREEN)[:2])
+    wait_for(lambda: hits[f"/r?posizione={answer}"] == 2, "the page answered again")
+    assert not vindrel.has("push button", button)
+    ask(vindrel, len(ASKS) - 1)
+    vindrel.click(vindrel.control("push button", button))
+    wait_for(lambda: hits[f"/r?puntatore={answer}"] == 1, f"the page told puntatore={answer}")
+
+
+MAGENTA = (192, 0, 192)
+# The green block fills the screen with the page, or gives the screen back.
+FULLSCREEN_PAGE = ("<html><head><title>Schermo</title></head><body style=\"margin:0;background:#C000C0\">"
+                   "<div style=\"width:200px;height:60px;background:#00C000\" onclick=\"document.fullscreenElement ? "
+                   "document.exitFullscreen() : document.documentElement.requestFullscreen()\"></div></body></html>")
+
+
+def test_a_page_fills_the_screen_and_gives_the_window_back_as_it_was(vindrel, site):
+    site_pages["/schermo.html"] = FULLSCREEN_PAGE
+    vindrel.start(f"{site}/schermo.html")
+    vindrel.wait_page(f"{site}/schermo.html")
+    left, top, right, bottom = vindrel.wait_colour(GREEN)
+    vindrel.click_page()  # the page has the keys, as it will after each click on the block
+    place = (left + right) // 2, (top + bottom) // 2
+    window = extents(vindrel.main)
+    before = Picture().pixels
+
+    def fill_screen():
+        vindrel.click_at(*place)
+        screen = Picture()
+        wait_for(lambda: all(Picture().pixel(x, y) == MAGENTA for x, y in [(0, screen.height - 1),
+                                                                           (screen.width - 1, screen.height - 1)]),
+                 "the page over the whole screen")
+
+    def back_as_before():
+        wait_for(lambda: Picture().pixels == before, "the window back as it was")
+        assert extents(vindrel.main) == window
+
+    fill_screen()
+    assert find(vindrel.app, "label", "Premi Esc per uscire dallo schermo intero") is not None
+    vindrel.key("Escape")
+    back_as_before()
+    def click_block():  # the page's own way out
+        screen = Picture()
+        left, top, right, bottom = screen.find(GREEN, (0, 0, screen.width, screen.height))
+        vindrel.click_at((left + right) // 2, (top + bottom) // 2)
+        xdotool("mousemove", *map(str, place))  # off the toolbar that comes back there
+
+    for leave in (lambda: vindrel.key("F11"), click_block):
+        fill_screen()
+        leave()
+        back_as_before()
+    # F11 on the window: the whole window, controls and all, fills the screen.
+    vindrel.key("F11")
+    screen = Picture()
+    wait_for(lambda: extents(vindrel.main)[2:] == (screen.width, screen.height), "the window over the screen")
+    assert vindrel.has("push button", "Copia Address")
+    vindrel.key("F11")
+    back_as_before()
