@@ -113,7 +113,7 @@ void PageNotifications::OnAction(uint id, const QString&)
 
 void PageNotifications::ShowInWindow(std::shared_ptr<QWebEngineNotification> notification)
 {
-    auto* window = new QFrame(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+    auto* window = new QFrame(nullptr, Qt::Window | Qt::WindowStaysOnTopHint);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setAttribute(Qt::WA_QuitOnClose, false);
     window->setAttribute(Qt::WA_ShowWithoutActivating); // the person's typing stays where it is

@@ -1,6 +1,10 @@
 """What pages ask of their user: permissions answered on the bar over the page, and the page
 filling the screen."""
+import os
+import threading
+
 import pytest
+from gi.repository import Gio, GLib
 from vindrel_driver import GREEN, Picture, extents, find, hits, site_pages, wait_for, xdotool
 
 pytestmark = pytest.mark.web
@@ -121,3 +125,90 @@ def test_a_page_fills_the_screen_and_gives_the_window_back_as_it_was(vindrel, si
     assert vindrel.has("push button", "Copia Address")
     vindrel.key("F11")
     back_as_before()
+
+
+NOTIFYING_PAGE = ("<html><head><title>Notizie</title><script>"
+                  "function report(what) { fetch('/r?' + what); }"
+                  "function notify() { Notification.requestPermission().then(() => {"
+                  " const n = new Notification('Saluti', {body: 'Dal sito'});"
+                  " n.onshow = () => report('mostrata'); n.onclick = () => report('aperta'); }); }"
+                  "</script></head><body style=\"margin:0\"><div style=\"height:60px;background:#00C000\" "
+                  "onclick=\"notify()\"></div></body></html>")
+
+NOTIFICATIONS = """<node><interface name="org.freedesktop.Notifications">
+<method name="Notify"><arg type="s"/><arg type="u"/><arg type="s"/><arg type="s"/><arg type="s"/>
+<arg type="as"/><arg type="a{sv}"/><arg type="i"/><arg type="u" direction="out"/></method>
+<method name="CloseNotification"><arg type="u"/></method>
+<signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal>
+</interface></node>"""
+PATH = "/org/freedesktop/Notifications"
+
+
+class DesktopNotifications:
+    """The desktop's notification service on the tests' session bus: it keeps what it is asked to
+    show (summary, body) and opens a notification as a person's click on it does."""
+
+    def __init__(self):
+        self.shown = []
+        started = threading.Event()
+        self.thread = threading.Thread(target=self._serve, args=(started,), daemon=True)
+        self.thread.start()
+        started.wait(10)
+
+    def _serve(self, started):
+        context = GLib.MainContext()
+        context.push_thread_default()
+        self.bus = Gio.DBusConnection.new_for_address_sync(
+            os.environ["DBUS_SESSION_BUS_ADDRESS"],
+            Gio.DBusConnectionFlags.AUTHENTICATION_CLIENT | Gio.DBusConnectionFlags.MESSAGE_BUS_CONNECTION)
+        interface = Gio.DBusNodeInfo.new_for_xml(NOTIFICATIONS).interfaces[0]
+        self.bus.register_object(PATH, interface, self._call)
+        self.bus.call_sync("org.freedesktop.DBus", "/org/freedesktop/DBus", "org.freedesktop.DBus", "RequestName",
+                           GLib.Variant("(su)", (interface.name, 4)), None, Gio.DBusCallFlags.NONE, -1)
+        self.loop = GLib.MainLoop(context)
+        started.set()
+        self.loop.run()
+        self.bus.close_sync()  # the name goes with the connection
+
+    def _call(self, bus, sender, path, interface, method, parameters, invocation):
+        if method == "Notify":
+            self.shown.append(tuple(parameters)[3:5])
+            invocation.return_value(GLib.Variant("(u)", (len(self.shown),)))
+        else:
+            invocation.return_value(None)
+
+    def end(self):
+        self.loop.quit()
+        self.thread.join(10)
+
+    def click(self, number):
+        self.bus.emit_signal(None, PATH, "org.freedesktop.Notifications", "ActionInvoked",
+                             GLib.Variant("(us)", (number, "default")))
+
+
+@pytest.fixture
+def desktop():
+    service = DesktopNotifications()
+    yield service
+    service.end()
+
+
+@pytest.mark.parametrize("desktop_service", [True, False])
+def test_allowed_notifications_show_naming_the_site(vindrel, site, request, desktop_service):
+    desktop = request.getfixturevalue("desktop") if desktop_service else None
+    site_pages["/notizie.html"] = NOTIFYING_PAGE
+    vindrel.start(f"{site}/notizie.html")
+    vindrel.wait_page(f"{site}/notizie.html")
+    vindrel.click_colour(GREEN)
+    vindrel.control("label", "127.0.0.1 chiede di mostrare notifiche")
+    vindrel.click(vindrel.control("push button", "Consenti"))
+    wait_for(lambda: hits["/r?mostrata"] == 1, "the notification shown")
+    if desktop:
+        assert desktop.shown == [("Saluti", "Dal sito\nda 127.0.0.1")]
+        desktop.click(1)
+    else:
+        notice = vindrel.window("Notifica di 127.0.0.1")
+        for text in ("Saluti", "Dal sito", "da 127.0.0.1"):
+            assert find(notice, "label", text) is not None
+        vindrel.click(vindrel.control("push button", "Apri", notice))
+    wait_for(lambda: hits["/r?aperta"] == 1, "the page told of the click")
