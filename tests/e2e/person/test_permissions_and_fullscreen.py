@@ -212,3 +212,35 @@ def test_allowed_notifications_show_naming_the_site(vindrel, site, request, desk
             assert find(notice, "label", text) is not None
         vindrel.click(vindrel.control("push button", "Apri", notice))
     wait_for(lambda: hits["/r?aperta"] == 1, "the page told of the click")
+
+
+BLUE = (0, 0, 192)
+CHILD_PAGE = ("<html><head><title>Figlia</title></head><body style=\"margin:0;background:#C000C0\">"
+              "<div style=\"height:60px;background:#00C000\" onclick=\"navigator.geolocation.getCurrentPosition("
+              "() => fetch('/r?si'), e => fetch('/r?' + (e.code == 1 ? 'no' : 'si')))\"></div>"
+              "<div style=\"height:60px;background:#0000C0\" onclick=\"document.body.requestFullscreen()\"></div>"
+              "</body></html>")
+
+
+def test_a_window_a_page_opened_asks_and_fills_the_screen_the_same_way(vindrel, site):
+    site_pages["/madre.html"] = ("<html><head><title>Madre</title></head><body><div onclick=\"window.open('/figlia.html')\" "
+                                 "style=\"height:60px;background:#00C000\"></div></body></html>")
+    site_pages["/figlia.html"] = CHILD_PAGE
+    vindrel.start(f"{site}/madre.html")
+    vindrel.wait_page(f"{site}/madre.html")
+    vindrel.click(vindrel.control("check box", "Elimina Win PopUp"))
+    vindrel.click_colour(GREEN)
+    child = vindrel.window("Figlia")
+    vindrel.click_colour(GREEN, child)
+    vindrel.control("label", "127.0.0.1 chiede di conoscere la tua posizione", child)
+    vindrel.click(vindrel.control("push button", "Blocca", child))
+    wait_for(lambda: hits["/r?no"] == 1, "the page told it was refused")
+
+    left, top, right, bottom = vindrel.wait_colour(BLUE, child)
+    place, before = extents(child), Picture().pixels
+    vindrel.click_at((left + right) // 2, (top + bottom) // 2)
+    screen = Picture()
+    wait_for(lambda: Picture().pixel(screen.width - 1, screen.height - 1) == MAGENTA, "the page over the screen")
+    vindrel.key("Escape")
+    wait_for(lambda: Picture().pixels == before, "the window back as it was")
+    assert extents(child) == place
