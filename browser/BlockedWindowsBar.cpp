@@ -17,29 +17,26 @@ QString Notice(int count)
 
 } // namespace
 
-BlockedWindowsBar::BlockedWindowsBar(WebBrowser& page, QWidget* parent) : QFrame(parent), page_(page)
+// Across the top, where a person looks first after asking for a window.
+BlockedWindowsBar::BlockedWindowsBar(WebBrowser& page, QWidget* parent)
+    : PageBar(page, parent, QStringLiteral("BlockedWindowsBar"), Edge::Top)
 {
-    setObjectName(QStringLiteral("BlockedWindowsBar"));
-    setFrameShape(QFrame::StyledPanel);
     // The colours of a note, set apart from the page it lies over.
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
-    setAutoFillBackground(true);
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16, 16));
     lblNotice = new QLabel(this);
     lblNotice->setTextFormat(Qt::PlainText);
     cmdOpen = new QPushButton(QStringLiteral("Apri comunque"), this);
     cmdClose = new QPushButton(QStringLiteral("Chiudi"), this);
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 2, 4, 2);
-    row->addWidget(icon);
-    row->addWidget(lblNotice, 1);
-    row->addWidget(cmdOpen);
-    row->addWidget(cmdClose);
+    Row()->setContentsMargins(6, 2, 4, 2);
+    Row()->addWidget(icon);
+    Row()->addWidget(lblNotice, 1);
+    Row()->addWidget(cmdOpen);
+    Row()->addWidget(cmdClose);
     connect(cmdOpen, &QPushButton::clicked, this, &BlockedWindowsBar::cmdOpen_Click);
     connect(cmdClose, &QPushButton::clicked, this, &BlockedWindowsBar::cmdClose_Click);
-    hide();
 }
 
 void BlockedWindowsBar::Add(const NewWindowTarget& target)
@@ -47,8 +44,7 @@ void BlockedWindowsBar::Add(const NewWindowTarget& target)
     last_ = target;
     lblNotice->setText(Notice(++count_));
     cmdOpen->setToolTip(target.address);
-    show();
-    raise();
+    ShowOverPage();
 }
 
 void BlockedWindowsBar::Forget()
@@ -62,11 +58,11 @@ void BlockedWindowsBar::cmdOpen_Click()
 {
     const NewWindowTarget target = last_;
     cmdClose_Click();
-    page_.OpenNewWindow(target);
+    Page().OpenNewWindow(target);
 }
 
 void BlockedWindowsBar::cmdClose_Click()
 {
     Forget();
-    page_.widget()->setFocus(Qt::OtherFocusReason);
+    GiveFocusBack(Qt::OtherFocusReason);
 }

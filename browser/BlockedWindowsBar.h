@@ -1,16 +1,15 @@
 #pragma once
-#include "platform/engine/NewWindowTarget.h"
+#include "PageBar.h"
 
-#include <QFrame>
+#include "platform/engine/NewWindowTarget.h"
 
 class QLabel;
 class QPushButton;
-class WebBrowser;
 
 // The notice over a page whose windows the pop-up switch blocked: "Vindrel ha bloccato una
 // finestra di questo sito" (or "… 3 finestre …"), "Apri comunque", which opens the last one
 // blocked as a window let through is opened, and "Chiudi".
-class BlockedWindowsBar : public QFrame {
+class BlockedWindowsBar : public PageBar {
     Q_OBJECT
 public:
     BlockedWindowsBar(WebBrowser& page, QWidget* parent);
@@ -28,7 +27,6 @@ private:
     void cmdOpen_Click();
     void cmdClose_Click();
 
-    WebBrowser& page_;
     int count_ = 0;
     NewWindowTarget last_;
 };

@@ -11,11 +11,10 @@
 #include <QPointer>
 #include <QPushButton>
 
-FindBar::FindBar(WebBrowser& page, QWidget* parent) : QFrame(parent), page_(page)
+// Over the bottom right corner: the top of the page, where reading starts, stays in view.
+FindBar::FindBar(WebBrowser& page, QWidget* parent)
+    : PageBar(page, parent, QStringLiteral("FindBar"), Edge::BottomRight)
 {
-    setObjectName(QStringLiteral("FindBar"));
-    setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
     lblFind = new QLabel(QStringLiteral("Trova:"), this); // no mnemonic: Alt+T stays the page's
     txtFind = new QLineEdit(this);
     txtFind->setObjectName(QStringLiteral("txtFind"));
@@ -26,10 +25,8 @@ FindBar::FindBar(WebBrowser& page, QWidget* parent) : QFrame(parent), page_(page
     chkMatchCase = new QCheckBox(QStringLiteral("Maiuscole/minuscole"), this);
     lblResult = new QLabel(this);
     lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Nessuna corrispondenza")));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(4, 2, 4, 2);
     for (QWidget* control : std::initializer_list<QWidget*>{lblFind, txtFind, cmdNext, cmdPrevious, chkMatchCase, lblResult})
-        row->addWidget(control);
+        Row()->addWidget(control);
 
     connect(txtFind, &QLineEdit::textEdited, this, [this] { Find(false); });
     connect(txtFind, &QLineEdit::returnPressed, this,
@@ -37,16 +34,14 @@ FindBar::FindBar(WebBrowser& page, QWidget* parent) : QFrame(parent), page_(page
     connect(cmdNext, &QPushButton::clicked, this, [this] { Find(false); });
     connect(cmdPrevious, &QPushButton::clicked, this, [this] { Find(true); });
     connect(chkMatchCase, &QCheckBox::toggled, this, [this] {
-        page_.StopFinding(); // a search afresh, not the next match of the last one
+        Page().StopFinding(); // a search afresh, not the next match of the last one
         Find(false);
     });
-    hide();
 }
 
 void FindBar::Open()
 {
-    show();
-    raise();
+    ShowOverPage();
     txtFind->setFocus(Qt::ShortcutFocusReason);
     txtFind->selectAll();
 }
@@ -55,20 +50,20 @@ void FindBar::Close()
 {
     hide();
     lblResult->clear();
-    page_.StopFinding();
-    page_.widget()->setFocus(Qt::ShortcutFocusReason);
+    Page().StopFinding();
+    GiveFocusBack(Qt::ShortcutFocusReason);
 }
 
 void FindBar::Find(bool backward)
 {
     const QString text = txtFind->text();
     if (text.isEmpty()) {
-        page_.StopFinding();
+        Page().StopFinding();
         lblResult->clear();
         return;
     }
     const QPointer<QLabel> result(lblResult);
-    page_.FindText(text, backward, chkMatchCase->isChecked(), [result](int active, int matches) {
+    Page().FindText(text, backward, chkMatchCase->isChecked(), [result](int active, int matches) {
         if (!result)
             return; // the answer came while the window went
         result->setText(matches == 0 ? QStringLiteral("Nessuna corrispondenza")
@@ -83,5 +78,5 @@ void FindBar::keyPressEvent(QKeyEvent* event)
     else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
         event->accept(); // the field's own returnPressed found already
     else
-        QFrame::keyPressEvent(event);
+        PageBar::keyPressEvent(event);
 }

@@ -1,16 +1,15 @@
 #pragma once
-#include <QFrame>
+#include "PageBar.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class WebBrowser;
 
 // The find bar: a small box over the bottom right corner of the page, so that it takes no room
 // from the window's controls. Enter finds the next match, Shift+Enter the one before, Esc
 // closes it and gives the page back the focus with the match found selected.
-class FindBar : public QFrame {
+class FindBar : public PageBar {
     Q_OBJECT
 public:
     FindBar(WebBrowser& page, QWidget* parent);
@@ -31,6 +30,4 @@ protected:
 
 private:
     void Find(bool backward);
-
-    WebBrowser& page_;
 };

@@ -8,8 +8,6 @@
 
 #include <QEvent>
 
-#include <algorithm>
-
 PageBars::PageBars(WebBrowser& page) : page_(page) { page_.widget()->installEventFilter(this); }
 
 void PageBars::ShowFindBar()
@@ -61,21 +59,15 @@ bool PageBars::eventFilter(QObject* watched, QEvent* event)
 void PageBars::Place()
 {
     const QRect page = page_.widget()->geometry();
-    // The find bar over the bottom right corner: the top of the page, where reading starts,
-    // stays in view.
-    if (findBar_ && !findBar_->isHidden()) {
-        const QSize size = findBar_->sizeHint().boundedTo(page.size());
-        findBar_->setGeometry(page.right() + 1 - size.width(), page.bottom() + 1 - size.height(), size.width(),
-                              size.height());
-    }
-    // The question and the notice across the top, where a person looks first after asking for a
-    // window; the question first, as the page waits for its answer.
-    int top = page.top();
-    for (QWidget* bar : {static_cast<QWidget*>(permissionBar_.data()), static_cast<QWidget*>(blockedBar_.data())}) {
+    // Each bar where it lies; the question and the notice along the top one under the other, the
+    // question first, as the page waits for its answer.
+    if (findBar_ && !findBar_->isHidden())
+        findBar_->setGeometry(findBar_->PlaceOver(page));
+    QRect below = page;
+    for (PageBar* bar : std::initializer_list<PageBar*>{permissionBar_, blockedBar_}) {
         if (!bar || bar->isHidden())
             continue;
-        const int height = std::min(bar->sizeHint().height(), page.bottom() + 1 - top);
-        bar->setGeometry(page.left(), top, page.width(), height);
-        top += height;
+        bar->setGeometry(bar->PlaceOver(below));
+        below.setTop(bar->geometry().bottom() + 1);
     }
 }

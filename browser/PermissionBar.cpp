@@ -1,7 +1,5 @@
 #include "PermissionBar.h"
 
-#include "platform/engine/WebBrowser.h"
-
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -39,14 +37,13 @@ QString PermissionQuestionText(const QString& site, PagePermission permission)
     return site + QStringLiteral(" chiede ") + QString::fromUtf8(asks);
 }
 
-PermissionBar::PermissionBar(WebBrowser& page, QWidget* parent) : QFrame(parent), page_(page)
+// Across the top, where the person looks for what the page waits for.
+PermissionBar::PermissionBar(WebBrowser& page, QWidget* parent)
+    : PageBar(page, parent, QStringLiteral("PermissionBar"), Edge::Top)
 {
-    setObjectName(QStringLiteral("PermissionBar"));
-    setFrameShape(QFrame::StyledPanel);
     // The colours of a note, set apart from the page it lies over.
     setBackgroundRole(QPalette::ToolTipBase);
     setForegroundRole(QPalette::ToolTipText);
-    setAutoFillBackground(true);
     auto* icon = new QLabel(this);
     icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(16, 16));
     lblQuestion = new QLabel(this);
@@ -58,17 +55,15 @@ PermissionBar::PermissionBar(WebBrowser& page, QWidget* parent) : QFrame(parent)
     cmdClose->setAutoRaise(true);
     cmdClose->setToolTip(QStringLiteral("Chiudi"));
     cmdClose->setAccessibleName(QStringLiteral("Chiudi"));
-    auto* row = new QHBoxLayout(this);
-    row->setContentsMargins(6, 2, 4, 2);
-    row->addWidget(icon);
-    row->addWidget(lblQuestion, 1);
-    row->addWidget(cmdAllow);
-    row->addWidget(cmdBlock);
-    row->addWidget(cmdClose);
+    Row()->setContentsMargins(6, 2, 4, 2);
+    Row()->addWidget(icon);
+    Row()->addWidget(lblQuestion, 1);
+    Row()->addWidget(cmdAllow);
+    Row()->addWidget(cmdBlock);
+    Row()->addWidget(cmdClose);
     connect(cmdAllow, &QPushButton::clicked, this, [this] { Answer(true); });
     connect(cmdBlock, &QPushButton::clicked, this, [this] { Answer(false); });
     connect(cmdClose, &QToolButton::clicked, this, [this] { Answer(false); });
-    hide();
 }
 
 void PermissionBar::Add(std::shared_ptr<PermissionQuestion> question)
@@ -93,7 +88,7 @@ void PermissionBar::Answer(bool allow)
     // The same site may have asked the same again meanwhile: that is answered now too.
     DropEnded();
     if (isHidden())
-        page_.widget()->setFocus(Qt::OtherFocusReason);
+        GiveFocusBack(Qt::OtherFocusReason);
 }
 
 void PermissionBar::ShowFirst()
@@ -104,6 +99,5 @@ void PermissionBar::ShowFirst()
     }
     const PermissionQuestion& first = *questions_.front();
     lblQuestion->setText(PermissionQuestionText(first.Site(), first.Permission()));
-    show();
-    raise();
+    ShowOverPage();
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include "platform/engine/PermissionQuestion.h"
+#include "PageBar.h"
 
-#include <QFrame>
+#include "platform/engine/PermissionQuestion.h"
 
 #include <memory>
 #include <vector>
@@ -9,12 +9,11 @@
 class QLabel;
 class QPushButton;
 class QToolButton;
-class WebBrowser;
 
 // The question over a page that asks to use something: "127.0.0.1 chiede di conoscere la tua
 // posizione", "Consenti", "Blocca" and a close button, which blocks too. Questions come one at
 // a time, in the order the page asked them.
-class PermissionBar : public QFrame {
+class PermissionBar : public PageBar {
     Q_OBJECT
 public:
     PermissionBar(WebBrowser& page, QWidget* parent);
@@ -32,7 +31,6 @@ private:
     void Answer(bool allow);
     void ShowFirst();
 
-    WebBrowser& page_;
     std::vector<std::shared_ptr<PermissionQuestion>> questions_;
 };
 

@@ -1,0 +1,30 @@
+#pragma once
+#include <QFrame>
+
+class QHBoxLayout;
+class WebBrowser;
+
+// A bar that lies over a page rather than in the window's layout: one framed row of controls,
+// hidden until the page has something to say, raised over the page when shown, and handing the
+// page back the focus when it goes. Where it lies over the page is its own.
+class PageBar : public QFrame {
+    Q_OBJECT
+public:
+    enum class Edge { Top, BottomRight };
+
+    // Its place over a page with this geometry, as big as it wants but never bigger.
+    QRect PlaceOver(const QRect& page) const;
+
+protected:
+    PageBar(WebBrowser& page, QWidget* parent, const QString& name, Edge edge);
+
+    WebBrowser& Page() const { return page_; }
+    QHBoxLayout* Row() const { return row_; }
+    void ShowOverPage();
+    void GiveFocusBack(Qt::FocusReason reason);
+
+private:
+    WebBrowser& page_;
+    QHBoxLayout* row_;
+    Edge edge_;
+};
