@@ -9,7 +9,7 @@ enum class PagePermission { Location, Notifications, Camera, Microphone, CameraA
 class PermissionQuestion {
 public:
     virtual ~PermissionQuestion() = default;
-    // The site that asks, as a person reads it (its host name).
+    // The site that asks, as a person reads it: its host name, or "Questa pagina" for a page on disk.
     virtual QString Site() const = 0;
     virtual PagePermission Permission() const = 0;
     // False once answered, or once the page left or withdrew it.

@@ -77,7 +77,8 @@ public:
     }
     ~Question() override { Answer(false); }
 
-    QString Site() const override { return origin_.host().isEmpty() ? origin_.toString() : origin_.host(); }
+    // A page of the disk's has no site to name.
+    QString Site() const override { return origin_.host().isEmpty() ? QStringLiteral("Questa pagina") : origin_.host(); }
     PagePermission Permission() const override { return PermissionOf(feature_); }
     bool Waiting() const override { return waiting_ && page_; }
     void Answer(bool allow) override

@@ -648,6 +648,7 @@ TEST_F(WebEngineBrowserTest, LeavingThePageAnswersItsQuestionsNo)
     ASSERT_TRUE(WaitUntil([this] { return !events_.questions.empty(); })) << events_.Text();
     const std::shared_ptr<PermissionQuestion> question = events_.questions[0];
     EXPECT_TRUE(question->Waiting());
+    EXPECT_EQ(question->Site(), QStringLiteral("Questa pagina"));
     Open(QStringLiteral("C:\\my site\\a.htm"));
     EXPECT_FALSE(question->Waiting());
     question->Answer(true); // too late: nothing changes
