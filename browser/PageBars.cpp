@@ -51,9 +51,26 @@ void PageBars::DropEndedPermissionQuestions()
 
 bool PageBars::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Hide)
+    if (event->type() == QEvent::ParentChange)
+        FollowPage();
+    else if (event->type() == QEvent::Resize || event->type() == QEvent::Move || event->type() == QEvent::Hide)
         Place();
     return QObject::eventFilter(watched, event);
+}
+
+// The page moved to another window (it fills the screen, or comes back): its bars, and the
+// questions on them, go with it.
+void PageBars::FollowPage()
+{
+    QWidget* window = page_.widget()->parentWidget();
+    for (PageBar* bar : std::initializer_list<PageBar*>{findBar_, blockedBar_, permissionBar_}) {
+        if (!bar || !window || bar->parentWidget() == window)
+            continue;
+        const bool shown = !bar->isHidden();
+        bar->setParent(window);
+        bar->setVisible(shown);
+    }
+    Place();
 }
 
 void PageBars::Place()

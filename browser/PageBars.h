@@ -33,6 +33,7 @@ protected:
 
 private:
     void Place();
+    void FollowPage();
 
     WebBrowser& page_;
     QPointer<FindBar> findBar_;

@@ -127,6 +127,21 @@ def test_a_page_fills_the_screen_and_gives_the_window_back_as_it_was(vindrel, si
     back_as_before()
 
 
+def test_a_question_asked_over_the_whole_screen_comes_back_with_the_page(vindrel, site):
+    site_pages["/chiede.html"] = ("<html><head><title>Chiede</title></head><body style=\"margin:0\">"
+                                  "<div style=\"height:60px;background:#00C000\" onclick=\"document.body."
+                                  "requestFullscreen().then(() => Notification.requestPermission()).then(r => "
+                                  "fetch('/r?' + r))\"></div></body></html>")
+    vindrel.start(f"{site}/chiede.html")
+    vindrel.wait_page(f"{site}/chiede.html")
+    vindrel.click_colour(GREEN)
+    question = "127.0.0.1 chiede di mostrare notifiche"
+    wait_for(lambda: find(vindrel.app, "label", question), "the question over the whole screen")
+    vindrel.key("Escape")
+    vindrel.click(vindrel.control("push button", "Consenti", vindrel.control("label", question).parent))
+    wait_for(lambda: hits["/r?granted"] == 1, "the page told it was allowed")
+
+
 NOTIFYING_PAGE = ("<html><head><title>Notizie</title><script>"
                   "function report(what) { fetch('/r?' + what); }"
                   "function notify() { Notification.requestPermission().then(() => {"
