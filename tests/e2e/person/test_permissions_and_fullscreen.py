@@ -105,7 +105,9 @@ def test_a_page_fills_the_screen_and_gives_the_window_back_as_it_was(vindrel, si
         assert extents(vindrel.main) == window
 
     fill_screen()
-    assert find(vindrel.app, "label", "Premi Esc per uscire dallo schermo intero") is not None
+    note = "Premi Esc per uscire dallo schermo intero"
+    assert find(vindrel.app, "label", note) is not None
+    wait_for(lambda: find(vindrel.app, "label", note) is None, "the note gone after its three seconds")
     vindrel.key("Escape")
     back_as_before()
     def click_block():  # the page's own way out
