@@ -48,16 +48,17 @@ def permissions_page():
 
 
 def ask(vindrel, index):
-    """Clicks the block that asks that, and gives the bar's question once it shows."""
+    """Clicks the block that asks that, and waits for the bar's question."""
     left, top, right, _ = vindrel.wait_colour(GREEN)
     vindrel.click_at((left + right) // 2, top + ROW * index + ROW // 2)
     _, question, _ = ASKS[index]
-    return vindrel.control("label", f"127.0.0.1 {question}")
+    vindrel.control("label", f"127.0.0.1 {question}")
 
 
 @pytest.mark.parametrize("button, answer", [("Consenti", "si"), ("Blocca", "no")])
 def test_each_permission_is_asked_and_the_answer_reaches_the_page(vindrel, site, button, answer):
     site_pages["/permessi.html"] = permissions_page()
+    # A camera and a microphone for the engine, where the machine has none; they ask as real ones do.
     vindrel.environment["QTWEBENGINE_CHROMIUM_FLAGS"] = "--use-fake-device-for-media-stream"
     vindrel.start(f"{site}/permessi.html")
     vindrel.wait_page(f"{site}/permessi.html")
@@ -66,7 +67,8 @@ def test_each_permission_is_asked_and_the_answer_reaches_the_page(vindrel, site,
             continue  # asked last: a locked pointer keeps the clicks to the page
         ask(vindrel, index)
         vindrel.click(vindrel.control("push button", button))
-        wait_for(lambda: hits[f"/r?{name}={answer}"] == 1, lambda: f"the page to tell {name}={answer} (it told {dict(hits)})")
+        wait_for(lambda: hits[f"/r?{name}={answer}"] == 1,
+                 lambda: f"the page to tell {name}={answer} (it told {dict(hits)})")
     # The answer holds for the site: asked again, the page has it at once.
     vindrel.click_at(*vindrel.wait_colour(GREEN)[:2])
     wait_for(lambda: hits[f"/r?posizione={answer}"] == 2, "the page answered again")
@@ -240,8 +242,8 @@ CHILD_PAGE = ("<html><head><title>Figlia</title></head><body style=\"margin:0;ba
 
 
 def test_a_window_a_page_opened_asks_and_fills_the_screen_the_same_way(vindrel, site):
-    site_pages["/madre.html"] = ("<html><head><title>Madre</title></head><body><div onclick=\"window.open('/figlia.html')\" "
-                                 "style=\"height:60px;background:#00C000\"></div></body></html>")
+    site_pages["/madre.html"] = ("<html><head><title>Madre</title></head><body><div style=\"height:60px;"
+                                 "background:#00C000\" onclick=\"window.open('/figlia.html')\"></div></body></html>")
     site_pages["/figlia.html"] = CHILD_PAGE
     vindrel.start(f"{site}/madre.html")
     vindrel.wait_page(f"{site}/madre.html")
