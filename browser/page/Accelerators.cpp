@@ -35,6 +35,7 @@ const Accelerator kAccelerators[] = {
     {Qt::Key_Equal, kCtrl, {KeyCommand::Zoom, 1}},
     {Qt::Key_Minus, kCtrl, {KeyCommand::Zoom, -1}},
     {Qt::Key_0, kCtrl, {KeyCommand::Zoom, 0}},
+    {Qt::Key_F11, kNone, {KeyCommand::FullScreen}},
 };
 
 } // namespace

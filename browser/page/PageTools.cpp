@@ -56,6 +56,14 @@ PageBars& PageTools::Bars()
 void PageTools::ShowFindBar() { Bars().ShowFindBar(); }
 void PageTools::NoteBlockedWindow(const NewWindowTarget& target) { Bars().NoteBlockedWindow(target); }
 
+void PageTools::AskPermission(std::shared_ptr<PermissionQuestion> question) { Bars().AskPermission(std::move(question)); }
+
+void PageTools::DropEndedPermissionQuestions()
+{
+    if (bars_)
+        bars_->DropEndedPermissionQuestions();
+}
+
 void PageTools::ForgetBlockedWindows()
 {
     if (bars_)

@@ -5,6 +5,7 @@
 #include <memory>
 
 class PageBars;
+class PermissionQuestion;
 class Program;
 class QWidget;
 class WebBrowser;
@@ -30,6 +31,9 @@ public:
     // the page's next load.
     void NoteBlockedWindow(const NewWindowTarget& target);
     void ForgetBlockedWindows();
+    // The question of what the window's page asks to use, over its top edge.
+    void AskPermission(std::shared_ptr<PermissionQuestion> question);
+    void DropEndedPermissionQuestions();
     void Print(WebBrowser& page);
     void SaveAsPdf(WebBrowser& page);
     // The window's page: +1 larger, -1 smaller, 0 back to the page's own size.

@@ -89,3 +89,10 @@ std::unique_ptr<WebBrowserEvents> frmBrowser::NewWindowEvents(WebBrowser& window
 void frmBrowser::ContextMenu(const PageContext& context) { pageTools_->ShowMenu(*brwWebBrowser, context); }
 void frmBrowser::DownloadStarted(std::unique_ptr<Download> download) { downloads_->Show(std::move(download)); }
 void frmBrowser::WheelZoom(int direction) { pageTools_->Zoom(direction); }
+
+// What the page asks to use is the person's to allow, whatever the questions' switch says.
+void frmBrowser::PermissionAsked(std::shared_ptr<PermissionQuestion> question)
+{
+    pageTools_->AskPermission(std::move(question));
+}
+void frmBrowser::PermissionQuestionsEnded() { pageTools_->DropEndedPermissionQuestions(); }

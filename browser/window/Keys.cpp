@@ -1,6 +1,7 @@
 #include "frmBrowser.h"
 
 #include "browser/page/Accelerators.h"
+#include "app/FullScreen.h"
 #include "browser/page/PageTools.h"
 
 #include <QKeyEvent>
@@ -40,6 +41,9 @@ bool frmBrowser::RunKeyCommand(const QKeyEvent& event)
         break;
     case KeyCommand::Zoom:
         pageTools_->Zoom(command->zoom);
+        break;
+    case KeyCommand::FullScreen:
+        ToggleFullScreen(*this);
         break;
     }
     return true;

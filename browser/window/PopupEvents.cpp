@@ -5,7 +5,10 @@
 #include "PageQuestions.h"
 #include "browser/page/PageTools.h"
 #include "browser/page/ZoomSteps.h"
+#include "app/FullScreen.h"
 #include "app/IgnoreErrors.h"
+
+#include <QWidget>
 
 PopupEvents::PopupEvents(PageQuestions& questions, PageTools& tools, WebBrowserEvents& owner, WebBrowser& window)
     : questions_(questions), tools_(tools), owner_(owner), window_(window)
@@ -71,11 +74,22 @@ bool PopupEvents::UnusedKey(const QKeyEvent& event)
     case KeyCommand::Zoom:
         WheelZoom(command->zoom);
         break;
+    case KeyCommand::FullScreen:
+        ToggleFullScreen(*window_.widget()->window());
+        break;
     case KeyCommand::Home:
     case KeyCommand::AddressBox:
         return false; // the browser window's address box and first page: a page's window has neither
     }
     return true;
+}
+
+void PopupEvents::PermissionAsked(std::shared_ptr<PermissionQuestion> question) { Bars().AskPermission(std::move(question)); }
+
+void PopupEvents::PermissionQuestionsEnded()
+{
+    if (bars_)
+        bars_->DropEndedPermissionQuestions();
 }
 
 PageBars& PopupEvents::Bars()

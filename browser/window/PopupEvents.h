@@ -27,8 +27,11 @@ public:
     void ContextMenu(const PageContext& context) override;
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
-    // Its find bar and notice of blocked windows are its own too.
+    // Its find bar, notice of blocked windows and questions of what its page asks to use are its
+    // own too.
     bool UnusedKey(const QKeyEvent& event) override;
+    void PermissionAsked(std::shared_ptr<PermissionQuestion> question) override;
+    void PermissionQuestionsEnded() override;
 
 private:
     // Made at their first use: by then the window's page sits in its window.

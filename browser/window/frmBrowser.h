@@ -115,6 +115,8 @@ public:
     void ContextMenu(const PageContext& context) override;
     void DownloadStarted(std::unique_ptr<Download> download) override;
     void WheelZoom(int direction) override;
+    void PermissionAsked(std::shared_ptr<PermissionQuestion> question) override;
+    void PermissionQuestionsEnded() override;
 
 protected:
     void Form_Load() override;

@@ -6,6 +6,7 @@
 #include "browser/downloads/DownloadWindow.h"
 #include "browser/page/BlockedWindowsBar.h"
 #include "browser/page/FindBar.h"
+#include "browser/page/PermissionBar.h"
 #include "browser/window/frmBrowser.h"
 #include "fakes/FakeDownload.h"
 #include "fakes/TestProgram.h"
@@ -231,6 +232,35 @@ void PageWindows(Album& album, const QDir& pages)
     window.close();
 }
 
+// A site's question, as a page asks it; the picture answers nothing.
+class SiteQuestion : public PermissionQuestion {
+public:
+    QString Site() const override { return QStringLiteral("www.meteo.it"); }
+    PagePermission Permission() const override { return PagePermission::Location; }
+    bool Waiting() const override { return true; }
+    void Answer(bool) override {}
+};
+
+// The main window on its first page, with a site's question over the page.
+void PermissionQuestionBar(Album& album, const QDir& pages)
+{
+    TestProgram t;
+    QFile page(pages.filePath(QStringLiteral("INIZIO.HTM")));
+    page.open(QIODevice::ReadOnly);
+    t.WriteHostFile(QStringLiteral("C/HOME-PAG/INIZIO.HTM"), page.readAll());
+    QtUiServices ui(*t.fs);
+    Program program({ui, *t.fs, t.processes, t.system,
+                     [&t](QWidget* parent) { return std::make_unique<WebEngineBrowser>(*t.fs, parent); }});
+    program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
+    program.g.INDIRIZZO_INIZIALE = QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM");
+    frmBrowser& window = program.form<frmBrowser>();
+    if (!WaitUntil([&window] { return !window.timTimer->isActive(); }))
+        return album.Missing("the first page");
+    window.PermissionAsked(std::make_shared<SiteQuestion>());
+    LetPaint();
+    album.Save(window, "permission-bar.png");
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -250,6 +280,7 @@ int main(int argc, char* argv[])
     IeWindowsList(album);
     Favourites(album);
     DownloadWindows(album);
+    PermissionQuestionBar(album, QDir(album.folder.filePath(QStringLiteral("pictures"))));
     PageWindows(album, QDir(album.folder.filePath(QStringLiteral("pictures"))));
     return album.complete ? 0 : 1;
 }

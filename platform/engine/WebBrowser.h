@@ -3,6 +3,7 @@
 #include "NewWindowTarget.h"
 #include "PageContext.h"
 #include "PagePolicy.h"
+#include "PermissionQuestion.h"
 
 #include <QString>
 #include <cstdint>
@@ -48,6 +49,10 @@ public:
     // that never ends holds it, and every page of its site): true to end its renderer, after
     // which what the user asked for goes on. Asked once while it gives none.
     virtual bool EndPageNotAnswering() { return false; }
+    // The page asks to use something; a handler that drops the question unanswered says no.
+    virtual void PermissionAsked(std::shared_ptr<PermissionQuestion>) {}
+    // Questions ended without the person's answer: those no longer waiting go from view.
+    virtual void PermissionQuestionsEnded() {}
 };
 
 // Events that do nothing: a handler overrides only the ones it answers.

@@ -2,6 +2,7 @@
 
 #include "CertificateErrors.h"
 #include "LoginRequests.h"
+#include "FullscreenRequests.h"
 
 #include <QCoreApplication>
 #include <QWebEngineLoadingInfo>
@@ -15,7 +16,7 @@ const QString kLeaveQuestion =
 
 } // namespace
 
-BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent)
+BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent), permissions_(new PermissionRequests(*this))
 {
     connect(this, &QWebEnginePage::loadingChanged, this, &BrowserPage::OnLoadingChanged);
     new LoginRequests(*this);
@@ -24,6 +25,10 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* pa
     // sent as an attachment is still a download.
     settings()->setAttribute(QWebEngineSettings::PluginsEnabled, true);
     settings()->setAttribute(QWebEngineSettings::PdfViewerEnabled, true);
+    // Off, the engine refuses these itself, without asking the person.
+    settings()->setAttribute(QWebEngineSettings::FullScreenSupportEnabled, true);
+    settings()->setAttribute(QWebEngineSettings::ScreenCaptureEnabled, true);
+    new FullscreenRequests(*this);
 }
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
@@ -31,6 +36,7 @@ void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
     if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus || !LeavesPage(entered_, info.url()))
         return;
     entered_ = info.url();
+    permissions_->PageLeft();
     *dialogs_ = PageDialogs{0, false, dialogs_->showing};
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "DriveAddressPage.h"
 #include "PageDialogBoxes.h"
+#include "PermissionRequests.h"
 #include "platform/engine/PagePolicy.h"
 
 #include <QElapsedTimer>
@@ -15,7 +16,8 @@ class QWebEngineLoadingInfo;
 // offer to stop the rest until the user leaves the page, and the program's own questions about it
 // take their turns with them; the end of its renderer soon after the user answered for the last
 // one is told apart. Its sites' logins and doubtful certificates are put to the user
-// (LoginRequests.h, CertificateErrors.h).
+// (LoginRequests.h, CertificateErrors.h); what it asks to use waits for the person's answer
+// (PermissionRequests); it may fill the screen (FullscreenRequests).
 class BrowserPage : public DriveAddressPage {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
 
     PageDialogTurn TakeDialogTurn() { return PageDialogTurn(dialogs_); }
     bool DialogShowing() const { return dialogs_->showing; }
+    // Its requests for permissions, to be put to the person.
+    PermissionRequests& Permissions() { return *permissions_; }
 
     // The page's renderer ended: whether it ended again soon after the user answered for its last end.
     bool RendererEnded();
@@ -40,6 +44,7 @@ private:
     // The page's dialog in its turn; nullopt when refused.
     std::optional<PageDialogAnswer> Ask(PageDialogKind kind, const QString& message, const QString& defaultText = {});
 
+    PermissionRequests* permissions_;
     std::shared_ptr<PageDialogs> dialogs_ = std::make_shared<PageDialogs>();
     QUrl entered_; // the page they are counted on
     QString lastEnded_; // the page whose renderer ended last

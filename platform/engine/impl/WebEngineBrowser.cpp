@@ -1,5 +1,6 @@
 #include "WebEngineBrowser.h"
 
+#include "PageNotifications.h"
 #include "PagePrinting.h"
 #include "RendererWatchdog.h"
 #include "WebAddress.h"
@@ -165,6 +166,12 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     connect(page_, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::OnTitleChanged);
     connect(page_, &QWebEnginePage::linkHovered, this, &WebEngineBrowser::OnLinkHovered);
     connect(profile_, &QWebEngineProfile::downloadRequested, this, &WebEngineBrowser::OnDownloadRequested);
+    connect(&page_->Permissions(), &PermissionRequests::asked, this, [this](std::shared_ptr<PermissionQuestion> question) {
+        Raise([&question](WebBrowserEvents& e) { e.PermissionAsked(std::move(question)); });
+    });
+    connect(&page_->Permissions(), &PermissionRequests::ended, this,
+            [this] { Raise([](WebBrowserEvents& e) { e.PermissionQuestionsEnded(); }); });
+    PageNotifications::PresentFor(*profile_);
     // The menu is the program's own, in its language; the engine only says what is under the pointer.
     view_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(view_, &QWidget::customContextMenuRequested, this, &WebEngineBrowser::OnContextMenuRequested);
@@ -179,6 +186,7 @@ WebEngineBrowser::~WebEngineBrowser()
     if (view_) {
         // The page goes with its view; it must not report back to a control being destroyed.
         disconnect(page_, nullptr, this, nullptr);
+        disconnect(&page_->Permissions(), nullptr, this, nullptr);
         disconnect(view_, nullptr, this, nullptr);
         delete view_.data();
     }

@@ -73,6 +73,16 @@ public:
         log << QStringLiteral("UnusedKey %1").arg(event.key());
         return true;
     }
+    // The page's questions, held unanswered unless dropQuestions.
+    std::vector<std::shared_ptr<PermissionQuestion>> questions;
+    bool dropQuestions = false;
+    void PermissionAsked(std::shared_ptr<PermissionQuestion> question) override
+    {
+        log << QStringLiteral("PermissionAsked");
+        if (!dropQuestions)
+            questions.push_back(std::move(question));
+    }
+    void PermissionQuestionsEnded() override { log << QStringLiteral("PermissionQuestionsEnded"); }
     // The events of each window let through, with the window; they live as long as it does.
     std::vector<std::pair<Recorder*, WebBrowser*>> windows;
     std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser& window) override
@@ -588,6 +598,61 @@ TEST_F(WebEngineBrowserTest, AHandlerMayDestroyTheControl)
     other.Navigate(QStringLiteral("C:\\my site\\a.htm"));
     ASSERT_TRUE(WaitUntil([&] { return otherEvents.Saw(QStringLiteral("TitleChange")); }));
     EXPECT_FALSE(events_.Saw(QStringLiteral("TitleChange")));
+}
+
+// The page's title tells what the page got: a notification permission, or its location's error.
+const char kAsksForNotifications[] =
+    "<script>function ask() { Notification.requestPermission().then(r => document.title = r); }</script>";
+const char kAsksForLocation[] =
+    "<script>navigator.geolocation.getCurrentPosition(() => {}, e => document.title = 'errore ' + e.code);</script>";
+
+TEST_F(WebEngineBrowserTest, APermissionIsTheAnswerThePersonGaveOrNo)
+{
+    QWebEngineProfile profile; // answers start afresh
+    Recorder events;
+    WebEngineBrowser browser(drive_.fs, window_.get(), &profile);
+    browser.setEvents(&events);
+    browser_->widget()->hide(); // the engine holds back what a page hidden asks
+    browser.widget()->resize(640, 480);
+    browser.widget()->show();
+    WritePage(QStringLiteral("n.htm"), Titled("N", kAsksForNotifications));
+    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksForLocation));
+    const auto title = [&browser] { return Evaluate(browser, QStringLiteral("document.title")).toString(); };
+
+    // Dropped unanswered: no.
+    events.dropQuestions = true;
+    browser.Navigate(QStringLiteral("C:\\my site\\g.htm"));
+    ASSERT_TRUE(WaitUntil([&] { return title() == QLatin1String("errore 1"); })) << events.Text();
+    events.dropQuestions = false;
+
+    browser.Navigate(QStringLiteral("C:\\my site\\n.htm"));
+    ASSERT_TRUE(WaitUntil([&] { return title() == QLatin1String("N"); }));
+    PageOf(browser)->runJavaScript(QStringLiteral("ask()"));
+    ASSERT_TRUE(WaitUntil([&] { return !events.questions.empty(); })) << events.Text();
+    EXPECT_EQ(events.questions[0]->Permission(), PagePermission::Notifications);
+    events.questions[0]->Answer(true);
+    ASSERT_TRUE(WaitUntil([&] { return title() == QLatin1String("granted"); }));
+    // Asked again, the page has the answer at once, and so has a page loaded afresh.
+    browser.Refresh();
+    ASSERT_TRUE(WaitUntil([&] { return title() == QLatin1String("N"); }));
+    PageOf(browser)->runJavaScript(QStringLiteral("ask()"));
+    ASSERT_TRUE(WaitUntil([&] { return title() == QLatin1String("granted"); }));
+    EXPECT_EQ(events.questions.size(), 1u) << events.Text();
+}
+
+TEST_F(WebEngineBrowserTest, LeavingThePageAnswersItsQuestionsNo)
+{
+    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksForLocation));
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    browser_->Navigate(QStringLiteral("C:\\my site\\g.htm"));
+    ASSERT_TRUE(WaitUntil([this] { return !events_.questions.empty(); })) << events_.Text();
+    const std::shared_ptr<PermissionQuestion> question = events_.questions[0];
+    EXPECT_TRUE(question->Waiting());
+    EXPECT_EQ(question->Site(), QStringLiteral("Questa pagina"));
+    Open(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_FALSE(question->Waiting());
+    question->Answer(true); // too late: nothing changes
+    EXPECT_FALSE(question->Waiting());
 }
 
 } // namespace
