@@ -6,10 +6,7 @@
 
 #include <QCloseEvent>
 
-Form::Form(Program& program) : QWidget(nullptr), program_(program)
-{
-    setWindowTitle(kProgramTitle);
-}
+Form::Form(Program& program) : QWidget(nullptr), program_(program) { setWindowTitle(kProgramTitle); }
 
 Form::~Form() = default;
 
@@ -55,10 +52,7 @@ void Form::Unload()
 int Form::ScaleWidth() const { return PixelsToTwips(width()); }
 int Form::ScaleHeight() const { return PixelsToTwips(height()); }
 
-void Form::SetClientSizeTwips(int width, int height)
-{
-    resize(TwipsToPixels(width), TwipsToPixels(height));
-}
+void Form::SetClientSizeTwips(int width, int height) { resize(TwipsToPixels(width), TwipsToPixels(height)); }
 
 void Form::MoveTwips(int left, int top) { move(TwipsToPixels(left), TwipsToPixels(top)); }
 

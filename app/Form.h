@@ -18,7 +18,7 @@ public:
     void Show();      // not modal: the caller goes on at once
     void ShowModal(); // the caller waits until the window is hidden or unloaded
     void Hide();
-    void Unload();    // runs Form_Unload, then the window is destroyed
+    void Unload(); // runs Form_Unload, then the window is destroyed
     bool IsUnloading() const { return unloading_; }
 
     void SetCaption(const QString& caption) { setWindowTitle(caption); }

@@ -35,8 +35,9 @@ Form* Program::Find(std::type_index type) const
 void Program::Add(std::type_index type, Form* form)
 {
     forms_.push_back({type, form});
-    QObject::connect(form, &QObject::destroyed,
-                     [this, form] { std::erase_if(forms_, [form](const Entry& entry) { return entry.form == form; }); });
+    QObject::connect(form, &QObject::destroyed, [this, form] {
+        std::erase_if(forms_, [form](const Entry& entry) { return entry.form == form; });
+    });
 }
 
 void Program::UnloadAllExcept(const Form* keep)

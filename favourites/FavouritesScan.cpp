@@ -22,13 +22,13 @@ const QString kRootKey = QStringLiteral("R");
 void ShowFolderMissing(UiServices& ui, FavouritesScan::Caller caller)
 {
     if (caller == FavouritesScan::Caller::WindowLoad)
-        ui.MsgBox(QStringLiteral(" Non trovo la directory preferiti! ") +
-                      QStringLiteral("Questo programma richiede MicroSoft Internet ") +
-                      QStringLiteral("Explorer installato. Il programma verra chiuso!"),
+        ui.MsgBox(QStringLiteral(" Non trovo la directory preferiti! ")
+                      + QStringLiteral("Questo programma richiede MicroSoft Internet ")
+                      + QStringLiteral("Explorer installato. Il programma verra chiuso!"),
                   MsgButtons::Ok, MsgIcon::Stop, QStringLiteral("Errore di accesso"));
     else
-        ui.MsgBox(QStringLiteral(" Non trovo ila cartella preferiti ") + QStringLiteral("Richiesto Microsoft's Internet ") +
-                      QStringLiteral("Explorer Installato!"),
+        ui.MsgBox(QStringLiteral(" Non trovo ila cartella preferiti ")
+                      + QStringLiteral("Richiesto Microsoft's Internet ") + QStringLiteral("Explorer Installato!"),
                   MsgButtons::Ok, MsgIcon::Stop, QStringLiteral("Errore"));
 }
 
@@ -138,7 +138,8 @@ void FavouritesScan::AddShortcuts()
         const std::optional<QString> title = ShortcutTitle(name);
         if (!title)
             continue;
-        const QString address = ProfileGetItem(QStringLiteral("InternetShortcut"), QStringLiteral("URL"), {}, base + name);
+        const QString address = ProfileGetItem(QStringLiteral("InternetShortcut"), QStringLiteral("URL"), {},
+                                               base + name);
         if (!state_.ParentKey.isEmpty()) {
             AddTreeNode(*title, false, false, state_.ParentKey, address);
         } else {

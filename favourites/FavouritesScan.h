@@ -30,8 +30,7 @@ public:
 private:
     void ScanFolder();
     void AddShortcuts();
-    void AddTreeNode(const QString& text, bool isFolder, bool isRoot, const QString& parentKey,
-                     const QString& address);
+    void AddTreeNode(const QString& text, bool isFolder, bool isRoot, const QString& parentKey, const QString& address);
     bool IsPlainFolder(const QString& path) const;
     // False when the folder was already entered in this walk (a link leading back into it).
     bool FirstVisit(const QString& folder);

@@ -27,10 +27,7 @@ QPixmap DrawShortcutPicture()
     return picture;
 }
 
-QPixmap StylePicture(QStyle::StandardPixmap which)
-{
-    return QApplication::style()->standardIcon(which).pixmap(16, 16);
-}
+QPixmap StylePicture(QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which).pixmap(16, 16); }
 
 } // namespace
 

@@ -134,8 +134,8 @@ QTreeWidgetItem* OrganizeDialog::AddRow(QTreeWidgetItem* parent, const QString& 
     row->setData(0, kPathRole, path);
     row->setData(0, kFolderRole, isFolder);
     row->setIcon(0, FavouritesTree::ImageListIcon(isFolder ? FavouritesTree::CloseFolder : FavouritesTree::URL));
-    row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled |
-                  (isFolder ? Qt::ItemIsDropEnabled : Qt::NoItemFlags));
+    row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled | Qt::ItemIsEditable | Qt::ItemIsDragEnabled
+                  | (isFolder ? Qt::ItemIsDropEnabled : Qt::NoItemFlags));
     if (parent)
         parent->addChild(row);
     else
@@ -223,13 +223,15 @@ void OrganizeDialog::cmdElimina_Click()
     const auto confirmed = [this](const QString& question, MsgButtons buttons) {
         return program_.ui().MsgBox(question, buttons, MsgIcon::Exclamation, kTitle) == MsgAnswer::Yes;
     };
-    if (!confirmed(QStringLiteral("Confermi lo spostamento di  ") + name + QStringLiteral("  nel Cestino ?"), MsgButtons::YesNo))
+    if (!confirmed(QStringLiteral("Confermi lo spostamento di  ") + name + QStringLiteral("  nel Cestino ?"),
+                   MsgButtons::YesNo))
         return;
     try {
         // Where there is no trash, only a second answer deletes it for good.
         if (!program_.fs().MoveToTrash(path)
             && confirmed(QStringLiteral("L'eliminazione di  ") + name
-                             + QStringLiteral("  sarà definitiva: qui non c'è un Cestino.\r\rConfermi l'eliminazione ?"),
+                             + QStringLiteral(
+                                 "  sarà definitiva: qui non c'è un Cestino.\r\rConfermi l'eliminazione ?"),
                          MsgButtons::YesNoDefaultNo))
             program_.fs().RemoveTree(path);
     } catch (const VbError&) {

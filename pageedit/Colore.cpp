@@ -44,12 +44,13 @@ Colore::Colore(Program& program) : Form(program)
     const char* boxNames[] = {"txtROSSO", "txtVERDE", "txtBLU"};
     for (int i = 0; i < 3; ++i) {
         const int left = 4080 + 720 * i;
-        *bars[i] = Place(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll%1").arg(i + 1), left, 720, 375, 2295);
+        *bars[i] = Place(new QScrollBar(Qt::Vertical, this), QStringLiteral("VScroll%1").arg(i + 1), left, 720, 375,
+                         2295);
         *letters[i] = Place(new QLabel(QLatin1String(letterTexts[i]), this), QStringLiteral("Label%1").arg(i + 4), left,
                             120, 375, 255);
         (*letters[i])->setFont(QFont(QStringLiteral("Arial")));
-        *names[i] = Place(new QLabel(QLatin1String(nameTexts[i]), this), QStringLiteral("Label%1").arg(i + 1), left, 360,
-                          615, 255);
+        *names[i] = Place(new QLabel(QLatin1String(nameTexts[i]), this), QStringLiteral("Label%1").arg(i + 1), left,
+                          360, 615, 255);
         *boxes[i] = Place(new QLineEdit(this), QLatin1String(boxNames[i]), left - 120, 3240, 615, 375);
         (*bars[i])->setPageStep(1); // a click in the track moves by 1
     }
@@ -60,8 +61,10 @@ Colore::Colore(Program& program) : Form(program)
     HScroll1 = Place(new QScrollBar(Qt::Horizontal, this), QStringLiteral("HScroll1"), 1080, 3840, 2055, 375);
     HScroll1->setPageStep(1);
     txtLUCE = Place(new QLineEdit(this), QStringLiteral("txtLUCE"), 3240, 3840, 495, 375);
-    Command1 = Place(new QPushButton(QStringLiteral("Conferma"), this), QStringLiteral("Command1"), 3960, 3840, 1095, 375);
-    Command2 = Place(new QPushButton(QStringLiteral("Annulla"), this), QStringLiteral("Command2"), 5055, 3840, 975, 375);
+    Command1 = Place(new QPushButton(QStringLiteral("Conferma"), this), QStringLiteral("Command1"), 3960, 3840, 1095,
+                     375);
+    Command2 = Place(new QPushButton(QStringLiteral("Annulla"), this), QStringLiteral("Command2"), 5055, 3840, 975,
+                     375);
     SetClientSizeTwips(6420, 4380);
 
     connect(VScroll1, &QScrollBar::valueChanged, this, &Colore::VScroll1_Change);

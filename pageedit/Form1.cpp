@@ -35,8 +35,8 @@ Form1::Form1(Program& program) : Form(program)
 {
     LoadBuiltInPictures();
     SetCaption(QStringLiteral("Selezione colore di sfondo della pagina"));
-    Label1 = Place(new QLabel(QStringLiteral("Nome immagine di sfondo :"), this), QStringLiteral("Label1"), 120, 180, 2760,
-                   255);
+    Label1 = Place(new QLabel(QStringLiteral("Nome immagine di sfondo :"), this), QStringLiteral("Label1"), 120, 180,
+                   2760, 255);
     Text1 = Place(new QLineEdit(this), QStringLiteral("Text1"), 2940, 120, 3360, 375);
     cmdSFOGLIA = Place(new QPushButton(QStringLiteral("Sfoglia ..."), this), QStringLiteral("cmdSFOGLIA"), 6420, 120,
                        1665, 375);
@@ -50,8 +50,8 @@ Form1::Form1(Program& program) : Form(program)
         Image1[i]->setPixmap(QPixmap(QStringLiteral(":/pageedit/builtin%1.png").arg(i + 1)));
     cmdCONFERMA = Place(new QPushButton(QStringLiteral("Conferma"), this), QStringLiteral("cmdCONFERMA"), 4440, 3120,
                         1575, 420);
-    cmdUSCITA = Place(new QPushButton(QStringLiteral("Annulla / Uscita"), this), QStringLiteral("cmdUSCITA"), 6180, 3120,
-                      1905, 420);
+    cmdUSCITA = Place(new QPushButton(QStringLiteral("Annulla / Uscita"), this), QStringLiteral("cmdUSCITA"), 6180,
+                      3120, 1905, 420);
     SetClientSizeTwips(8205, 3720);
 
     CommonDialog1.title = QStringLiteral("Ricerca immagini");

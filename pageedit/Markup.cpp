@@ -25,8 +25,8 @@ QString AlignedParagraph(Alignment alignment)
 
 QString FontStart(const TextStyle& style)
 {
-    return QStringLiteral("<font color=") + kQuote + OrDefault(style.textColour, QStringLiteral("#FFFF80")) + kQuote +
-           QStringLiteral(">");
+    return QStringLiteral("<font color=") + kQuote + OrDefault(style.textColour, QStringLiteral("#FFFF80")) + kQuote
+         + QStringLiteral(">");
 }
 
 QString StyledText(const TextStyle& style)
@@ -57,9 +57,9 @@ QString BannerMarkup(const Banner& banner)
     const TextStyle& style = banner.style;
     QString inner;
     if (banner.scrolling)
-        inner = QStringLiteral("<p>") + FontStart(style) + QStringLiteral("<marquee bgcolor=") + kQuote +
-                OrDefault(banner.backgroundColour, QStringLiteral("#000080")) + kQuote + QStringLiteral(">") +
-                StyledText(style) + QStringLiteral("</marquee>");
+        inner = QStringLiteral("<p>") + FontStart(style) + QStringLiteral("<marquee bgcolor=") + kQuote
+              + OrDefault(banner.backgroundColour, QStringLiteral("#000080")) + kQuote + QStringLiteral(">")
+              + StyledText(style) + QStringLiteral("</marquee>");
     else
         inner = AlignedParagraph(style.alignment) + FontStart(style) + StyledText(style);
     return InHeading(style, inner + QStringLiteral("</font></p>"));
@@ -67,8 +67,8 @@ QString BannerMarkup(const Banner& banner)
 
 QString LinkMarkup(const TextStyle& style, const QString& linkedPage)
 {
-    const QString anchor = QStringLiteral("<a href=") + kQuote + QStringLiteral("file://") + TrimBlanks(linkedPage) +
-                           kQuote + QStringLiteral(">");
-    return InHeading(style, anchor + AlignedParagraph(style.alignment) + FontStart(style) + StyledText(style) +
-                                QStringLiteral("</font></p></a>"));
+    const QString anchor = QStringLiteral("<a href=") + kQuote + QStringLiteral("file://") + TrimBlanks(linkedPage)
+                         + kQuote + QStringLiteral(">");
+    return InHeading(style, anchor + AlignedParagraph(style.alignment) + FontStart(style) + StyledText(style)
+                                + QStringLiteral("</font></p></a>"));
 }

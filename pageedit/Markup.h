@@ -10,13 +10,13 @@ struct TextStyle {
     Alignment alignment = Alignment::Left;
     bool bold = false;
     bool italic = false;
-    QString text;        // written exactly as typed
+    QString text; // written exactly as typed
 };
 
 struct Banner {
     TextStyle style;
-    bool scrolling = false;    // a marquee without alignment
-    QString backgroundColour;  // of the marquee; blank: the default "#000080"
+    bool scrolling = false;   // a marquee without alignment
+    QString backgroundColour; // of the marquee; blank: the default "#000080"
 };
 
 // The single line of markup each window inserts into the page.

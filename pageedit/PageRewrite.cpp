@@ -34,8 +34,7 @@ bool WriteTemporary(Program& program, const QString& page, const QString& tempor
 }
 
 // False when the operation failed.
-template <typename Operation>
-bool Succeeds(Operation operation)
+template <typename Operation> bool Succeeds(Operation operation)
 {
     try {
         operation();

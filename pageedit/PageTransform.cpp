@@ -20,14 +20,11 @@ bool HasWordAt(QByteArrayView line, qsizetype at, const char* upperWord)
 // "/BODY", or "</HTML", in any letter case, with its "/" at `at`.
 bool IsMarkerAt(QByteArrayView text, qsizetype at)
 {
-    return text[at] == '/' &&
-           (HasWordAt(text, at + 1, "BODY") || (at > 0 && text[at - 1] == '<' && HasWordAt(text, at + 1, "HTML")));
+    return text[at] == '/'
+        && (HasWordAt(text, at + 1, "BODY") || (at > 0 && text[at - 1] == '<' && HasWordAt(text, at + 1, "HTML")));
 }
 
-QString WithLastCharacter(const QString& pagePath, QChar last)
-{
-    return pagePath.left(pagePath.size() - 1) + last;
-}
+QString WithLastCharacter(const QString& pagePath, QChar last) { return pagePath.left(pagePath.size() - 1) + last; }
 
 bool EndsWithLineEnd(QByteArrayView text) { return !text.isEmpty() && (text.back() == '\r' || text.back() == '\n'); }
 

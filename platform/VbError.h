@@ -7,7 +7,9 @@
 class VbError : public std::runtime_error {
 public:
     VbError(int number, const QString& description)
-        : std::runtime_error(description.toStdString()), number_(number), description_(description) {}
+        : std::runtime_error(description.toStdString()), number_(number), description_(description)
+    {
+    }
     int number() const { return number_; }
     QString description() const { return description_; }
 

@@ -52,11 +52,10 @@ int main(int argc, char* argv[])
     LinuxProcessService processes;
     HostSystemServices system(fs);
     const WebProfile web(webPlaces, webLock.held(), seeded && seeded->isValid() ? seeded->path() : QString());
-    Program program({ui, fs, processes, system,
-                     [&fs, &web](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent, web.profile()); },
-                     [&fs](std::function<void()> changed) {
-                         return std::make_unique<HostFolderWatcher>(fs, std::move(changed));
-                     }});
+    Program program(
+        {ui, fs, processes, system,
+         [&fs, &web](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent, web.profile()); },
+         [&fs](std::function<void()> changed) { return std::make_unique<HostFolderWatcher>(fs, std::move(changed)); }});
     program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
 
     // The shell has already split the command line; the program wants it back as one text.

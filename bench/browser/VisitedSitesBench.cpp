@@ -44,7 +44,12 @@ void BM_LoadMergingTheHistory(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_LoadMergingTheHistory)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_LoadMergingTheHistory)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 // Closing with Yes; with `changed`, another copy of the program has saved one more address
 // meanwhile, so the file is merged whole again before it is replaced.
@@ -71,7 +76,11 @@ void CloseSaving(benchmark::State& state, bool changed)
 void BM_CloseSavingTheHistory(benchmark::State& state) { CloseSaving(state, false); }
 void BM_CloseSavingAHistoryChangedMeanwhile(benchmark::State& state) { CloseSaving(state, true); }
 BENCHMARK(BM_CloseSavingTheHistory)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
-BENCHMARK(BM_CloseSavingAHistoryChangedMeanwhile)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3)->UseRealTime();
+BENCHMARK(BM_CloseSavingAHistoryChangedMeanwhile)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3)
+    ->UseRealTime();
 
 } // namespace
 

@@ -35,7 +35,8 @@ struct GeneratedFavourites {
             QDir().mkpath(program.host(folder));
             for (int s = 0; s < kShortcutsPerFolder; ++s, ++site)
                 program.WriteHostFile(folder + QStringLiteral("/Sito %1.url").arg(site),
-                                      QStringLiteral("[InternetShortcut]\r\nURL=http://www.sito%1.it/\r\nIconIndex=0\r\n")
+                                      QStringLiteral(
+                                          "[InternetShortcut]\r\nURL=http://www.sito%1.it/\r\nIconIndex=0\r\n")
                                           .arg(site)
                                           .toUtf8());
         };
@@ -75,8 +76,8 @@ void BM_Scan(benchmark::State& state)
 void BM_FindCatFloor(benchmark::State& state)
 {
     GeneratedFavourites& favourites = Favourites(static_cast<int>(state.range(0)));
-    const QByteArray command = "find '" + favourites.hostFolder.toUtf8() +
-                               "' -iname '*.url' -print0 | xargs -0 cat > /dev/null";
+    const QByteArray command = "find '" + favourites.hostFolder.toUtf8()
+                             + "' -iname '*.url' -print0 | xargs -0 cat > /dev/null";
     for (auto _ : state)
         benchmark::DoNotOptimize(std::system(command.constData()));
 }
@@ -99,8 +100,7 @@ void BM_LiveChange(benchmark::State& state)
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
     for (auto _ : state) {
-        const double added =
-            shown([&] { t.WriteHostFile(file, "[InternetShortcut]\r\nURL=http://nuovo/\r\n"); }, true);
+        const double added = shown([&] { t.WriteHostFile(file, "[InternetShortcut]\r\nURL=http://nuovo/\r\n"); }, true);
         const double removed = shown([&] { QFile::remove(t.host(file)); }, false);
         state.SetIterationTime((added + removed) / 2); // one change
     }

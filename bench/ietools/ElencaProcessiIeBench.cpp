@@ -61,10 +61,7 @@ private:
     std::vector<pid_t> children_;
 };
 
-void OwnTable()
-{
-    static const ProcessTable table(400, 20);
-}
+void OwnTable() { static const ProcessTable table(400, 20); }
 
 void BM_ElencaProcessiIe(benchmark::State& state)
 {

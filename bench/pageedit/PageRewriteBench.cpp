@@ -127,9 +127,10 @@ int main(int argc, char** argv)
     TimesReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
-    PrintFigures(reporter, {
-                               {"page rewrite, 200 MB", "cp making the same copies", "BM_RewritePage", "BM_CpSameCopies", 1.1},
-                               {"page rewrite's peak memory", "(a size)", "BM_RewritePage:peak_rss_MB", "", 64, "MB"},
-                           });
+    PrintFigures(reporter,
+                 {
+                     {"page rewrite, 200 MB", "cp making the same copies", "BM_RewritePage", "BM_CpSameCopies", 1.1},
+                     {"page rewrite's peak memory", "(a size)", "BM_RewritePage:peak_rss_MB", "", 64, "MB"},
+                 });
     return 0;
 }

@@ -13,8 +13,8 @@ public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
-            const std::string name =
-                run.run_name.function_name + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
+            const std::string name = run.run_name.function_name
+                                   + (run.run_name.args.empty() ? "" : "/" + run.run_name.args);
             times_[name] = run.GetAdjustedRealTime();
             for (const auto& [counter, value] : run.counters)
                 times_[name + ":" + counter] = value;

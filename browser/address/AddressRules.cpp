@@ -10,12 +10,9 @@ const QString kLocalScheme = QStringLiteral("file://");
 const QString kLocalPrefix = QStringLiteral("file:///");
 const QString kBlankPage = QStringLiteral("about:blank");
 constexpr int kBarLength = 60;
-}
+} // namespace
 
-bool IsLocalAddress(const QString& address)
-{
-    return TrimBlanks(address).left(kLocalScheme.size()) == kLocalScheme;
-}
+bool IsLocalAddress(const QString& address) { return TrimBlanks(address).left(kLocalScheme.size()) == kLocalScheme; }
 
 QString PageButtonCaption(const QString& address, const QString& webCaption)
 {

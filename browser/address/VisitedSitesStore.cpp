@@ -101,7 +101,8 @@ void VisitedSitesStore::Edit()
 {
     const QString path = Path();
     SystemServices& system = program_.system();
-    for (const QString& editor : {QStringLiteral("C:\\Windows\\Notepad.exe "), QStringLiteral("C:\\WinNT\\Notepad.exe ")}) {
+    for (const QString& editor :
+         {QStringLiteral("C:\\Windows\\Notepad.exe "), QStringLiteral("C:\\WinNT\\Notepad.exe ")}) {
         try {
             system.StartProgram(editor + path);
             return;
@@ -112,6 +113,7 @@ void VisitedSitesStore::Edit()
         system.OpenInTextEditor(path);
     } catch (const VbError&) {
         program_.ui().Beep();
-        program_.ui().MsgBox(QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
+        program_.ui().MsgBox(QStringLiteral("Non trovo un programma per modificare il file ") + path
+                             + QStringLiteral(" !!!"));
     }
 }

@@ -100,8 +100,9 @@ void DownloadWindow::ShowStage(Stage stage)
         setWindowTitle(QStringLiteral("Download del file"));
         const qint64 total = download_->TotalBytes();
         lblSize->setText(QStringLiteral("Dimensione: ")
-                         + (total < 0 ? QStringLiteral("sconosciuta")
-                                      : SizeText(total) + QStringLiteral(" (") + ExactSizeText(total) + QLatin1Char(')')));
+                         + (total < 0
+                                ? QStringLiteral("sconosciuta")
+                                : SizeText(total) + QStringLiteral(" (") + ExactSizeText(total) + QLatin1Char(')')));
         (download_->SaveAsAsked() ? cmdSaveAs : cmdOpen)->setDefault(true);
     } else if (receiving) {
         ShowProgress();
@@ -162,8 +163,9 @@ bool DownloadWindow::OpenSavedFile()
     const QString path = download_->SavedPath();
     if (program_.system().RunsAsProgram(path)
         && program_.ui().MsgBox(QStringLiteral("Il file  ") + SplitPath(path).name
-                                    + QStringLiteral("  è un programma o uno script: aprirlo significa eseguirlo sul computer.\r\r"
-                                                     "Confermi l'apertura ?"),
+                                    + QStringLiteral(
+                                        "  è un programma o uno script: aprirlo significa eseguirlo sul computer.\r\r"
+                                        "Confermi l'apertura ?"),
                                 MsgButtons::YesNoDefaultNo, MsgIcon::Exclamation, QStringLiteral("Apertura del file"))
                != MsgAnswer::Yes)
         return false;
@@ -214,8 +216,9 @@ void DownloadWindow::ShowProgress()
     const double seconds = clock_.elapsed() / 1000.0;
     const double speed = seconds > 0 ? received / seconds : 0;
     lblSpeed->setText(QStringLiteral("Velocità: ") + SizeText(qint64(speed)) + QStringLiteral("/s"));
-    lblTimeLeft->setText(QStringLiteral("Tempo rimanente: ")
-                         + (total < 0 || speed <= 0 ? QStringLiteral("sconosciuto") : TimeLeftText(qint64((total - received) / speed))));
+    lblTimeLeft->setText(
+        QStringLiteral("Tempo rimanente: ")
+        + (total < 0 || speed <= 0 ? QStringLiteral("sconosciuto") : TimeLeftText(qint64((total - received) / speed))));
 }
 
 void DownloadWindow::ShowEnd()

@@ -61,5 +61,5 @@ private:
     Stage stage_ = Stage::Asking;
     bool openWhenSaved_ = false;
     bool choosing_ = false; // its save dialog is open
-    QElapsedTimer clock_; // since the download began: the average speed
+    QElapsedTimer clock_;   // since the download began: the average speed
 };

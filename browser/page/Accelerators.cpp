@@ -19,22 +19,14 @@ constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
 constexpr Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
 const Accelerator kAccelerators[] = {
-    {Qt::Key_F5, kNone, {KeyCommand::Refresh}},
-    {Qt::Key_R, kCtrl, {KeyCommand::Refresh}},
-    {Qt::Key_Escape, kNone, {KeyCommand::Stop}},
-    {Qt::Key_Left, kAlt, {KeyCommand::Back}},
-    {Qt::Key_Right, kAlt, {KeyCommand::Forward}},
-    {Qt::Key_Home, kAlt, {KeyCommand::Home}},
-    {Qt::Key_D, kAlt, {KeyCommand::AddressBox}},
-    {Qt::Key_F6, kNone, {KeyCommand::AddressBox}},
-    {Qt::Key_L, kCtrl, {KeyCommand::AddressBox}},
-    {Qt::Key_F, kCtrl, {KeyCommand::Find}},
-    {Qt::Key_P, kCtrl, {KeyCommand::Print}},
-    {Qt::Key_Plus, kCtrl, {KeyCommand::Zoom, 1}},
-    {Qt::Key_Plus, kCtrlShift, {KeyCommand::Zoom, 1}},
-    {Qt::Key_Equal, kCtrl, {KeyCommand::Zoom, 1}},
-    {Qt::Key_Minus, kCtrl, {KeyCommand::Zoom, -1}},
-    {Qt::Key_0, kCtrl, {KeyCommand::Zoom, 0}},
+    {Qt::Key_F5, kNone, {KeyCommand::Refresh}},        {Qt::Key_R, kCtrl, {KeyCommand::Refresh}},
+    {Qt::Key_Escape, kNone, {KeyCommand::Stop}},       {Qt::Key_Left, kAlt, {KeyCommand::Back}},
+    {Qt::Key_Right, kAlt, {KeyCommand::Forward}},      {Qt::Key_Home, kAlt, {KeyCommand::Home}},
+    {Qt::Key_D, kAlt, {KeyCommand::AddressBox}},       {Qt::Key_F6, kNone, {KeyCommand::AddressBox}},
+    {Qt::Key_L, kCtrl, {KeyCommand::AddressBox}},      {Qt::Key_F, kCtrl, {KeyCommand::Find}},
+    {Qt::Key_P, kCtrl, {KeyCommand::Print}},           {Qt::Key_Plus, kCtrl, {KeyCommand::Zoom, 1}},
+    {Qt::Key_Plus, kCtrlShift, {KeyCommand::Zoom, 1}}, {Qt::Key_Equal, kCtrl, {KeyCommand::Zoom, 1}},
+    {Qt::Key_Minus, kCtrl, {KeyCommand::Zoom, -1}},    {Qt::Key_0, kCtrl, {KeyCommand::Zoom, 0}},
     {Qt::Key_F11, kNone, {KeyCommand::FullScreen}},
 };
 

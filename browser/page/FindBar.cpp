@@ -25,7 +25,8 @@ FindBar::FindBar(WebBrowser& page, QWidget* parent)
     chkMatchCase = new QCheckBox(QStringLiteral("Maiuscole/minuscole"), this);
     lblResult = new QLabel(this);
     lblResult->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Nessuna corrispondenza")));
-    for (QWidget* control : std::initializer_list<QWidget*>{lblFind, txtFind, cmdNext, cmdPrevious, chkMatchCase, lblResult})
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{lblFind, txtFind, cmdNext, cmdPrevious, chkMatchCase, lblResult})
         Row()->addWidget(control);
 
     connect(txtFind, &QLineEdit::textEdited, this, [this] { Find(false); });

@@ -12,8 +12,8 @@ class WebBrowser;
 struct NewWindowTarget;
 
 // The bars over one page, each made at its first use: the find bar over its bottom right corner,
-// the questions of what the page asks to use and the notice of blocked windows along its top edge. They lie over the page in the window it
-// sits in, so they take no room from the window's layout, and follow the page as it moves or
+// the questions of what the page asks to use and the notice of blocked windows along its top edge. They lie over the
+// page in the window it sits in, so they take no room from the window's layout, and follow the page as it moves or
 // changes size.
 class PageBars : public QObject {
 public:

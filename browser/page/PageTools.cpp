@@ -29,10 +29,10 @@ void PageTools::ShowMenu(WebBrowser& page, const PageContext& context)
         if (!pageAlive)
             return;
         // The window's page moves as its toolbar moves it: timer, caption and page button alike.
-        const char* key = command == PageCommand::Back ? "Back"
-            : command == PageCommand::Forward          ? "Forward"
-            : command == PageCommand::Reload           ? "Refresh"
-                                                       : nullptr;
+        const char* key = command == PageCommand::Back    ? "Back"
+                        : command == PageCommand::Forward ? "Forward"
+                        : command == PageCommand::Reload  ? "Refresh"
+                                                          : nullptr;
         if (own && key)
             toolbar_(QString::fromLatin1(key));
         else if (command == PageCommand::CopyLinkAddress)
@@ -56,7 +56,10 @@ PageBars& PageTools::Bars()
 void PageTools::ShowFindBar() { Bars().ShowFindBar(); }
 void PageTools::NoteBlockedWindow(const NewWindowTarget& target) { Bars().NoteBlockedWindow(target); }
 
-void PageTools::AskPermission(std::shared_ptr<PermissionQuestion> question) { Bars().AskPermission(std::move(question)); }
+void PageTools::AskPermission(std::shared_ptr<PermissionQuestion> question)
+{
+    Bars().AskPermission(std::move(question));
+}
 
 void PageTools::DropEndedPermissionQuestions()
 {

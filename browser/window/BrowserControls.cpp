@@ -43,20 +43,48 @@ struct SideButton {
 };
 
 const SideButton kSideButtons[] = {
-    {&frmBrowser::Command1, &frmBrowser::Command1_Click, "Command1", " Modifica    pagina", " Modifica Pagina .HTML",
+    {&frmBrowser::Command1,
+     &frmBrowser::Command1_Click,
+     "Command1",
+     " Modifica    pagina",
+     " Modifica Pagina .HTML",
      {2850, 0, 870, 495}},
-    {&frmBrowser::Command2, &frmBrowser::Command2_Click, "Command2", "Vedo Storia",
-     "Visualizzo lo Storico dei Siti visitati", {10575, 0, 990, 315}},
-    {&frmBrowser::Command3, &frmBrowser::Command3_Click, "Command3", "Vedo Link Preferiti",
-     "Richiama elenco Preferiti di IE", {5520, 315, 1485, 315}},
-    {&frmBrowser::Command4, &frmBrowser::Command4_Click, "Command4", "Vedo finestre IE aperte",
-     "Gestione finestre IE aperte e cancellazione dalla memoria", {7005, 315, 1875, 315}},
-    {&frmBrowser::Command5, &frmBrowser::Command5_Click, "Command5", "Varia storia",
-     "Gestione dello Storico dei Siti visitatii", {8880, 315, 975, 315}},
-    {&frmBrowser::Command6, &frmBrowser::Command6_Click, "Command6", "ID", "Informazioni Login e Numero IP del PC",
+    {&frmBrowser::Command2,
+     &frmBrowser::Command2_Click,
+     "Command2",
+     "Vedo Storia",
+     "Visualizzo lo Storico dei Siti visitati",
+     {10575, 0, 990, 315}},
+    {&frmBrowser::Command3,
+     &frmBrowser::Command3_Click,
+     "Command3",
+     "Vedo Link Preferiti",
+     "Richiama elenco Preferiti di IE",
+     {5520, 315, 1485, 315}},
+    {&frmBrowser::Command4,
+     &frmBrowser::Command4_Click,
+     "Command4",
+     "Vedo finestre IE aperte",
+     "Gestione finestre IE aperte e cancellazione dalla memoria",
+     {7005, 315, 1875, 315}},
+    {&frmBrowser::Command5,
+     &frmBrowser::Command5_Click,
+     "Command5",
+     "Varia storia",
+     "Gestione dello Storico dei Siti visitatii",
+     {8880, 315, 975, 315}},
+    {&frmBrowser::Command6,
+     &frmBrowser::Command6_Click,
+     "Command6",
+     "ID",
+     "Informazioni Login e Numero IP del PC",
      {9855, 315, 525, 315}},
-    {&frmBrowser::Command7, &frmBrowser::Command7_Click, "Command7", "Copia Address",
-     "Copia URL indirizzo Internet nella Storia dei Siti visitati", {10380, 315, 1215, 315}},
+    {&frmBrowser::Command7,
+     &frmBrowser::Command7_Click,
+     "Command7",
+     "Copia Address",
+     "Copia URL indirizzo Internet nella Storia dei Siti visitati",
+     {10380, 315, 1215, 315}},
 };
 
 } // namespace
@@ -109,8 +137,8 @@ void frmBrowser::CreateStrip()
 void frmBrowser::CreateSideButtons()
 {
     for (const SideButton& design : kSideButtons) {
-        QPushButton* button = MakeButton(picAddress, QString::fromLatin1(design.name), QString::fromLatin1(design.caption),
-                                         QString::fromLatin1(design.toolTip));
+        QPushButton* button = MakeButton(picAddress, QString::fromLatin1(design.name),
+                                         QString::fromLatin1(design.caption), QString::fromLatin1(design.toolTip));
         SetTwipsGeometry(button, design.twips.left(), design.twips.top(), design.twips.width(), design.twips.height());
         this->*design.control = button;
     }
@@ -147,10 +175,12 @@ void frmBrowser::CreateToolBar()
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setIconSize(QSize(20, 20));
     tbToolBar->setMovable(false);
-    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {
-        {"Back", QStyle::SP_ArrowBack},         {"Forward", QStyle::SP_ArrowForward}, {"Stop", QStyle::SP_BrowserStop},
-        {"Refresh", QStyle::SP_BrowserReload},  {"Home", QStyle::SP_DirHomeIcon},
-        {"Search", QStyle::SP_FileDialogContentsView}};
+    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {{"Back", QStyle::SP_ArrowBack},
+                                                                      {"Forward", QStyle::SP_ArrowForward},
+                                                                      {"Stop", QStyle::SP_BrowserStop},
+                                                                      {"Refresh", QStyle::SP_BrowserReload},
+                                                                      {"Home", QStyle::SP_DirHomeIcon},
+                                                                      {"Search", QStyle::SP_FileDialogContentsView}};
     for (const auto& [key, icon] : buttons) {
         QAction* action = tbToolBar->addAction(style()->standardIcon(icon), QString::fromLatin1(key));
         action->setToolTip(QString::fromLatin1(key));

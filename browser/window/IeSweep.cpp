@@ -59,8 +59,8 @@ bool IeSweep::UserConfirmsEnding()
     if (asking_)
         return false;
     const QScopedValueRollback asking(asking_, true);
-    const QString question = QStringLiteral("Confermi cancellazione di tutte le finestre IE:  ") + QStringLiteral("\r\r")
-        + IeList(program_).item(0)->text();
+    const QString question = QStringLiteral("Confermi cancellazione di tutte le finestre IE:  ")
+                           + QStringLiteral("\r\r") + IeList(program_).item(0)->text();
     return program_.ui().MsgBox(question, MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Gestione finestre IE"))
         == MsgAnswer::Yes;
 }

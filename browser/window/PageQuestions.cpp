@@ -49,7 +49,7 @@ void PageQuestions::AnswerNewWindow(WebBrowser& asking, bool& cancel)
     const QString offer = turn.turn() == DialogTurn::ShowOfferingStop ? kStopPageDialogs : QString();
     const bool ok = program_.ui().MsgBoxWithCheck(QStringLiteral("Cerca di aprire nuovo sito: ") + url,
                                                   MsgButtons::OkCancel, MsgIcon::None, title, offer, stop)
-        != MsgAnswer::Cancel;
+                 != MsgAnswer::Cancel;
     if (stop)
         turn.StopTheRest();
     if (ok || (!stop && AnsweredOk(program_.ui(), QStringLiteral("Apro su stessa pagina il sito: ") + url, title))) {
@@ -82,7 +82,8 @@ bool PageQuestions::EndWanted()
 bool PageQuestions::ReloadWanted(WebBrowser& page, bool again)
 {
     const QString url = ReadIgnoringErrors([&page] { return page.LocationURL(); });
-    const QString ended = QStringLiteral("La visualizzazione della pagina ") + url + QStringLiteral(" si e' interrotta");
+    const QString ended = QStringLiteral("La visualizzazione della pagina ") + url
+                        + QStringLiteral(" si e' interrotta");
     const QString title = QStringLiteral("Errore di visualizzazione");
     UiServices& ui = program_.ui();
     if (again) {
@@ -90,6 +91,7 @@ bool PageQuestions::ReloadWanted(WebBrowser& page, bool again)
                   MsgIcon::Exclamation, title);
         return false;
     }
-    return ui.MsgBox(ended + QStringLiteral(" !!!\r\rRicarico la pagina ?"), MsgButtons::YesNo, MsgIcon::Exclamation, title)
+    return ui.MsgBox(ended + QStringLiteral(" !!!\r\rRicarico la pagina ?"), MsgButtons::YesNo, MsgIcon::Exclamation,
+                     title)
         == MsgAnswer::Yes;
 }

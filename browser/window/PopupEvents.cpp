@@ -41,7 +41,10 @@ void PopupEvents::RenderProcessTerminated(bool again)
 
 bool PopupEvents::EndPageNotAnswering() { return questions_.EndWanted(); }
 
-std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window) { return owner_.NewWindowEvents(window); }
+std::unique_ptr<WebBrowserEvents> PopupEvents::NewWindowEvents(WebBrowser& window)
+{
+    return owner_.NewWindowEvents(window);
+}
 
 void PopupEvents::ContextMenu(const PageContext& context) { tools_.ShowMenu(window_, context); }
 void PopupEvents::DownloadStarted(std::unique_ptr<Download> download) { owner_.DownloadStarted(std::move(download)); }
@@ -84,7 +87,10 @@ bool PopupEvents::UnusedKey(const QKeyEvent& event)
     return true;
 }
 
-void PopupEvents::PermissionAsked(std::shared_ptr<PermissionQuestion> question) { Bars().AskPermission(std::move(question)); }
+void PopupEvents::PermissionAsked(std::shared_ptr<PermissionQuestion> question)
+{
+    Bars().AskPermission(std::move(question));
+}
 
 void PopupEvents::PermissionQuestionsEnded()
 {

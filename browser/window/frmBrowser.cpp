@@ -25,9 +25,10 @@
 
 frmBrowser::frmBrowser(Program& program)
     : Form(program), ieSweep_(std::make_unique<IeSweep>(program, *this, [this] { return QuestionsOff(); })),
-      questions_(std::make_unique<PageQuestions>(program, *this, [this] { return QuestionsOff(); },
-                                                 [this] { Command1_Click(); })),
-      sideButtons_(std::make_unique<SideButtons>(program, *this)), downloads_(std::make_unique<Downloads>(program, *this))
+      questions_(std::make_unique<PageQuestions>(
+          program, *this, [this] { return QuestionsOff(); }, [this] { Command1_Click(); })),
+      sideButtons_(std::make_unique<SideButtons>(program, *this)),
+      downloads_(std::make_unique<Downloads>(program, *this))
 {
     CreateControls();
     pageTools_ = std::make_unique<PageTools>(

@@ -35,25 +35,25 @@ public:
     ~frmBrowser() override;
 
     // Controls, under the names the window has always given them (built in BrowserControls.cpp).
-    QToolBar* tbToolBar = nullptr;   // Back, Forward, Stop, Refresh, Home, Search
-    QWidget* picAddress = nullptr;   // the strip over the page holding every control below but the page
-    QLabel* lblAddress = nullptr;    // "&Address:"; a double click shows the about box
+    QToolBar* tbToolBar = nullptr;    // Back, Forward, Stop, Refresh, Home, Search
+    QWidget* picAddress = nullptr;    // the strip over the page holding every control below but the page
+    QLabel* lblAddress = nullptr;     // "&Address:"; a double click shows the about box
     AddressBox* cboAddress = nullptr; // the address box and the list of sites visited
-    QPushButton* Command1 = nullptr; // the page button: " Modifica    pagina" edits a local page,
-                                     // "Nuovo Vindrex"/"Nuovo Vindrel" opens the address in a second copy
-    QPushButton* Command2 = nullptr; // "Vedo Storia", hidden: merges the visited-sites file into the list
-    QPushButton* Command3 = nullptr; // "Vedo Link Preferiti": the favourites window
-    QPushButton* Command4 = nullptr; // "Vedo finestre IE aperte": the window of running IE processes
-    QPushButton* Command5 = nullptr; // "Varia storia": the visited-sites file in a text editor
-    QPushButton* Command6 = nullptr; // "ID": the local IP address and host name, the address copied
-    QPushButton* Command7 = nullptr; // "Copia Address": the page's address shown and copied
+    QPushButton* Command1 = nullptr;  // the page button: " Modifica    pagina" edits a local page,
+                                      // "Nuovo Vindrex"/"Nuovo Vindrel" opens the address in a second copy
+    QPushButton* Command2 = nullptr;  // "Vedo Storia", hidden: merges the visited-sites file into the list
+    QPushButton* Command3 = nullptr;  // "Vedo Link Preferiti": the favourites window
+    QPushButton* Command4 = nullptr;  // "Vedo finestre IE aperte": the window of running IE processes
+    QPushButton* Command5 = nullptr;  // "Varia storia": the visited-sites file in a text editor
+    QPushButton* Command6 = nullptr;  // "ID": the local IP address and host name, the address copied
+    QPushButton* Command7 = nullptr;  // "Copia Address": the page's address shown and copied
     // The preset-site buttons; captions, tool tips, addresses: kPresetSites (PresetSites.h).
     std::array<QPushButton*, 6> Command8{};
-    QCheckBox* Check1 = nullptr;     // "Elimina domande": ticked, no question is asked (QuestionsOff)
-    QCheckBox* Check2 = nullptr;     // "Elimina Win PopUp": the pop-up switch, read while questions are off
+    QCheckBox* Check1 = nullptr;               // "Elimina domande": ticked, no question is asked (QuestionsOff)
+    QCheckBox* Check2 = nullptr;               // "Elimina Win PopUp": the pop-up switch, read while questions are off
     std::unique_ptr<WebBrowser> brwWebBrowser; // the page
-    StatusBar* StatusBar1 = nullptr; // status text and download counts; the progress bar
-    QTimer* timTimer = nullptr;      // the periodic timer: the page on display, or the IE sweep while busy
+    StatusBar* StatusBar1 = nullptr;           // status text and download counts; the progress bar
+    QTimer* timTimer = nullptr;                // the periodic timer: the page on display, or the IE sweep while busy
 
     // BrowserWindow.
     QString PagePath() const override { return Tag; }
@@ -146,6 +146,6 @@ private:
     std::unique_ptr<PageQuestions> questions_;
     std::unique_ptr<SideButtons> sideButtons_;
     std::unique_ptr<Downloads> downloads_;
-    std::unique_ptr<PageTools> pageTools_; // made with the page it works on
+    std::unique_ptr<PageTools> pageTools_;            // made with the page it works on
     std::unique_ptr<VisitedSitesStore> visitedSites_; // made with the address box it keeps
 };

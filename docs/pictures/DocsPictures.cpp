@@ -132,7 +132,8 @@ void Favourites(Album& album)
 
     OrganizeDialog organise(*t.program, QStringLiteral("C:\\WINDOWS\\Favorites"));
     organise.tvwPreferiti->expandAll();
-    organise.tvwPreferiti->setCurrentItem(organise.tvwPreferiti->findItems(QStringLiteral("Notizie"), Qt::MatchExactly).value(0));
+    organise.tvwPreferiti->setCurrentItem(
+        organise.tvwPreferiti->findItems(QStringLiteral("Notizie"), Qt::MatchExactly).value(0));
     album.Save(organise, "organize.png");
 }
 
@@ -203,7 +204,8 @@ void PageWindows(Album& album, const QDir& pages)
     QWidget* opened = nullptr;
     const bool shown = WaitUntil([&] {
         for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->isVisible() && w->findChild<QWebEngineView*>() && w->windowTitle() == QLatin1String("Promozione di primavera"))
+            if (w->isVisible() && w->findChild<QWebEngineView*>()
+                && w->windowTitle() == QLatin1String("Promozione di primavera"))
                 opened = w;
         return opened != nullptr;
     });

@@ -10,13 +10,13 @@ class Download : public QObject {
 public:
     enum class State { Receiving, Saved, Failed, Cancelled };
 
-    virtual QString FileName() const = 0;      // the name offered, safe to create
+    virtual QString FileName() const = 0; // the name offered, safe to create
     virtual QString SourceAddress() const = 0;
-    virtual qint64 TotalBytes() const = 0;     // -1 when the server does not say
+    virtual qint64 TotalBytes() const = 0; // -1 when the server does not say
     virtual qint64 ReceivedBytes() const = 0;
     virtual State state() const = 0;
-    virtual QString FailureText() const = 0;   // why it failed, in the user's language
-    virtual QString SavedPath() const = 0;     // Windows form, once saved
+    virtual QString FailureText() const = 0; // why it failed, in the user's language
+    virtual QString SavedPath() const = 0;   // Windows form, once saved
     // The user asked to save this very file (an image of the page's menu): ask where at once.
     virtual bool SaveAsAsked() const = 0;
 

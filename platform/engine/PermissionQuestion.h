@@ -2,7 +2,15 @@
 #include <QString>
 
 // What a page may ask to use.
-enum class PagePermission { Location, Notifications, Camera, Microphone, CameraAndMicrophone, ScreenSharing, MouseLock };
+enum class PagePermission {
+    Location,
+    Notifications,
+    Camera,
+    Microphone,
+    CameraAndMicrophone,
+    ScreenSharing,
+    MouseLock
+};
 
 // A page's request for a permission, waiting for the person's answer. The page waits as long as
 // it is not answered: whoever drops the last hold on it while it waits answers "no" by doing so.

@@ -69,7 +69,10 @@ public:
     void TitleChange(const QString&) override {}
     void FileDownload(bool&) override {}
     void RenderProcessTerminated(bool) override {}
-    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser&) override { return std::make_unique<IgnoringBrowserEvents>(); }
+    std::unique_ptr<WebBrowserEvents> NewWindowEvents(WebBrowser&) override
+    {
+        return std::make_unique<IgnoringBrowserEvents>();
+    }
 };
 
 // The web-browser control: operations raise VbError where the control would raise an error.

@@ -11,7 +11,8 @@ constexpr int kMaxNameBytes = 200; // room left for " (n)" and a partial suffix 
 
 qsizetype ExtensionStart(const QString& name)
 {
-    static const QRegularExpression tarball(QStringLiteral("\\.tar\\.[^.]+$"), QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression tarball(QStringLiteral("\\.tar\\.[^.]+$"),
+                                            QRegularExpression::CaseInsensitiveOption);
     const QRegularExpressionMatch match = tarball.match(name);
     if (match.hasMatch() && match.capturedStart() > 0)
         return match.capturedStart();
@@ -30,7 +31,8 @@ bool IsDirectionControl(QChar c)
 
 QString SafeFileName(const QString& offered)
 {
-    QString name = offered.mid(std::max(offered.lastIndexOf(QLatin1Char('/')), offered.lastIndexOf(QLatin1Char('\\'))) + 1);
+    QString name = offered.mid(std::max(offered.lastIndexOf(QLatin1Char('/')), offered.lastIndexOf(QLatin1Char('\\')))
+                               + 1);
     name.removeIf([](QChar c) { return c.category() == QChar::Other_Control || IsDirectionControl(c); });
     // Inside the program the name ends a Windows-form path: a drive colon or a pattern there
     // would make it another path.

@@ -43,7 +43,7 @@ class LineWriter {
 public:
     virtual ~LineWriter() = default;
     virtual void Write(QByteArrayView bytes) = 0; // throws VbError
-    virtual void Close() = 0;                    // throws VbError when the data cannot be flushed
+    virtual void Close() = 0;                     // throws VbError when the data cannot be flushed
 
     void WriteLine(QByteArrayView line, QByteArrayView end = kCrLf)
     {
@@ -78,14 +78,14 @@ public:
     // Writes a new file beside `path` that replaces it as a whole when the writer is closed;
     // a writer that fails, or goes without being closed, leaves `path` as it was. Throws VbError.
     virtual std::unique_ptr<LineWriter> OpenForReplacement(const QString& path) = 0;
-    virtual QByteArray ReadAll(const QString& path, qint64 maxBytes) = 0;      // throws VbError
-    virtual void WriteAll(const QString& path, const QByteArray& bytes) = 0;    // throws VbError
-    virtual void FileCopy(const QString& source, const QString& target) = 0;    // throws VbError
+    virtual QByteArray ReadAll(const QString& path, qint64 maxBytes) = 0;    // throws VbError
+    virtual void WriteAll(const QString& path, const QByteArray& bytes) = 0; // throws VbError
+    virtual void FileCopy(const QString& source, const QString& target) = 0; // throws VbError
     // As OpenForReplacement and FileCopy, but the name `path` (`target`) is given to a new file
     // whatever it held: a link there is replaced, never written through. Throws VbError.
     virtual std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) = 0;
     virtual void FileCopyToNewFile(const QString& source, const QString& target) = 0;
-    virtual void Kill(const QString& path) = 0;                                 // deletes a file; throws
+    virtual void Kill(const QString& path) = 0; // deletes a file; throws
 
     // Entries of a folder whose names match a pattern ("*.url", "SF*.JPG", "*.*"), without
     // regard to case, in the order an NTFS volume lists them. "." and ".." are not listed.
@@ -103,9 +103,9 @@ public:
     // holding nothing.
     virtual std::unique_ptr<FileLock> LockUpdates(const QString& path, int timeoutMs) = 0;
 
-    virtual void MakeFolder(const QString& path) = 0;                    // throws VbError
-    virtual void Rename(const QString& from, const QString& to) = 0;     // file or folder; throws
-    virtual void RemoveTree(const QString& path) = 0;                    // file or folder; throws
+    virtual void MakeFolder(const QString& path) = 0;                // throws VbError
+    virtual void Rename(const QString& from, const QString& to) = 0; // file or folder; throws
+    virtual void RemoveTree(const QString& path) = 0;                // file or folder; throws
     // Moves a file or folder (a link: the link itself) whole to the desktop's trash; false when
     // there is no trash for it, nothing moved. Throws VbError when it is missing or its folder
     // takes no changes.

@@ -13,7 +13,7 @@ inline constexpr int Ok = 1;
 inline constexpr int Cancel = 2;
 inline constexpr int Yes = 6;
 inline constexpr int No = 7;
-}
+} // namespace MsgAnswer
 
 inline const QString kProgramTitle = QStringLiteral("Vindrel");
 
@@ -36,8 +36,8 @@ struct SaveChoice {
 class UiServices {
 public:
     virtual ~UiServices() = default;
-    virtual int MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok,
-                       MsgIcon icon = MsgIcon::None, const QString& title = kProgramTitle) = 0;
+    virtual int MsgBox(const QString& text, MsgButtons buttons = MsgButtons::Ok, MsgIcon icon = MsgIcon::None,
+                       const QString& title = kProgramTitle) = 0;
     // The same box with a check box of that caption under its text, unticked; ticked says whether
     // the user ticked it.
     virtual int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,

@@ -29,7 +29,8 @@ protected:
     FakeWebBrowser& browser() { return t.browser(); }
     Globals& g() { return t.program->g; }
     void AskQuestions() { w->Check1->setChecked(false); }
-    void AddProcess(std::uint32_t pid, const QString& name = QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe"))
+    void AddProcess(std::uint32_t pid,
+                    const QString& name = QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe"))
     {
         t.processes.table.push_back({pid, name});
     }

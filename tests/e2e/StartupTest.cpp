@@ -47,7 +47,8 @@ TEST_P(StartInScreenshotMode, PicturesTheStartPageAndExits)
     QDir(root.path()).mkpath(QStringLiteral("D"));
     if (*c.pageFile) {
         WriteFile(root.filePath(QString::fromLatin1(c.pageFile)),
-                  QStringLiteral("<html><head><title>Prova</title></head><body style=\"background:%1\">Prova</body></html>")
+                  QStringLiteral(
+                      "<html><head><title>Prova</title></head><body style=\"background:%1\">Prova</body></html>")
                       .arg(c.pageColour.name())
                       .toUtf8());
     }
@@ -82,11 +83,11 @@ TEST_P(StartInScreenshotMode, PicturesTheStartPageAndExits)
 
 INSTANTIATE_TEST_SUITE_P(
     Startup, StartInScreenshotMode,
-    ::testing::Values(
-        StartCase{"home page of C", "", "C/HOME-PAG/INIZIO.HTM", QColor(0x20, 0xA0, 0x40), "shot.png", 0},
-        StartCase{"home page of D", "", "D/HOME-PAG/INIZIO.HTM", QColor(0xE0, 0x80, 0x10), "shot.png", 0},
-        StartCase{"argument", "C:/siti/PAGINA.HTM", "C/siti/PAGINA.HTM", QColor(0x30, 0x50, 0xC0), "shot.png", 0},
-        StartCase{"no page anywhere", "", "", QColor(), "shot.png", 0},
-        StartCase{"picture cannot be saved", "", "", QColor(), "missing/shot.png", 1}));
+    ::testing::Values(StartCase{"home page of C", "", "C/HOME-PAG/INIZIO.HTM", QColor(0x20, 0xA0, 0x40), "shot.png", 0},
+                      StartCase{"home page of D", "", "D/HOME-PAG/INIZIO.HTM", QColor(0xE0, 0x80, 0x10), "shot.png", 0},
+                      StartCase{"argument", "C:/siti/PAGINA.HTM", "C/siti/PAGINA.HTM", QColor(0x30, 0x50, 0xC0),
+                                "shot.png", 0},
+                      StartCase{"no page anywhere", "", "", QColor(), "shot.png", 0},
+                      StartCase{"picture cannot be saved", "", "", QColor(), "missing/shot.png", 1}));
 
 } // namespace

@@ -6,7 +6,10 @@
 // A download that stays as it is set: still coming in, with the bytes received a test gives it.
 class FakeDownload : public Download {
 public:
-    FakeDownload(QString name, QString source, qint64 total) : name_(std::move(name)), source_(std::move(source)), total_(total) {}
+    FakeDownload(QString name, QString source, qint64 total)
+        : name_(std::move(name)), source_(std::move(source)), total_(total)
+    {
+    }
 
     qint64 received = 0;
 

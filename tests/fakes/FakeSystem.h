@@ -7,8 +7,8 @@
 // Records what the program asks of the shell, clipboard and network.
 class FakeSystem : public SystemServices {
 public:
-    QStringList started;          // command lines
-    QStringList startFailures;    // command lines that raise "File not found"
+    QStringList started;       // command lines
+    QStringList startFailures; // command lines that raise "File not found"
     QStringList openedInEditor;
     bool editorFails = false;
     int findExecutableResult = 42;

@@ -19,7 +19,7 @@ public:
     };
 
     std::vector<Box> boxes;
-    std::deque<int> answers;          // next answers; when empty: OK, or Yes for Yes/No boxes (either kind)
+    std::deque<int> answers;           // next answers; when empty: OK, or Yes for Yes/No boxes (either kind)
     std::deque<bool> ticks;            // whether the next check boxes offered get ticked; when empty: not
     std::deque<QString> dialogAnswers; // chosen files; when empty the dialog is cancelled
     std::vector<FileDialogRequest> dialogs;
@@ -30,18 +30,18 @@ public:
     int modalRuns = 0;
     int ended = 0;
     bool endedImmediately = false;
-    std::function<void()> onDoEvents;          // optional: e.g. let a test run nested handlers
+    std::function<void()> onDoEvents; // optional: e.g. let a test run nested handlers
     std::function<void()> onPause;
-    std::function<void(QWidget&)> onModal;     // optional: drive a modal window, then return
-    std::function<void(const Box&)> onMsgBox;  // optional: observe a box as it is shown
+    std::function<void(QWidget&)> onModal;    // optional: drive a modal window, then return
+    std::function<void(const Box&)> onMsgBox; // optional: observe a box as it is shown
 
     int MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override
     {
         bool ticked = false;
         return MsgBoxWithCheck(text, buttons, icon, title, {}, ticked);
     }
-    int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title, const QString& check,
-                        bool& ticked) override
+    int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                        const QString& check, bool& ticked) override
     {
         boxes.push_back({text, buttons, icon, title, check});
         ticked = false;

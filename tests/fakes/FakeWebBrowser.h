@@ -12,8 +12,8 @@ class FakeWebBrowser : public WebBrowser {
 public:
     explicit FakeWebBrowser(QWidget* parent = nullptr) : widget_(new QWidget(parent)) {}
 
-    QStringList calls;              // "Navigate <address>", "GoBack", "Refresh"...
-    QSet<QString> failingAddresses; // Navigate raises for these
+    QStringList calls;               // "Navigate <address>", "GoBack", "Refresh"...
+    QSet<QString> failingAddresses;  // Navigate raises for these
     QSet<QString> failingOperations; // "GoBack", "Stop"... raise
     bool raiseBeforeNavigate = true; // Navigate raises BeforeNavigate2 first, as the real control does
     QString url;
@@ -43,7 +43,10 @@ public:
     void GoSearch() override { Op(QStringLiteral("GoSearch")); }
     void Refresh() override { Op(QStringLiteral("Refresh")); }
     void Stop() override { Op(QStringLiteral("Stop")); }
-    void OpenNewWindow(const NewWindowTarget& target) override { calls << QStringLiteral("OpenNewWindow ") + target.address; }
+    void OpenNewWindow(const NewWindowTarget& target) override
+    {
+        calls << QStringLiteral("OpenNewWindow ") + target.address;
+    }
     void SetWindowsBlocked(bool blocked) override { windowsBlocked = blocked; }
     QString LocationURL() const override { return url; }
     QString LocationName() const override { return name; }
@@ -58,7 +61,10 @@ public:
     int ZoomPercent() const override { return zoom; }
     void SetZoomPercent(int percent) override { zoom = percent; }
     void Print(std::function<void(bool)>) override { calls << QStringLiteral("Print"); }
-    void SaveAsPdf(const QString& path, std::function<void(bool)>) override { calls << QStringLiteral("SaveAsPdf ") + path; }
+    void SaveAsPdf(const QString& path, std::function<void(bool)>) override
+    {
+        calls << QStringLiteral("SaveAsPdf ") + path;
+    }
 
     QStringList navigations() const
     {

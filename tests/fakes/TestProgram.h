@@ -25,19 +25,21 @@ public:
             QDir(root.path()).mkpath(QLatin1String(sub));
         environment[QStringLiteral("VINDREL_DRIVE_C")] = host(QStringLiteral("C"));
         environment[QStringLiteral("VINDREL_DRIVE_D")] = host(QStringLiteral("D"));
-        fs = std::make_unique<HostFileSystem>(
-            DriveMap([this](const QString& v) { return environment.value(v); }), host(QStringLiteral("prog")));
+        fs = std::make_unique<HostFileSystem>(DriveMap([this](const QString& v) { return environment.value(v); }),
+                                              host(QStringLiteral("prog")));
         const auto makeWatcher = [this](std::function<void()> changed) {
             auto watcher = std::make_unique<FakeFolderWatcher>(std::move(changed));
             folderWatchers.push_back(watcher.get());
             return watcher;
         };
-        program = std::make_unique<Program>(ProgramServices{ui, *fs, processes, system, [this](QWidget* parent) {
+        program = std::make_unique<Program>(ProgramServices{ui, *fs, processes, system,
+                                                            [this](QWidget* parent) {
                                                                 auto b = std::make_unique<FakeWebBrowser>(parent);
                                                                 b->failingAddresses = failingAddresses;
                                                                 browsers.push_back(b.get());
                                                                 return b;
-                                                            }, makeWatcher});
+                                                            },
+                                                            makeWatcher});
     }
 
     // Other windows see this stand-in as the browser window.
@@ -68,7 +70,7 @@ public:
     FakeBrowserWindow browserWindow;
     std::vector<FakeWebBrowser*> browsers;
     std::vector<FakeFolderWatcher*> folderWatchers; // one for each favourites window made
-    QSet<QString> failingAddresses; // every browser control made from now on raises on these
+    QSet<QString> failingAddresses;                 // every browser control made from now on raises on these
     std::unique_ptr<HostFileSystem> fs;
     std::unique_ptr<Program> program;
 };

@@ -7,7 +7,6 @@
 
 namespace {
 
-
 class FavouritesScanTest : public ::testing::Test, public FavouritesFixture {
 protected:
     QStringList Scan(FavouritesScan::Caller caller = FavouritesScan::Caller::WindowLoad)
@@ -38,7 +37,7 @@ TEST_F(FavouritesScanTest, GeneratedTreeComesOutWholeAndARescanGivesTheSameTree)
     QStringList expected{kRoot};
     int site = 0;
     std::function<void(const QString&, const QString&, int)> plan = [&](const QString& folder, const QString& key,
-                                                                       int level) {
+                                                                        int level) {
         const int shortcuts = 1 + (level * 3 + site) % 4;
         for (int s = 0; s < shortcuts; ++s) {
             const QString title = QStringLiteral("s%1").arg(++site, 4, 10, QLatin1Char('0'));
@@ -84,9 +83,10 @@ TEST_F(FavouritesScanTest, TitlesComeFromTheNameBeforeTheFirstLowerCaseUrl)
     QFile::setPermissions(HostOf(QStringLiteral("Unreadable.url")), QFile::WriteOwner);
     File(QStringLiteral("Note.url.txt"), "[InternetShortcut]\r\nURL=http://txt/\r\n");
 
-    EXPECT_EQ(Scan(), (QStringList{kRoot, Line("R", "News_URL", "News", "http://news/"),
-                                   Line("R", "NoSection_URL", "NoSection"), Line("R", "Site_URL", "Site", "http://site/"),
-                                   Line("R", "Unreadable_URL", "Unreadable")}));
+    EXPECT_EQ(Scan(),
+              (QStringList{kRoot, Line("R", "News_URL", "News", "http://news/"),
+                           Line("R", "NoSection_URL", "NoSection"), Line("R", "Site_URL", "Site", "http://site/"),
+                           Line("R", "Unreadable_URL", "Unreadable")}));
 }
 
 TEST_F(FavouritesScanTest, ShortcutsComeBeforeSubFoldersAndFoldersHoldTheirContents)
@@ -117,8 +117,8 @@ TEST_F(FavouritesScanTest, RepeatedKeysKeepTheFirstNodeReached)
 
     EXPECT_EQ(Scan(), (QStringList{kRoot, Line("R", "Clash_URL", "Clash", "c"), Line("R", "A", "A"),
                                    Line("A", "Same_URL", "Same", "a"), Line("A", "Shared", "Shared"),
-                                   Line("Shared", "First_URL", "First", "1"), Line("Shared", "Second_URL", "Second", "2"),
-                                   Line("R", "B", "B")}));
+                                   Line("Shared", "First_URL", "First", "1"),
+                                   Line("Shared", "Second_URL", "Second", "2"), Line("R", "B", "B")}));
 }
 
 TEST_F(FavouritesScanTest, ShallowFavouritesFolderPutsSecondLevelFoldersUnderTheRoot)
@@ -130,9 +130,9 @@ TEST_F(FavouritesScanTest, ShallowFavouritesFolderPutsSecondLevelFoldersUnderThe
     Folder(QStringLiteral("C"));
     Shortcut(QStringLiteral("C/InC.url"), QStringLiteral("c"));
 
-    EXPECT_EQ(Scan(), (QStringList{kRoot, Line("R", "A", "A"), Line("A", "InA_URL", "InA", "a"), Line("R", "B", "B"),
-                                   Line("B", "InB_URL", "InB", "b"), Line("R", "C", "C"),
-                                   Line("C", "InC_URL", "InC", "c")}));
+    EXPECT_EQ(Scan(),
+              (QStringList{kRoot, Line("R", "A", "A"), Line("A", "InA_URL", "InA", "a"), Line("R", "B", "B"),
+                           Line("B", "InB_URL", "InB", "b"), Line("R", "C", "C"), Line("C", "InC_URL", "InC", "c")}));
 }
 
 TEST_F(FavouritesScanTest, DepthOutsideTheTableIsKeptInsideIt)
@@ -224,14 +224,17 @@ TEST_F(FavouritesScanTest, MissingFavouritesFolderShowsTheCallersMessageAndClose
 
 TEST_F(FavouritesScanTest, ProfileGetItemReadsShortcutFilesAndGivesEmptyForNothing)
 {
-    File(QStringLiteral("Quoted.url"), "\xEF\xBB\xBF[InternetShortcut]\r\nURL = \"file:///C:/HOME-PAG/INIZIO.HTM\"\r\n");
+    File(QStringLiteral("Quoted.url"),
+         "\xEF\xBB\xBF[InternetShortcut]\r\nURL = \"file:///C:/HOME-PAG/INIZIO.HTM\"\r\n");
     const QString folder = QStringLiteral("C:\\WINDOWS\\Favorites\\");
     const QString section = QStringLiteral("InternetShortcut");
     EXPECT_EQ(scan.ProfileGetItem(section, QStringLiteral("URL"), {}, folder + QStringLiteral("Quoted.url")),
               QStringLiteral("file:///C:/HOME-PAG/INIZIO.HTM"));
-    EXPECT_EQ(scan.ProfileGetItem(section, QStringLiteral("URL"), QStringLiteral("def"), folder + QStringLiteral("None.url")),
+    EXPECT_EQ(scan.ProfileGetItem(section, QStringLiteral("URL"), QStringLiteral("def"),
+                                  folder + QStringLiteral("None.url")),
               QStringLiteral("def"));
-    EXPECT_EQ(scan.ProfileGetItem(section, QStringLiteral("Icon"), {}, folder + QStringLiteral("Quoted.url")), QString());
+    EXPECT_EQ(scan.ProfileGetItem(section, QStringLiteral("Icon"), {}, folder + QStringLiteral("Quoted.url")),
+              QString());
 }
 
 } // namespace

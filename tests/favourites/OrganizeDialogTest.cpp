@@ -122,8 +122,10 @@ TEST_F(OrganizeDialogTest, WithoutATrashTheQuestionSaysTheDeleteIsForGood)
     dialog.cmdElimina->click();
     EXPECT_TRUE(QFile::exists(HostOf(QStringLiteral("Meteo.url"))));
     ASSERT_EQ(t.ui.boxes.size(), 2u);
-    EXPECT_EQ(t.ui.boxes[1].text,
-              QStringLiteral("L'eliminazione di  Meteo.url  sarà definitiva: qui non c'è un Cestino.\r\rConfermi l'eliminazione ?"));
+    EXPECT_EQ(
+        t.ui.boxes[1].text,
+        QStringLiteral(
+            "L'eliminazione di  Meteo.url  sarà definitiva: qui non c'è un Cestino.\r\rConfermi l'eliminazione ?"));
     EXPECT_EQ(t.ui.boxes[1].buttons, MsgButtons::YesNoDefaultNo);
 
     dialog.cmdElimina->click(); // Yes, Yes

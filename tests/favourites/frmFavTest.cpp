@@ -90,8 +90,8 @@ TEST_F(frmFavTest, OnlyShortcutKeysOpenTheMenuAtEveryClick)
         const char* key;
         bool menu;
     };
-    for (const Case& c : {Case{"R", false}, Case{"Locali", false}, Case{"Minuscole_url", false},
-                          Case{"Rai_URL", true}, Case{"Rai_URL", true}, Case{"Cartella_URL", true}}) {
+    for (const Case& c : {Case{"R", false}, Case{"Locali", false}, Case{"Minuscole_url", false}, Case{"Rai_URL", true},
+                          Case{"Rai_URL", true}, Case{"Cartella_URL", true}}) {
         SCOPED_TRACE(c.key);
         state().SelectedShortcutKey.clear();
         Click(QString::fromLatin1(c.key));
@@ -135,7 +135,10 @@ TEST_F(frmFavTest, ResizeKeepsTheMinimumSizes)
 // Puts the target address into the address box during Navigate, as the browser window does.
 class ReplacingEvents : public IgnoringBrowserEvents {
 public:
-    ReplacingEvents(FakeBrowserWindow& window, QString replacement) : window_(window), replacement_(std::move(replacement)) {}
+    ReplacingEvents(FakeBrowserWindow& window, QString replacement)
+        : window_(window), replacement_(std::move(replacement))
+    {
+    }
     void BeforeNavigate2(const QString&, bool&) override { window_.address = replacement_; }
 
 private:
@@ -230,7 +233,8 @@ TEST_F(frmFavTest, OpenSiteNewWindowWritesTheProbeAndAlwaysRemovesIt)
         t.system.findExecutableResult = c.association;
         t.system.startFailures = c.startFails ? QStringList{commandLine} : QStringList{};
         const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
-        QFile::setPermissions(t.host(QStringLiteral("prog")), c.folderWritable ? writable : writable & ~QFile::WriteOwner);
+        QFile::setPermissions(t.host(QStringLiteral("prog")),
+                              c.folderWritable ? writable : writable & ~QFile::WriteOwner);
         QByteArray probeWhileShown = "(none)";
         t.ui.onMsgBox = [&](const FakeUi::Box&) { probeWhileShown = t.ReadHostFile(ProbeHostPath()); };
 

@@ -33,9 +33,8 @@ bool IsFolder(const QString& path) { return QFileInfo(path).isDir(); }
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QString drive = Drive().filePath(QStringLiteral("C"));
-    const DriveMap map([&drive](const QString& variable) {
-        return variable == QLatin1String("VINDREL_DRIVE_C") ? drive : QString();
-    });
+    const DriveMap map(
+        [&drive](const QString& variable) { return variable == QLatin1String("VINDREL_DRIVE_C") ? drive : QString(); });
     const QString rest = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     const QString host = map.ToHost(QStringLiteral("C:\\") + rest);
     if (host.isEmpty())

@@ -77,7 +77,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         auto target = std::make_unique<QBuffer>(&written);
         target->open(QIODevice::WriteOnly);
         FileLineWriter writer(std::move(target), writeBufferSize);
-        CopyTransformed(reader, writer, insert ? PageTransform(InsertAfterBodyEnd{markup}) : PageTransform(SubstituteLines{rule}));
+        CopyTransformed(reader, writer,
+                        insert ? PageTransform(InsertAfterBodyEnd{markup}) : PageTransform(SubstituteLines{rule}));
         writer.Close();
     }
     if (written != Expected(page, insert, EncodeText(markup), rule))

@@ -6,7 +6,10 @@
 #include <QStringList>
 
 // Process tables and list reading shared by the IE tools' tests.
-inline ProcessEntry Ie(std::uint32_t pid) { return {pid, QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe")}; }
+inline ProcessEntry Ie(std::uint32_t pid)
+{
+    return {pid, QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe")};
+}
 
 inline QStringList Rows(Test_URL& window)
 {
@@ -16,7 +19,4 @@ inline QStringList Rows(Test_URL& window)
     return rows;
 }
 
-inline QString IeRow(std::uint32_t pid)
-{
-    return QStringLiteral("IEXPLORE.EXE ") + QString::number(pid, 16).toUpper();
-}
+inline QString IeRow(std::uint32_t pid) { return QStringLiteral("IEXPLORE.EXE ") + QString::number(pid, 16).toUpper(); }

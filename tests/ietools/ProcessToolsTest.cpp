@@ -39,12 +39,9 @@ TEST(ElencaProcessiIe, FirstUseLoadsTheWindowHiddenAndListsItOnce)
 TEST(ElencaProcessiIe, NameCaseAndSubstringAndRepeats)
 {
     TestProgram t;
-    t.processes.table = {{1, QStringLiteral("iexplore.exe")},
-                         {2, QStringLiteral("MYIEXPLORE.EXE")},
-                         {2, QStringLiteral("MYIEXPLORE.EXE")},
-                         {3, QStringLiteral("iexplore")},
-                         {4, QStringLiteral("NOTEPAD.EXE")},
-                         {1, QStringLiteral("iexplore.exe")}};
+    t.processes.table = {{1, QStringLiteral("iexplore.exe")},   {2, QStringLiteral("MYIEXPLORE.EXE")},
+                         {2, QStringLiteral("MYIEXPLORE.EXE")}, {3, QStringLiteral("iexplore")},
+                         {4, QStringLiteral("NOTEPAD.EXE")},    {1, QStringLiteral("iexplore.exe")}};
     ELENCA_PROCESSI_IE(*t.program);
     // Only a repeat of the id listed just before is dropped.
     EXPECT_EQ(Rows(t.program->form<Test_URL>()),
@@ -62,7 +59,8 @@ TEST(ElencaProcessiIe, OnlyTheProgramsOwnFileNameCounts)
                          {4, QStringLiteral("/opt/wine/MyIExplore.exe")},
                          {5, QStringLiteral("C:\\Program Files\\Internet Explorer\\iexplore.exe")}};
     ELENCA_PROCESSI_IE(*t.program);
-    EXPECT_EQ(Rows(t.program->form<Test_URL>()), QStringList({QStringLiteral("IEXPLORE.EXE 5"), QStringLiteral("MYIEXPLORE.EXE 4")}));
+    EXPECT_EQ(Rows(t.program->form<Test_URL>()),
+              QStringList({QStringLiteral("IEXPLORE.EXE 5"), QStringLiteral("MYIEXPLORE.EXE 4")}));
 
     for (const std::uint32_t pid : {1u, 2u, 3u, 5u})
         TERMINA_PROCESSO(*t.program, QString::number(pid));

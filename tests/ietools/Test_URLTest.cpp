@@ -11,10 +11,7 @@ namespace {
 
 using Pids = std::vector<std::uint32_t>;
 
-QPushButton* Button(Test_URL& window, const char* name)
-{
-    return window.findChild<QPushButton*>(QLatin1String(name));
-}
+QPushButton* Button(Test_URL& window, const char* name) { return window.findChild<QPushButton*>(QLatin1String(name)); }
 
 TEST(Test_URLWindow, ControlsAtTheirPlacesWithTheirCaptions)
 {

@@ -37,7 +37,8 @@ public:
 TEST(PageEditEndToEnd, BannerIsInsertedAfterTheBodyEndAndThePageReloads)
 {
     TestProgram t;
-    const QByteArray old = "<html><head><title>Inizio</title></head>\r\n<body>\r\n<p>Casa</p>\r\n</body>\r\n</html>\r\n";
+    const QByteArray old =
+        "<html><head><title>Inizio</title></head>\r\n<body>\r\n<p>Casa</p>\r\n</body>\r\n</html>\r\n";
     t.WriteHostFile(QStringLiteral("C/HOME-PAG/INIZIO.HTM"), old);
     StandInBrowserWindow window(*t.fs);
     t.program->SetBrowserWindow([&window]() -> BrowserWindow& { return window; });

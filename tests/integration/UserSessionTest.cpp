@@ -42,7 +42,8 @@ const QString kEditPageCaption = QStringLiteral(" Modifica    pagina");
 // A local page with CR LF lines, its body end on a line of its own; `link` may be empty.
 QByteArray Page(const char* title, const char* link)
 {
-    QByteArray page = QByteArray("<html><head><title>") + title + "</title></head>\r\n<body>\r\n<p>" + title + "</p>\r\n";
+    QByteArray page = QByteArray("<html><head><title>") + title + "</title></head>\r\n<body>\r\n<p>" + title
+                    + "</p>\r\n";
     if (*link)
         page += QByteArray("<p><a id=\"avanti\" href=\"") + link + "\">Avanti</a></p>\r\n";
     return page + "</body>\r\n</html>\r\n";
@@ -67,12 +68,14 @@ protected:
         t.system.favorites = QStringLiteral("C:\\Preferiti");
 
         // The program as the entry point builds it, with the real engine on a private profile.
-        t.program = std::make_unique<Program>(ProgramServices{t.ui, *t.fs, t.processes, t.system, [this](QWidget* parent) {
-                                                                 return std::make_unique<WebEngineBrowser>(*t.fs, parent, &profile);
-                                                             },
-                                                             [this](std::function<void()> changed) {
-                                                                 return std::make_unique<HostFolderWatcher>(*t.fs, std::move(changed));
-                                                             }});
+        t.program = std::make_unique<Program>(
+            ProgramServices{t.ui, *t.fs, t.processes, t.system,
+                            [this](QWidget* parent) {
+                                return std::make_unique<WebEngineBrowser>(*t.fs, parent, &profile);
+                            },
+                            [this](std::function<void()> changed) {
+                                return std::make_unique<HostFolderWatcher>(*t.fs, std::move(changed));
+                            }});
         t.program->SetBrowserWindow([this]() -> BrowserWindow& { return t.program->form<frmBrowser>(); });
     }
     ~UserSession() override
@@ -96,7 +99,8 @@ protected:
     QVariant RunScript(const QString& script) { return ScriptResult(*View().page(), script); }
     bool ShowsText(const QString& text)
     {
-        return WaitUntil([&] { return RunScript(QStringLiteral("document.body.innerText")).toString().contains(text); });
+        return WaitUntil(
+            [&] { return RunScript(QStringLiteral("document.body.innerText")).toString().contains(text); });
     }
 
     // A click of the mouse on the page's link, as the user gives it: the engine lets a page
@@ -181,7 +185,7 @@ TEST_F(UserSession, BrowsesEditsOpensAFavouriteAndSavesTheVisitedSites)
         Form3* banner = t.program->loaded<Form3>();
         ASSERT_TRUE(banner && banner->isVisible()) << "the banner window did not open";
         QTest::keyClicks(banner->Text1, QStringLiteral("Benvenuti"));
-        banner->Check1->click(); // bold
+        banner->Check1->click();   // bold
         banner->Command1->click(); // "Conferma"
         EXPECT_EQ(t.program->loaded<Form3>(), nullptr) << "the banner window stayed open";
         EXPECT_TRUE(ShowsText(QStringLiteral("Benvenuti"))) << "the browser did not show the rewritten page";
@@ -218,13 +222,12 @@ TEST_F(UserSession, BrowsesEditsOpensAFavouriteAndSavesTheVisitedSites)
     EXPECT_EQ(t.ui.beeps, 0);
 
     // The start address first, the old file's lines, then every page seen, each once.
-    EXPECT_EQ(t.ReadHostFile(QStringLiteral("prog/VINDREL.DAT")),
-              QByteArray("C:\\HOME-PAG\\INIZIO.HTM\r\n"
-                         "http://www.tin.it/\r\n"
-                         "file:///C:/HOME-PAG/PAG3.HTM\r\n"
-                         "file:///C:/HOME-PAG/INIZIO.HTM\r\n"
-                         "file:///C:/HOME-PAG/PAG2.HTM\r\n"
-                         "file:///C:/HOME-PAG/PAG4.HTM\r\n"));
+    EXPECT_EQ(t.ReadHostFile(QStringLiteral("prog/VINDREL.DAT")), QByteArray("C:\\HOME-PAG\\INIZIO.HTM\r\n"
+                                                                             "http://www.tin.it/\r\n"
+                                                                             "file:///C:/HOME-PAG/PAG3.HTM\r\n"
+                                                                             "file:///C:/HOME-PAG/INIZIO.HTM\r\n"
+                                                                             "file:///C:/HOME-PAG/PAG2.HTM\r\n"
+                                                                             "file:///C:/HOME-PAG/PAG4.HTM\r\n"));
     EXPECT_EQ(t.ReadHostFile(QStringLiteral("C/HOME-PAG/PAG2.HTM")),
               QByteArray("<html><head><title>Pagina due</title></head>\r\n"
                          "<body>\r\n"

@@ -26,8 +26,10 @@ TEST(BackgroundRule, RewritesTheFirstValueAndKeepsTheRestOfTheLine)
         {"<body background=>", "<body background=\"file:///C:\\HOME-PAG\\SF1.JPG\">"},
         {"<body background=\"SF2.JPG", "<body background=\"file:///C:\\HOME-PAG\\SF1.JPG\""},
         // The "=" may come much later on the line; only the first occurrence is handled.
-        {"background del testo, poi <a href=\"x\">", "background del testo, poi <a href=\"file:///C:\\HOME-PAG\\SF1.JPG\">"},
-        {"<td background=\"a\"><td background=\"b\">", "<td background=\"file:///C:\\HOME-PAG\\SF1.JPG\"><td background=\"b\">"},
+        {"background del testo, poi <a href=\"x\">",
+         "background del testo, poi <a href=\"file:///C:\\HOME-PAG\\SF1.JPG\">"},
+        {"<td background=\"a\"><td background=\"b\">",
+         "<td background=\"file:///C:\\HOME-PAG\\SF1.JPG\"><td background=\"b\">"},
         {"<body BACKGROUND=\"SF2.JPG\">", nullptr},
         {"il background della pagina", nullptr},
         {"<body bgcolor=\"#FFFFFF\">", nullptr},
@@ -47,7 +49,8 @@ TEST(BackgroundRule, BytesAroundTheValueSurviveAndThePathIsEncoded)
 {
     const QByteArray line = "<td title=\"citt\xe0\" background=\"x.jpg\">\xe8";
     const auto out = BackgroundRule(QStringLiteral("C:\\IMMAGINI\\Perch\u00e9.JPG"))(line);
-    EXPECT_EQ(out, std::optional<QByteArray>("<td title=\"citt\xe0\" background=\"file:///C:\\IMMAGINI\\Perch\xc3\xa9.JPG\">\xe8"));
+    EXPECT_EQ(out, std::optional<QByteArray>(
+                       "<td title=\"citt\xe0\" background=\"file:///C:\\IMMAGINI\\Perch\xc3\xa9.JPG\">\xe8"));
 }
 
 TEST(ImagePath, BareNamesLieInTheHomeFolderOthersAreUsedAsTyped)

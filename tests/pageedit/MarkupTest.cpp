@@ -20,11 +20,13 @@ TEST(BannerMarkup, WorkedExamples)
     Banner normal{Style(QStringLiteral("Benvenuti")), false, QStringLiteral("#000080")};
     normal.style.bold = true;
     EXPECT_EQ(BannerMarkup(normal),
-              QStringLiteral("<H2><p align=\"left\"><font color=\"#FFFF80\"><strong>Benvenuti</strong></font></p></H2>"));
+              QStringLiteral(
+                  "<H2><p align=\"left\"><font color=\"#FFFF80\"><strong>Benvenuti</strong></font></p></H2>"));
 
     const Banner scrolling{Style(QStringLiteral("Benvenuti")), true, QStringLiteral("#000080")};
     EXPECT_EQ(BannerMarkup(scrolling),
-              QStringLiteral("<H2><p><font color=\"#FFFF80\"><marquee bgcolor=\"#000080\">Benvenuti</marquee></font></p></H2>"));
+              QStringLiteral(
+                  "<H2><p><font color=\"#FFFF80\"><marquee bgcolor=\"#000080\">Benvenuti</marquee></font></p></H2>"));
 }
 
 TEST(BannerMarkup, HeadingComesFromTheFirstTwoCharactersAsTyped)
@@ -34,8 +36,12 @@ TEST(BannerMarkup, HeadingComesFromTheFirstTwoCharactersAsTyped)
         const char* open;
         const char* close;
     } cases[] = {
-        {"", "<H2>", "</H2>"},           {" ", "<H2>", "</H2>"},   {"H5 - Scrittura 5", "<H5>", "</H5>"},
-        {"H0 - Titoli", "<H0>", "</H0>"}, {"X", "<X>", "</X>"},    {"Titolo", "<Ti>", "</Ti>"},
+        {"", "<H2>", "</H2>"},
+        {" ", "<H2>", "</H2>"},
+        {"H5 - Scrittura 5", "<H5>", "</H5>"},
+        {"H0 - Titoli", "<H0>", "</H0>"},
+        {"X", "<X>", "</X>"},
+        {"Titolo", "<Ti>", "</Ti>"},
         {" H3", "< H>", "</ H>"},
     };
     for (const auto& c : cases) {
@@ -51,8 +57,9 @@ TEST(BannerMarkup, BlankColoursFallBackAndTextIsKeptAsTyped)
 {
     Banner b{Style(QStringLiteral("  <b>a & b</b> ")), true, QStringLiteral("   ")};
     b.style.textColour = QStringLiteral("  ");
-    EXPECT_EQ(BannerMarkup(b), QStringLiteral("<H2><p><font color=\"#FFFF80\"><marquee bgcolor=\"#000080\">  <b>a & b</b> "
-                                              "</marquee></font></p></H2>"));
+    EXPECT_EQ(BannerMarkup(b),
+              QStringLiteral("<H2><p><font color=\"#FFFF80\"><marquee bgcolor=\"#000080\">  <b>a & b</b> "
+                             "</marquee></font></p></H2>"));
     b.style.textColour = QStringLiteral(" red ");
     b.backgroundColour = QStringLiteral(" #112233");
     EXPECT_EQ(BannerMarkup(b), QStringLiteral("<H2><p><font color=\"red\"><marquee bgcolor=\"#112233\">  <b>a & b</b> "
@@ -89,6 +96,7 @@ TEST(LinkMarkup, StylesAndInnerBlanksOfThePath)
     s.bold = s.italic = true;
     s.headingText.clear();
     EXPECT_EQ(LinkMarkup(s, QStringLiteral("C:\\LE MIE PAGINE\\*.HTM")),
-              QStringLiteral("<H2><a href=\"file://C:\\LE MIE PAGINE\\*.HTM\"><p align=\"left\"><font color=\"#FFFF80\">"
-                             "<strong><em> Vai </em></strong></font></p></a></H2>"));
+              QStringLiteral(
+                  "<H2><a href=\"file://C:\\LE MIE PAGINE\\*.HTM\"><p align=\"left\"><font color=\"#FFFF80\">"
+                  "<strong><em> Vai </em></strong></font></p></a></H2>"));
 }

@@ -88,7 +88,8 @@ TEST_F(MarkupWindowsTest, BannerWorkedExamplesReachThePageAndCloseTheWindow)
     banner().Text1->setText(QStringLiteral("Benvenuti"));
     banner().Check1->setChecked(true);
     banner().Command1_Click();
-    EXPECT_EQ(InsertedLine(), QByteArray("<H2><p align=\"left\"><font color=\"#FFFF80\"><strong>Benvenuti</strong></font></p></H2>"));
+    EXPECT_EQ(InsertedLine(),
+              QByteArray("<H2><p align=\"left\"><font color=\"#FFFF80\"><strong>Benvenuti</strong></font></p></H2>"));
     EXPECT_EQ(t.program->loaded<Form3>(), nullptr);
 
     WritePage("</body>\r\n");
@@ -100,7 +101,8 @@ TEST_F(MarkupWindowsTest, BannerWorkedExamplesReachThePageAndCloseTheWindow)
     again.Option1[1]->click();
     again.Command1_Click();
     EXPECT_EQ(Page().split('\n').value(1).chopped(1),
-              QByteArray("<H2><p><font color=\"#FFFF80\"><marquee bgcolor=\"#000080\">Benvenuti</marquee></font></p></H2>"));
+              QByteArray(
+                  "<H2><p><font color=\"#FFFF80\"><marquee bgcolor=\"#000080\">Benvenuti</marquee></font></p></H2>"));
     EXPECT_TRUE(t.ui.boxes.empty());
 }
 

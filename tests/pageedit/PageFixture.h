@@ -29,7 +29,10 @@ protected:
     QByteArray Backup() const { return t.ReadHostFile(QLatin1String(kBackup)); }
     QByteArray Temporary() const { return t.ReadHostFile(QLatin1String(kTemporary)); }
     int Refreshes() const { return static_cast<int>(browserWindow.browser.calls.count(QStringLiteral("Refresh"))); }
-    void MakeReadOnly(const char* relative) { ::chmod(QFile::encodeName(t.host(QLatin1String(relative))).constData(), 0555); }
+    void MakeReadOnly(const char* relative)
+    {
+        ::chmod(QFile::encodeName(t.host(QLatin1String(relative))).constData(), 0555);
+    }
 
     TestProgram t;
     FakeBrowserWindow& browserWindow;

@@ -47,7 +47,8 @@ TEST_F(PageRewriteTest, LineEndsAndMarkersOnRealFiles)
         {"empty page", "", ""},
         {"Windows-1252 bytes survive", "<p>citt\xe0 \x80 \x93x\x94</p>\r\n</body>\r\n",
          "<p>citt\xe0 \x80 \x93x\x94</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
-        {"UTF-8 bytes survive", "<p>citt\xc3\xa0</p>\r\n</body>\r\n", "<p>citt\xc3\xa0</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
+        {"UTF-8 bytes survive", "<p>citt\xc3\xa0</p>\r\n</body>\r\n",
+         "<p>citt\xc3\xa0</p>\r\n</body>\r\n<H2>Ciao</H2>\r\n"},
     };
     for (const auto& c : cases) {
         WritePage(c.page);
@@ -67,8 +68,8 @@ TEST_F(PageRewriteTest, LargePageWithMixedLineEndsAndAVeryLongLineComesOutWhole)
     const char* ends[] = {"\r\n", "\r", "\n"};
     for (int i = 0; i < 120000; ++i) {
         const QByteArray line = i == 60000 ? QByteArray(3 * 1024 * 1024, 'x') + "\n"
-                                : i == 90000 ? QByteArray("</BODY>")
-                                             : "<p>riga \xe0 " + QByteArray::number(i) + "</p>";
+                              : i == 90000 ? QByteArray("</BODY>")
+                                           : "<p>riga \xe0 " + QByteArray::number(i) + "</p>";
         const QByteArray end = i == 119999 ? QByteArray() : QByteArray(ends[i % 3]);
         page += line + end;
         expected += line + (end.isEmpty() ? QByteArray("\r\n") : end);
@@ -141,8 +142,9 @@ TEST_F(PageRewriteTest, BackupThatCannotBeWrittenStopsBeforeThePage)
     t.WriteHostFile(QLatin1String(kBackup), "vecchio");
     MakeReadOnly(kBackup);
     EXPECT_FALSE(Insert());
-    EXPECT_EQ(t.ui.texts(), QStringList{QStringLiteral(
-                                "Errore nella copia della pagina C:\\HOME-PAG\\INIZIO.HTM in C:\\HOME-PAG\\INIZIO.HT_")});
+    EXPECT_EQ(t.ui.texts(),
+              QStringList{QStringLiteral(
+                  "Errore nella copia della pagina C:\\HOME-PAG\\INIZIO.HTM in C:\\HOME-PAG\\INIZIO.HT_")});
     EXPECT_EQ(Page(), old);
     EXPECT_EQ(Refreshes(), 0);
     ::chmod(QFile::encodeName(t.host(QLatin1String(kBackup))).constData(), 0644);
@@ -161,9 +163,11 @@ TEST_F(PageRewriteTest, PageNamedLikeItsOwnTemporaryOrBackupIsNotDestroyed)
     browserWindow.tag = QStringLiteral("C:\\HOME-PAG\\PAGINA.HT_");
     EXPECT_FALSE(Insert());
     EXPECT_EQ(t.ReadHostFile(QStringLiteral("C/HOME-PAG/PAGINA.HT_")), QByteArray("</body>\r\n"));
-    EXPECT_EQ(t.ui.texts(),
-              (QStringList{QStringLiteral("Errore in lettura pagina C:\\HOME-PAG\\PAGINA.HT~"),
-                           QStringLiteral("Errore nella copia della pagina C:\\HOME-PAG\\PAGINA.HT_ in C:\\HOME-PAG\\PAGINA.HT_")}));
+    EXPECT_EQ(
+        t.ui.texts(),
+        (QStringList{QStringLiteral("Errore in lettura pagina C:\\HOME-PAG\\PAGINA.HT~"),
+                     QStringLiteral(
+                         "Errore nella copia della pagina C:\\HOME-PAG\\PAGINA.HT_ in C:\\HOME-PAG\\PAGINA.HT_")}));
     EXPECT_EQ(Refreshes(), 0);
 }
 
@@ -200,7 +204,8 @@ TEST_F(PageRewriteTest, FailedCommitLeavesNoTemporaryFileAndTheBackupAsItWas)
     const QByteArray old = "</body>\r\n";
     const auto leftovers = [this] {
         QStringList names = QDir(t.host(QStringLiteral("C/HOME-PAG")))
-                                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::NoSort);
+                                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                                           QDir::NoSort);
         names.sort();
         return names;
     };
@@ -218,8 +223,10 @@ TEST_F(PageRewriteTest, FailedCommitLeavesNoTemporaryFileAndTheBackupAsItWas)
     EXPECT_EQ(leftovers(), (QStringList{QStringLiteral("INIZIO.HTM"), QStringLiteral("INIZIO.HT_")}));
     EXPECT_EQ(Backup(), old);
     EXPECT_EQ(t.ui.texts(),
-              (QStringList{QStringLiteral("Errore nella copia della pagina C:\\HOME-PAG\\INIZIO.HTM in C:\\HOME-PAG\\INIZIO.HT_"),
-                           QStringLiteral("Errore in cambio nome pagina C:\\HOME-PAG\\INIZIO.HT~ in C:\\HOME-PAG\\INIZIO.HTM")}));
+              (QStringList{QStringLiteral(
+                               "Errore nella copia della pagina C:\\HOME-PAG\\INIZIO.HTM in C:\\HOME-PAG\\INIZIO.HT_"),
+                           QStringLiteral(
+                               "Errore in cambio nome pagina C:\\HOME-PAG\\INIZIO.HT~ in C:\\HOME-PAG\\INIZIO.HTM")}));
 }
 
 TEST_F(PageRewriteTest, SubstitutionRewritesEveryBackgroundLine)

@@ -43,10 +43,11 @@ TEST(BodyEndLine, MarkersAreFoundInAnyCaseAndOnlyAsWritten)
     EXPECT_TRUE(IsBodyEndLine("  </BoDy></html>"));
     EXPECT_TRUE(IsBodyEndLine("<!-- fine /body -->")); // no "<" needed for the body marker
     EXPECT_TRUE(IsBodyEndLine("</Html>"));
-    EXPECT_FALSE(IsBodyEndLine("/html"));               // the document marker needs its "<"
+    EXPECT_FALSE(IsBodyEndLine("/html")); // the document marker needs its "<"
     EXPECT_FALSE(IsBodyEndLine("<body bgcolor=\"#FFFFFF\">"));
     EXPECT_FALSE(IsBodyEndLine(""));
-    EXPECT_TRUE(IsBodyEndLine("caf\xe9 </b\xc3\xb3" "dy> /bOdY")); // non-ASCII bytes around the marker
+    EXPECT_TRUE(IsBodyEndLine("caf\xe9 </b\xc3\xb3"
+                              "dy> /bOdY")); // non-ASCII bytes around the marker
     // Where in a longer text: the first marker, wherever it falls in a block of sixteen.
     for (const qsizetype at : {0, 15, 16, 17, 40}) {
         const QByteArray text = QByteArray(at, '/') + "</hTmL>" + QByteArray(20, 'b') + "/body";
@@ -72,8 +73,8 @@ TEST(InsertMode, LineEndsOfAnyKindAreKept)
 TEST(InsertMode, MarkupFollowsTheFirstMarkerLineOnlyAndTheRestIsCopied)
 {
     const QByteArrayList page{"<html>", "<!-- /body here -->", "<p>testo</p>", "</body>", "</html>"};
-    EXPECT_EQ(Insert(page), AsWritten({"<html>", "<!-- /body here -->", "<H2>x</H2>", "<p>testo</p>",
-                                            "</body>", "</html>"}));
+    EXPECT_EQ(Insert(page),
+              AsWritten({"<html>", "<!-- /body here -->", "<H2>x</H2>", "<p>testo</p>", "</body>", "</html>"}));
 }
 
 TEST(InsertMode, BodyAndDocumentEndOnOneLineGetTheMarkupAfterBoth)
@@ -102,9 +103,11 @@ TEST(SubstitutionMode, OnlyLinesTheRuleChangesAreReplaced)
             return QByteArray("DUE");
         return std::nullopt;
     };
-    EXPECT_EQ(Transformed(AsWritten({"uno", "due", "\xe0tre"}), SubstituteLines{rule}), AsWritten({"uno", "DUE", "\xe0tre"}));
+    EXPECT_EQ(Transformed(AsWritten({"uno", "due", "\xe0tre"}), SubstituteLines{rule}),
+              AsWritten({"uno", "DUE", "\xe0tre"}));
     // Each line keeps its own end, a changed one too; a last line without one gets CR LF.
-    EXPECT_EQ(Transformed("uno\ndue\rtre\r\nquattro", SubstituteLines{rule}), QByteArray("uno\nDUE\rtre\r\nquattro\r\n"));
+    EXPECT_EQ(Transformed("uno\ndue\rtre\r\nquattro", SubstituteLines{rule}),
+              QByteArray("uno\nDUE\rtre\r\nquattro\r\n"));
 }
 
 TEST(InsertMode, PagesLargerThanOneWriteBlockComeOutWhole)

@@ -41,7 +41,9 @@ protected:
 
 TEST_F(Screenshot, IdleBrowserIsPicturedAtOnce)
 {
-    EXPECT_EQ(RunScreenshot(window, [] { return false; }, File()), 0);
+    EXPECT_EQ(RunScreenshot(
+                  window, [] { return false; }, File()),
+              0);
     const QImage picture(File());
     EXPECT_EQ(picture.size(), window.size());
 }
@@ -60,7 +62,9 @@ TEST_F(Screenshot, WaitsUntilTheLoadEnds)
 
 TEST_F(Screenshot, AFileThatCannotBeWrittenEndsWithStatusOne)
 {
-    EXPECT_EQ(RunScreenshot(window, [] { return false; }, dir.filePath(QStringLiteral("missing/folder/shot.png"))), 1);
+    EXPECT_EQ(RunScreenshot(
+                  window, [] { return false; }, dir.filePath(QStringLiteral("missing/folder/shot.png"))),
+              1);
 }
 
 } // namespace

@@ -37,7 +37,6 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentCase{"C:\\a b\\my page.htm", "C:\\a b\\my page.htm", "C:\\a b\\", "C:\\a b\\my page.htm"},
         // A name of blanks counts as no name; the blanks of the argument stay in the path form.
         ArgumentCase{"D:/x/  ", "D:\\x\\INIZIO.HTM", "D:\\x\\", "D:\\x\\  "},
-        ArgumentCase{" pagina.htm ", " pagina.htm ", "", " pagina.htm "},
-        ArgumentCase{"\t", "\t", "", "\t"}));
+        ArgumentCase{" pagina.htm ", " pagina.htm ", "", " pagina.htm "}, ArgumentCase{"\t", "\t", "", "\t"}));
 
 } // namespace

@@ -11,12 +11,13 @@
 
 namespace {
 
-const QString kLeaveQuestion =
-    QStringLiteral("Vuoi lasciare questa pagina ?\n\nLe modifiche fatte potrebbero non essere salvate.");
+const QString kLeaveQuestion = QStringLiteral(
+    "Vuoi lasciare questa pagina ?\n\nLe modifiche fatte potrebbero non essere salvate.");
 
 } // namespace
 
-BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent) : DriveAddressPage(profile, fs, parent), permissions_(new PermissionRequests(*this))
+BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* parent)
+    : DriveAddressPage(profile, fs, parent), permissions_(new PermissionRequests(*this))
 {
     connect(this, &QWebEnginePage::loadingChanged, this, &BrowserPage::OnLoadingChanged);
     new LoginRequests(*this);
@@ -40,7 +41,8 @@ void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
     *dialogs_ = PageDialogs{0, false, dialogs_->showing};
 }
 
-std::optional<PageDialogAnswer> BrowserPage::Ask(PageDialogKind kind, const QString& message, const QString& defaultText)
+std::optional<PageDialogAnswer> BrowserPage::Ask(PageDialogKind kind, const QString& message,
+                                                 const QString& defaultText)
 {
     PageDialogTurn turn = TakeDialogTurn();
     if (turn.turn() == DialogTurn::Refuse)
@@ -59,8 +61,9 @@ bool BrowserPage::javaScriptConfirm(const QUrl&, const QString& message)
 {
     // The engine asks so, in its own words, before a page that wants to be kept is left.
     const bool leaving = message
-        == QCoreApplication::translate("QWebEnginePage",
-                                       "Are you sure you want to leave this page? Changes that you made may not be saved.");
+                      == QCoreApplication::translate(
+                             "QWebEnginePage",
+                             "Are you sure you want to leave this page? Changes that you made may not be saved.");
     const auto answer = Ask(PageDialogKind::Confirm, leaving ? kLeaveQuestion : message);
     // Refused: a page the user leaves cannot keep them there.
     return answer ? answer->accepted : leaving;
@@ -78,7 +81,8 @@ bool BrowserPage::javaScriptPrompt(const QUrl&, const QString& message, const QS
 bool BrowserPage::RendererEnded()
 {
     const QString address = url().toString();
-    const bool again = EndedAgainSoon(lastEnded_, sinceEndAnswered_.isValid() ? sinceEndAnswered_.elapsed() : -1, address);
+    const bool again = EndedAgainSoon(lastEnded_, sinceEndAnswered_.isValid() ? sinceEndAnswered_.elapsed() : -1,
+                                      address);
     lastEnded_ = address;
     return again;
 }

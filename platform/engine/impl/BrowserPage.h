@@ -46,7 +46,7 @@ private:
 
     PermissionRequests* permissions_;
     std::shared_ptr<PageDialogs> dialogs_ = std::make_shared<PageDialogs>();
-    QUrl entered_; // the page they are counted on
+    QUrl entered_;      // the page they are counted on
     QString lastEnded_; // the page whose renderer ended last
     QElapsedTimer sinceEndAnswered_;
 };

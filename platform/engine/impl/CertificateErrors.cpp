@@ -24,7 +24,8 @@ QByteArray DigestOf(const QWebEngineCertificateError& error)
 
 bool SameDocument(const QUrl& a, const QUrl& b)
 {
-    return a.adjusted(QUrl::RemoveFragment | QUrl::StripTrailingSlash) == b.adjusted(QUrl::RemoveFragment | QUrl::StripTrailingSlash);
+    return a.adjusted(QUrl::RemoveFragment | QUrl::StripTrailingSlash)
+        == b.adjusted(QUrl::RemoveFragment | QUrl::StripTrailingSlash);
 }
 
 // A name on a certificate: the common name, else the organisation, else what it holds at all.
@@ -46,9 +47,9 @@ CertificateWarning::Facts FactsOf(const QWebEngineCertificateError& error, bool 
     const QDateTime from = certificate.effectiveDate();
     const QDateTime until = certificate.expiryDate();
     const QDateTime now = QDateTime::currentDateTimeUtc();
-    const CertificateDates dates = from.isValid() && from > now      ? CertificateDates::NotYetValid
-                                   : until.isValid() && until < now ? CertificateDates::Expired
-                                                                    : CertificateDates::Valid;
+    const CertificateDates dates = from.isValid() && from > now   ? CertificateDates::NotYetValid
+                                 : until.isValid() && until < now ? CertificateDates::Expired
+                                                                  : CertificateDates::Valid;
     const auto date = [](const QDateTime& when) { return when.toLocalTime().toString(QStringLiteral("dd/MM/yyyy")); };
     CertificateWarning::Facts facts;
     facts.host = error.url().host();
@@ -57,8 +58,8 @@ CertificateWarning::Facts FactsOf(const QWebEngineCertificateError& error, bool 
     facts.subject = NameOf(certificate, false);
     facts.issuer = NameOf(certificate, true);
     facts.validity = from.isValid() && until.isValid()
-        ? QStringLiteral("Valido dal %1 al %2").arg(date(from), date(until))
-        : QStringLiteral("Validità sconosciuta");
+                       ? QStringLiteral("Valido dal %1 al %2").arg(date(from), date(until))
+                       : QStringLiteral("Validità sconosciuta");
     facts.mayGoOn = mayGoOn;
     return facts;
 }
@@ -83,7 +84,8 @@ void CertificateErrors::OnNavigationRequested(QWebEngineNavigationRequest& reque
 void CertificateErrors::OnCertificateError(const QWebEngineCertificateError& error)
 {
     CertificateExceptions& exceptions = KeptWithProfile<CertificateExceptions>(*page_.profile());
-    const CertificateDoubt doubt{SameDocument(error.url(), mainLoad_) || SameDocument(error.url(), page_.requestedUrl()),
+    const CertificateDoubt doubt{SameDocument(error.url(), mainLoad_)
+                                     || SameDocument(error.url(), page_.requestedUrl()),
                                  error.isOverridable(), exceptions.Has(error.url().host(), DigestOf(error))};
     QWebEngineCertificateError answer = error;
     switch (CertificateAnswerTo(doubt)) {

@@ -37,7 +37,8 @@ CertificateWarning::CertificateWarning(const Facts& facts, QWidget* over)
     for (const QString& reason : facts.reasons)
         column->addWidget(Line(reason, text));
     column->addWidget(Line(QStringLiteral("Qualcuno potrebbe leggere o modificare quello che invii al sito o ricevi "
-                                          "da esso, come password, messaggi o numeri di carte di credito."), text));
+                                          "da esso, come password, messaggi o numeri di carte di credito."),
+                           text));
     column->addWidget(Line(QStringLiteral("Rilasciato a: %1").arg(facts.subject), text));
     column->addWidget(Line(QStringLiteral("Rilasciato da: %1").arg(facts.issuer), text));
     column->addWidget(Line(facts.validity, text));
@@ -67,10 +68,7 @@ CertificateWarning::CertificateWarning(const Facts& facts, QWidget* over)
     back->setFocus();
 }
 
-void CertificateWarning::FollowPage()
-{
-    setGeometry(parentWidget() == over_ ? over_->rect() : over_->geometry());
-}
+void CertificateWarning::FollowPage() { setGeometry(parentWidget() == over_ ? over_->rect() : over_->geometry()); }
 
 bool CertificateWarning::eventFilter(QObject* watched, QEvent* event)
 {

@@ -13,9 +13,9 @@ public:
     struct Facts {
         QString host;
         QStringList reasons; // what is wrong, a sentence each
-        QString subject;  // who the certificate was made for
-        QString issuer;   // who made it
-        QString validity; // from when until when it is valid
+        QString subject;     // who the certificate was made for
+        QString issuer;      // who made it
+        QString validity;    // from when until when it is valid
         bool mayGoOn = false;
     };
 

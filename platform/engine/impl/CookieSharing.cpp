@@ -105,7 +105,8 @@ void CookieSharing::WriteInUse()
 {
     unwritten_ = false;
     if (!WriteWhole(inUse_, CookieLinesOf(jar_.values())))
-        qWarning("Vindrel: impossibile scrivere %s: un'altra copia partirà senza i cookie di questa.", qPrintable(inUse_));
+        qWarning("Vindrel: impossibile scrivere %s: un'altra copia partirà senza i cookie di questa.",
+                 qPrintable(inUse_));
 }
 
 void CookieSharing::TakeHandedOver(bool atStart)

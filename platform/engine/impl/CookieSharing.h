@@ -34,8 +34,8 @@ private:
     QWebEngineCookieStore& store_;
     QString inUse_;
     QString handedOver_;
-    CookieJar seeded_; // a guest's cookies as it got them
-    CookieJar jar_;    // the cookies as they are
+    CookieJar seeded_;       // a guest's cookies as it got them
+    CookieJar jar_;          // the cookies as they are
     QTimer writeSoon_;       // after a write, while it runs, changes wait
     bool unwritten_ = false; // changes waiting
     QFileSystemWatcher watcher_;

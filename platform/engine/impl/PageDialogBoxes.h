@@ -17,5 +17,5 @@ struct PageDialogAnswer {
 
 // The box of a page's own dialog, in the program's language, over the page's window; offerStop
 // adds the check box that stops the page's further dialogs. Modal, as the page waits for it.
-PageDialogAnswer ShowPageDialog(QWidget* over, PageDialogKind kind, const QString& message,
-                                const QString& defaultText, bool offerStop);
+PageDialogAnswer ShowPageDialog(QWidget* over, PageDialogKind kind, const QString& message, const QString& defaultText,
+                                bool offerStop);

@@ -31,7 +31,8 @@ QString FromSite(const QWebEngineNotification& notification) { return QStringLit
 bool DesktopServiceRuns(const QDBusConnection& bus)
 {
     const QDBusConnectionInterface* names = bus.isConnected() ? bus.interface() : nullptr;
-    return names && (names->isServiceRegistered(kService) || names->activatableServiceNames().value().contains(kService));
+    return names
+        && (names->isServiceRegistered(kService) || names->activatableServiceNames().value().contains(kService));
 }
 
 QLabel* TextLabel(const QString& text, QWidget* parent)

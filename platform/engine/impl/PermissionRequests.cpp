@@ -51,7 +51,10 @@ public:
         const auto found = given_.constFind(Key(origin, feature));
         return found == given_.cend() ? std::nullopt : std::optional<bool>(*found);
     }
-    void Keep(const QUrl& origin, QWebEnginePage::Feature feature, bool allow) { given_.insert(Key(origin, feature), allow); }
+    void Keep(const QUrl& origin, QWebEnginePage::Feature feature, bool allow)
+    {
+        given_.insert(Key(origin, feature), allow);
+    }
 
 private:
     static QString Key(const QUrl& origin, QWebEnginePage::Feature feature)
@@ -78,7 +81,10 @@ public:
     ~Question() override { Answer(false); }
 
     // A page of the disk's has no site to name.
-    QString Site() const override { return origin_.host().isEmpty() ? QStringLiteral("Questa pagina") : origin_.host(); }
+    QString Site() const override
+    {
+        return origin_.host().isEmpty() ? QStringLiteral("Questa pagina") : origin_.host();
+    }
     PagePermission Permission() const override { return PermissionOf(feature_); }
     bool Waiting() const override { return waiting_ && page_; }
     void Answer(bool allow) override
@@ -90,7 +96,10 @@ public:
         Reply(*page_, origin_, feature_, allow);
     }
     void Withdraw() { waiting_ = false; }
-    bool Asks(const QUrl& origin, QWebEnginePage::Feature feature) const { return origin == origin_ && feature == feature_; }
+    bool Asks(const QUrl& origin, QWebEnginePage::Feature feature) const
+    {
+        return origin == origin_ && feature == feature_;
+    }
 
 private:
     QPointer<QWebEnginePage> page_;

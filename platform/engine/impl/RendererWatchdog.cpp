@@ -34,10 +34,11 @@ void RendererWatchdog::UserActed(std::function<void()> again)
     unanswered_.start();
     const quint64 probe = ++probe_;
     // In the program's own world: out of the page's reach, and no trace in it.
-    page_.runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld, [self = QPointer(this), probe](const QVariant&) {
-        if (self && self->probe_ == probe)
-            self->Answered();
-    });
+    page_.runJavaScript(QStringLiteral("0"), QWebEngineScript::ApplicationWorld,
+                        [self = QPointer(this), probe](const QVariant&) {
+                            if (self && self->probe_ == probe)
+                                self->Answered();
+                        });
     timer_.start(int(kNotAnsweringAfterMs));
 }
 

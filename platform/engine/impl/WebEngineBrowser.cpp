@@ -40,7 +40,8 @@ const QString kBlankPage = QStringLiteral("about:blank");
 // The automation error the control raised for a failed call.
 VbError ControlError(const char* operation)
 {
-    return VbError(-2147467259, QStringLiteral("Method '%1' of object 'IWebBrowser2' failed").arg(QLatin1String(operation)));
+    return VbError(-2147467259,
+                   QStringLiteral("Method '%1' of object 'IWebBrowser2' failed").arg(QLatin1String(operation)));
 }
 
 // The engine spells a load its own way: escaped, with a "/" after a bare host name.
@@ -109,7 +110,8 @@ PageContext ContextOf(const QWebEngineContextMenuRequest& request, const QWebEng
     context.canDelete = flags.testFlag(Flag::CanDelete);
     context.canGoBack = page.action(QWebEnginePage::Back)->isEnabled();
     context.canGoForward = page.action(QWebEnginePage::Forward)->isEnabled();
-    context.onImage = request.mediaType() == QWebEngineContextMenuRequest::MediaTypeImage && request.mediaUrl().isValid();
+    context.onImage = request.mediaType() == QWebEngineContextMenuRequest::MediaTypeImage
+                   && request.mediaUrl().isValid();
     return context;
 }
 
@@ -119,7 +121,8 @@ void PlaceWindow(QWidget& window, const QRect& asked)
     const QScreen* screen = QGuiApplication::screenAt(asked.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    const WindowPlace place = PlaceOfWindow(asked, screen ? screen->availableGeometry() : QRect(QPoint(0, 0), kUsualWindowSize));
+    const WindowPlace place = PlaceOfWindow(asked, screen ? screen->availableGeometry()
+                                                          : QRect(QPoint(0, 0), kUsualWindowSize));
     window.resize(place.size);
     if (place.position)
         window.move(*place.position);
@@ -127,8 +130,7 @@ void PlaceWindow(QWidget& window, const QRect& asked)
 
 } // namespace
 
-template <typename Call>
-bool WebEngineBrowser::Raise(Call&& call)
+template <typename Call> bool WebEngineBrowser::Raise(Call&& call)
 {
     if (!events_)
         return true;
@@ -166,9 +168,10 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     connect(page_, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::OnTitleChanged);
     connect(page_, &QWebEnginePage::linkHovered, this, &WebEngineBrowser::OnLinkHovered);
     connect(profile_, &QWebEngineProfile::downloadRequested, this, &WebEngineBrowser::OnDownloadRequested);
-    connect(&page_->Permissions(), &PermissionRequests::asked, this, [this](std::shared_ptr<PermissionQuestion> question) {
-        Raise([&question](WebBrowserEvents& e) { e.PermissionAsked(std::move(question)); });
-    });
+    connect(&page_->Permissions(), &PermissionRequests::asked, this,
+            [this](std::shared_ptr<PermissionQuestion> question) {
+                Raise([&question](WebBrowserEvents& e) { e.PermissionAsked(std::move(question)); });
+            });
     connect(&page_->Permissions(), &PermissionRequests::ended, this,
             [this] { Raise([](WebBrowserEvents& e) { e.PermissionQuestionsEnded(); }); });
     PageNotifications::PresentFor(*profile_);
@@ -419,12 +422,15 @@ void WebEngineBrowser::OnNavigationRequested(QWebEngineNavigationRequest& reques
     const bool redirect = type == Type::RedirectNavigation && PageWindowsPath(url).isEmpty();
     if (request.isMainFrame()) {
         const bool again = type == Type::ReloadNavigation || type == Type::BackForwardNavigation;
-        historyLoad_ = again && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https")) ? url : QUrl();
+        historyLoad_ = again && (url.scheme() == QLatin1String("http") || url.scheme() == QLatin1String("https"))
+                         ? url
+                         : QUrl();
     }
     if (redirect || type == Type::ReloadNavigation)
         return;
     const bool mainFrame = request.isMainFrame();
-    if (mainFrame && std::any_of(ownLoads_.begin(), ownLoads_.end(), [&url](const QUrl& own) { return SameLoad(url, own); }))
+    if (mainFrame
+        && std::any_of(ownLoads_.begin(), ownLoads_.end(), [&url](const QUrl& own) { return SameLoad(url, own); }))
         return; // asked already, before load()
     const QPointer<WebEngineBrowser> alive(this);
     const bool go = MayNavigate(AddressOf(url));
@@ -454,7 +460,8 @@ WebEngineBrowser* WebEngineBrowser::OpenPopup(const QRect& asked)
     auto* popup = new WebEngineBrowser(fs_, nullptr, profile_);
     // The opener's handling of questions, pop-ups and downloads goes with the window; a window
     // without it is not opened.
-    if (!Raise([popup](WebBrowserEvents& e) { popup->popupEvents_ = e.NewWindowEvents(*popup); }) || !popup->popupEvents_) {
+    if (!Raise([popup](WebBrowserEvents& e) { popup->popupEvents_ = e.NewWindowEvents(*popup); })
+        || !popup->popupEvents_) {
         delete popup;
         return nullptr;
     }
@@ -559,15 +566,19 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info)
 {
     constexpr int kNetworkAccessDenied = -138;
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || info.url() != historyLoad_
-        || info.errorDomain() != QWebEngineLoadingInfo::ConnectionErrorDomain || info.errorCode() != kNetworkAccessDenied)
+        || info.errorDomain() != QWebEngineLoadingInfo::ConnectionErrorDomain
+        || info.errorCode() != kNetworkAccessDenied)
         return;
     historyLoad_.clear();
     loadingAfresh_ = true;
     ownLoads_ << info.url(); // asked about already, if at all, as the step it stands in for
-    QMetaObject::invokeMethod(page_, [page = page_, url = info.url()] {
-        if (page)
-            page->load(url);
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        page_,
+        [page = page_, url = info.url()] {
+            if (page)
+                page->load(url);
+        },
+        Qt::QueuedConnection);
 }
 
 void WebEngineBrowser::OnTitleChanged()

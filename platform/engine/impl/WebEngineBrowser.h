@@ -46,7 +46,8 @@ public:
     bool Busy() const override;
     PageDialogTurn TakePageDialogTurn() override;
     void RunPageCommand(PageCommand command) override;
-    void FindText(const QString& text, bool backward, bool matchCase, std::function<void(int active, int matches)> done) override;
+    void FindText(const QString& text, bool backward, bool matchCase,
+                  std::function<void(int active, int matches)> done) override;
     void StopFinding() override;
     int ZoomPercent() const override;
     void SetZoomPercent(int percent) override;
@@ -92,7 +93,7 @@ private:
     // Renderers the user had ended, shared with the windows opened for pages, whose pages the
     // engine puts in the same renderer as their opener's when they are of the same site.
     std::shared_ptr<QSet<qint64>> endedByUser_ = std::make_shared<QSet<qint64>>();
-    qint64 rendererPid_ = 0; // the page's renderer as last seen
+    qint64 rendererPid_ = 0;        // the page's renderer as last seen
     QPointer<QWidget> popupWindow_; // the window a pop-up's page sits in
     WebBrowserEvents* events_ = nullptr;
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener

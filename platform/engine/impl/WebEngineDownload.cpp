@@ -43,8 +43,8 @@ QString ReasonText(Reason reason)
 
 WebEngineDownload::WebEngineDownload(QWebEngineDownloadRequest& request, FileSystem& fs, const QString& folderHost,
                                      bool saveAsAsked)
-    : request_(&request), fs_(fs), name_(SafeFileName(request.suggestedFileName())),
-      source_(request.url().toString()), saveAsAsked_(saveAsAsked), total_(request.totalBytes())
+    : request_(&request), fs_(fs), name_(SafeFileName(request.suggestedFileName())), source_(request.url().toString()),
+      saveAsAsked_(saveAsAsked), total_(request.totalBytes())
 {
     partialHost_ = FreeHostPath(QDir(folderHost).filePath(name_ + QStringLiteral(".part")));
     request.setDownloadDirectory(folderHost);

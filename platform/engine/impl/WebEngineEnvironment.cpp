@@ -31,7 +31,8 @@ void PrepareWebEngineEnvironment()
     if (geteuid() == 0 && !qEnvironmentVariableIsSet("QTWEBENGINE_DISABLE_SANDBOX"))
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
 
-    QStringList flags = QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList flags =
+        QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList wanted{QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update")};
     if (!GpuUsable())
         wanted.prepend(QStringLiteral("--disable-gpu"));
@@ -40,7 +41,8 @@ void PrepareWebEngineEnvironment()
             flags << flag;
     // The engine's own texts (error pages, form messages, pickers) in the program's language,
     // whatever the desktop's, unless the user asked for another.
-    if (!std::any_of(flags.cbegin(), flags.cend(), [](const QString& flag) { return flag.startsWith(QLatin1String("--lang=")); }))
+    if (!std::any_of(flags.cbegin(), flags.cend(),
+                     [](const QString& flag) { return flag.startsWith(QLatin1String("--lang=")); }))
         flags << QStringLiteral("--lang=it");
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags.join(QLatin1Char(' ')).toLocal8Bit());
 }

@@ -10,7 +10,10 @@ int Fitted(int asked, int usual, int smallest, int largest)
 }
 
 // The start of a span of `length` placed at `asked`, inside [from, from + room).
-int KeptInside(int asked, int length, int from, int room) { return std::max(from, std::min(asked, from + room - length)); }
+int KeptInside(int asked, int length, int from, int room)
+{
+    return std::max(from, std::min(asked, from + room - length));
+}
 
 } // namespace
 

@@ -51,8 +51,9 @@ QString FreeHostPath(const QString& host)
 {
     const QFileInfo info(host);
     const QDir folder = info.dir();
-    return folder.filePath(
-        FreeFileName(info.fileName(), [&folder](const QString& name) { return ExistsOrDangles(folder.filePath(name)); }));
+    return folder.filePath(FreeFileName(info.fileName(), [&folder](const QString& name) {
+        return ExistsOrDangles(folder.filePath(name));
+    }));
 }
 
 QString PlaceFile(const QString& fromHost, const QString& toHost, bool replace)

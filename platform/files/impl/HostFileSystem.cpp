@@ -85,10 +85,10 @@ bool WholeTreeRemovable(const QString& host)
         return true;
     if (!info.permission(QFile::ReadOwner))
         return false;
-    const QFileInfoList children = QDir(host).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    return std::all_of(children.begin(), children.end(), [](const QFileInfo& child) {
-        return WholeTreeRemovable(child.filePath());
-    });
+    const QFileInfoList children = QDir(host).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System
+                                                            | QDir::NoDotAndDotDot);
+    return std::all_of(children.begin(), children.end(),
+                       [](const QFileInfo& child) { return WholeTreeRemovable(child.filePath()); });
 }
 
 // Directory or regular file, following a link; nullopt for anything else.
@@ -233,7 +233,8 @@ std::optional<std::vector<DirEntry>> HostFileSystem::List(const QString& folder,
             entries.push_back({name, *isFolder, name.startsWith(QLatin1Char('.'))});
     }
     ::closedir(dir);
-    std::sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) { return NtfsLess(a.name, b.name); });
+    std::sort(entries.begin(), entries.end(),
+              [](const DirEntry& a, const DirEntry& b) { return NtfsLess(a.name, b.name); });
     return entries;
 }
 
@@ -256,8 +257,8 @@ QString HostFileSystem::FileVersion(const QString& path)
     if (host.isEmpty() || ::stat(QFile::encodeName(host).constData(), &st) != 0 || !S_ISREG(st.st_mode))
         return {};
     const auto number = [](auto value) { return QString::number(value); };
-    return number(st.st_dev) + u':' + number(st.st_ino) + u':' + number(st.st_size) + u':' + number(st.st_mtim.tv_sec) +
-           u'.' + number(st.st_mtim.tv_nsec) + u':' + number(st.st_ctim.tv_sec) + u'.' + number(st.st_ctim.tv_nsec);
+    return number(st.st_dev) + u':' + number(st.st_ino) + u':' + number(st.st_size) + u':' + number(st.st_mtim.tv_sec)
+         + u'.' + number(st.st_mtim.tv_nsec) + u':' + number(st.st_ctim.tv_sec) + u'.' + number(st.st_ctim.tv_nsec);
 }
 
 std::unique_ptr<FileLock> HostFileSystem::LockUpdates(const QString& path, int timeoutMs)
@@ -319,7 +320,8 @@ bool HostFileSystem::MoveToTrash(const QString& path)
     RequireWritableParent(host);
     // Qt takes the current folder for a trash it cannot make: the user's own trash is made here
     // first, and without it there is none.
-    const QString homeTrash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Trash");
+    const QString homeTrash = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                            + QStringLiteral("/Trash");
     const bool made = !QFileInfo(homeTrash).isDir() && QDir().mkpath(homeTrash);
     if (made)
         QFile::setPermissions(homeTrash, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

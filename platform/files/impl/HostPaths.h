@@ -5,10 +5,10 @@
 // What the host says about one path, following symbolic links.
 struct HostStatus {
     bool isFolder = false;
-    bool isFile = false;   // a regular file
+    bool isFile = false; // a regular file
     bool ownerRead = false;
     bool ownerWrite = false;
-    QString identity;      // "device:inode"
+    QString identity; // "device:inode"
 };
 
 // Status of a host path; nullopt when nothing is there (or a link leads nowhere).

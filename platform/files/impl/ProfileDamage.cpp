@@ -14,10 +14,14 @@ namespace {
 constexpr qint64 kDatabaseHeader = 100;
 
 // The engine's SQLite stores; their journals and the folders' own files are judged by the engine.
-const QStringList kDatabases{QStringLiteral("Cookies"),       QStringLiteral("History"),
-                             QStringLiteral("Favicons"),      QStringLiteral("Trust Tokens"),
-                             QStringLiteral("QuotaManager"),  QStringLiteral("Web Data"),
-                             QStringLiteral("Login Data"),    QStringLiteral("Network Action Predictor"),
+const QStringList kDatabases{QStringLiteral("Cookies"),
+                             QStringLiteral("History"),
+                             QStringLiteral("Favicons"),
+                             QStringLiteral("Trust Tokens"),
+                             QStringLiteral("QuotaManager"),
+                             QStringLiteral("Web Data"),
+                             QStringLiteral("Login Data"),
+                             QStringLiteral("Network Action Predictor"),
                              QStringLiteral("databases/Databases.db")};
 const QStringList kJson{QStringLiteral("user_prefs.json"), QStringLiteral("Preferences"),
                         QStringLiteral("Network Persistent State"), QStringLiteral("TransportSecurity")};

@@ -19,7 +19,8 @@ constexpr size_t kChunk = 256 * 1024;
 // there.
 class TemporaryCopy {
 public:
-    explicit TemporaryCopy(const QString& finalPath) : path_(QFile::encodeName(finalPath + QStringLiteral(".~vindrel-XXXXXX")))
+    explicit TemporaryCopy(const QString& finalPath)
+        : path_(QFile::encodeName(finalPath + QStringLiteral(".~vindrel-XXXXXX")))
     {
         fd_ = ::mkostemp(path_.data(), O_CLOEXEC);
         if (fd_ < 0)
@@ -106,7 +107,8 @@ void CopyContents(int in, int out)
 mode_t ReplacementMode(const QByteArray& name, AtLink atLink)
 {
     struct stat existing {};
-    const int found = atLink == AtLink::Follow ? ::stat(name.constData(), &existing) : ::lstat(name.constData(), &existing);
+    const int found = atLink == AtLink::Follow ? ::stat(name.constData(), &existing)
+                                               : ::lstat(name.constData(), &existing);
     return found == 0 && S_ISREG(existing.st_mode) ? (existing.st_mode & 07777) : NewFileMode();
 }
 

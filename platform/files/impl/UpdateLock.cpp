@@ -47,7 +47,8 @@ int OpenLockFile(const QByteArray& path)
 // The file open is still the one of that name: its holder did not remove it as it let go.
 bool StillNamed(int fd, const QByteArray& path)
 {
-    struct stat open {}, named {};
+    struct stat open {
+    }, named{};
     return ::fstat(fd, &open) == 0 && ::lstat(path.constData(), &named) == 0 && open.st_dev == named.st_dev
         && open.st_ino == named.st_ino;
 }

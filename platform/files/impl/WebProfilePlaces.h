@@ -7,12 +7,12 @@
 // user's cache folder, never beside the program. Every field is empty when the user has no such
 // folders (no HOME, no XDG variables).
 struct WebProfilePlaces {
-    QString root;        // $XDG_DATA_HOME/vindrel/web
-    QString storage;     // the engine's stored data: cookies, local storage, visited links
-    QString lock;        // held by the copy of the program that uses storage
+    QString root;         // $XDG_DATA_HOME/vindrel/web
+    QString storage;      // the engine's stored data: cookies, local storage, visited links
+    QString lock;         // held by the copy of the program that uses storage
     QString cookiesInUse; // that copy's cookies as they are, for copies started meanwhile
-    QString handedOver;  // cookies the other copies set, left there for the holder to take in
-    QString cache;       // $XDG_CACHE_HOME/vindrel
+    QString handedOver;   // cookies the other copies set, left there for the holder to take in
+    QString cache;        // $XDG_CACHE_HOME/vindrel
 };
 
 WebProfilePlaces WebProfilePlacesFor(const DriveMap::Environment& environment);

@@ -14,12 +14,24 @@ QString UnescapeValue(const QString& value)
         }
         const QChar next = value.at(++i);
         switch (next.unicode()) {
-        case 's': out += QLatin1Char(' '); break;
-        case 'n': out += QLatin1Char('\n'); break;
-        case 't': out += QLatin1Char('\t'); break;
-        case 'r': out += QLatin1Char('\r'); break;
-        case '\\': out += QLatin1Char('\\'); break;
-        default: out += c; out += next; // kept for the Exec quoting rules
+        case 's':
+            out += QLatin1Char(' ');
+            break;
+        case 'n':
+            out += QLatin1Char('\n');
+            break;
+        case 't':
+            out += QLatin1Char('\t');
+            break;
+        case 'r':
+            out += QLatin1Char('\r');
+            break;
+        case '\\':
+            out += QLatin1Char('\\');
+            break;
+        default:
+            out += c;
+            out += next; // kept for the Exec quoting rules
         }
     }
     return out;

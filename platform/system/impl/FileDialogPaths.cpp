@@ -37,7 +37,8 @@ QString NameFilter(const QString& patternList)
 
 HostDialogSetup MapFileDialogRequest(FileSystem& fs, const FileDialogRequest& request)
 {
-    const qsizetype cut = std::max(request.fileName.lastIndexOf(QLatin1Char('\\')), request.fileName.lastIndexOf(QLatin1Char('/')));
+    const qsizetype cut = std::max(request.fileName.lastIndexOf(QLatin1Char('\\')),
+                                   request.fileName.lastIndexOf(QLatin1Char('/')));
     QString folderPart = cut < 0 ? QString() : request.fileName.left(cut);
     if (folderPart.size() == 2 && folderPart.endsWith(QLatin1Char(':')))
         folderPart += QLatin1Char('\\'); // "C:\*.HTM": the root of the drive
@@ -49,6 +50,8 @@ HostDialogSetup MapFileDialogRequest(FileSystem& fs, const FileDialogRequest& re
         setup.folder = fs.HostPath(folder);
     if (!IsPattern(namePart))
         setup.selectedFile = namePart;
-    setup.nameFilter = NameFilter(!request.filter.isEmpty() ? request.filter : setup.selectedFile.isEmpty() ? namePart : QString());
+    setup.nameFilter = NameFilter(!request.filter.isEmpty()      ? request.filter
+                                  : setup.selectedFile.isEmpty() ? namePart
+                                                                 : QString());
     return setup;
 }

@@ -167,7 +167,8 @@ QString HostSystemServices::FavoritesFolder()
     const QString winePrefix = DriveMap(environment_).WinePrefix();
     const QString user = UserName();
     if (!winePrefix.isEmpty() && !user.isEmpty()) {
-        const QString wineFavorites = winePrefix + QStringLiteral("/drive_c/users/") + user + QStringLiteral("/Favorites");
+        const QString wineFavorites = winePrefix + QStringLiteral("/drive_c/users/") + user
+                                    + QStringLiteral("/Favorites");
         if (IsFolder(StatHost(wineFavorites)))
             return fs_.WindowsPath(wineFavorites);
     }

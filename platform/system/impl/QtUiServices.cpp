@@ -78,7 +78,9 @@ int Answer(QMessageBox::StandardButton clicked, MsgButtons buttons)
         return MsgAnswer::Ok;
     default:
         // Closed some other way: the box's safe answer.
-        return buttons == MsgButtons::Ok ? MsgAnswer::Ok : buttons == MsgButtons::OkCancel ? MsgAnswer::Cancel : MsgAnswer::No;
+        return buttons == MsgButtons::Ok       ? MsgAnswer::Ok
+             : buttons == MsgButtons::OkCancel ? MsgAnswer::Cancel
+                                               : MsgAnswer::No;
     }
 }
 
@@ -180,7 +182,8 @@ QString QtUiServices::OpenFileDialog(QWidget* owner, const FileDialogRequest& re
     return chosen.isEmpty() ? request.fileName : chosen;
 }
 
-SaveChoice QtUiServices::SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed, const QString& filter)
+SaveChoice QtUiServices::SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed,
+                                        const QString& filter)
 {
     const QFileInfo proposedHost(fs_.HostPathForWriting(proposed));
     QFileDialog dialog(owner, title, proposedHost.absolutePath());
@@ -204,8 +207,8 @@ SaveChoice QtUiServices::SaveFileDialog(QWidget* owner, const QString& title, co
         // Taken by any spelling of the name, as the writer will find it, a dangling link included.
         if (!ExistsOrDangles(fs_.HostPathForWriting(path)))
             return {path, false};
-        if (MsgBox(QStringLiteral("Il file ") + path + QStringLiteral(" esiste già.\r\rSostituirlo ?"), MsgButtons::YesNo,
-                   MsgIcon::Exclamation, title)
+        if (MsgBox(QStringLiteral("Il file ") + path + QStringLiteral(" esiste già.\r\rSostituirlo ?"),
+                   MsgButtons::YesNo, MsgIcon::Exclamation, title)
             == MsgAnswer::Yes)
             return {path, true};
     }
@@ -219,5 +222,6 @@ void QtUiServices::EndProgram(bool immediately)
         _exit(0);
     }
     // Posted, so that the caller's handler finishes before the event loops end.
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }

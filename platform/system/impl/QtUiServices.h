@@ -10,15 +10,16 @@ public:
     ~QtUiServices() override;
 
     int MsgBox(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title) override;
-    int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title, const QString& check,
-                        bool& ticked) override;
+    int MsgBoxWithCheck(const QString& text, MsgButtons buttons, MsgIcon icon, const QString& title,
+                        const QString& check, bool& ticked) override;
     void Beep() override;
     void SetHourglass(bool busy) override;
     void DoEvents() override;
     void Pause() override;
     void RunModal(QWidget& window) override;
     QString OpenFileDialog(QWidget* owner, const FileDialogRequest& request) override;
-    SaveChoice SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed, const QString& filter) override;
+    SaveChoice SaveFileDialog(QWidget* owner, const QString& title, const QString& proposed,
+                              const QString& filter) override;
     void EndProgram(bool immediately) override;
 
 private:

@@ -17,14 +17,14 @@ namespace {
 const QSet<QString>& ProgramExtensions()
 {
     static const QSet<QString> extensions{
-        QStringLiteral("exe"), QStringLiteral("com"), QStringLiteral("scr"),  QStringLiteral("pif"),
-        QStringLiteral("cpl"), QStringLiteral("msi"), QStringLiteral("msp"),  QStringLiteral("bat"),
-        QStringLiteral("cmd"), QStringLiteral("lnk"), QStringLiteral("vbs"),  QStringLiteral("vbe"),
-        QStringLiteral("js"),  QStringLiteral("jse"), QStringLiteral("wsf"),  QStringLiteral("wsh"),
-        QStringLiteral("ps1"), QStringLiteral("hta"), QStringLiteral("reg"),  QStringLiteral("sh"),
-        QStringLiteral("bash"), QStringLiteral("csh"), QStringLiteral("ksh"), QStringLiteral("zsh"),
-        QStringLiteral("run"), QStringLiteral("desktop"), QStringLiteral("kdelnk"), QStringLiteral("appimage"),
-        QStringLiteral("jar"), QStringLiteral("py"),  QStringLiteral("pl"),   QStringLiteral("rb"),
+        QStringLiteral("exe"),  QStringLiteral("com"),     QStringLiteral("scr"),    QStringLiteral("pif"),
+        QStringLiteral("cpl"),  QStringLiteral("msi"),     QStringLiteral("msp"),    QStringLiteral("bat"),
+        QStringLiteral("cmd"),  QStringLiteral("lnk"),     QStringLiteral("vbs"),    QStringLiteral("vbe"),
+        QStringLiteral("js"),   QStringLiteral("jse"),     QStringLiteral("wsf"),    QStringLiteral("wsh"),
+        QStringLiteral("ps1"),  QStringLiteral("hta"),     QStringLiteral("reg"),    QStringLiteral("sh"),
+        QStringLiteral("bash"), QStringLiteral("csh"),     QStringLiteral("ksh"),    QStringLiteral("zsh"),
+        QStringLiteral("run"),  QStringLiteral("desktop"), QStringLiteral("kdelnk"), QStringLiteral("appimage"),
+        QStringLiteral("jar"),  QStringLiteral("py"),      QStringLiteral("pl"),     QStringLiteral("rb"),
     };
     return extensions;
 }
@@ -33,16 +33,26 @@ const QSet<QString>& ProgramExtensions()
 const QSet<QString>& ProgramTypes()
 {
     static const QSet<QString> types{
-        QStringLiteral("application/x-executable"),      QStringLiteral("application/x-sharedlib"),
-        QStringLiteral("application/x-pie-executable"),  QStringLiteral("application/x-shellscript"),
-        QStringLiteral("application/x-csh"),             QStringLiteral("application/x-desktop"),
-        QStringLiteral("application/x-ms-dos-executable"), QStringLiteral("application/x-ms-ne-executable"),
-        QStringLiteral("application/x-msdownload"),      QStringLiteral("application/x-msi"),
-        QStringLiteral("application/x-ms-shortcut"),     QStringLiteral("application/x-bat"),
-        QStringLiteral("application/vnd.appimage"),      QStringLiteral("application/x-iso9660-appimage"),
-        QStringLiteral("application/x-java-archive"),    QStringLiteral("text/x-python"),
-        QStringLiteral("text/x-python3"),                QStringLiteral("application/x-perl"),
-        QStringLiteral("application/x-ruby"),            QStringLiteral("text/vbscript"),
+        QStringLiteral("application/x-executable"),
+        QStringLiteral("application/x-sharedlib"),
+        QStringLiteral("application/x-pie-executable"),
+        QStringLiteral("application/x-shellscript"),
+        QStringLiteral("application/x-csh"),
+        QStringLiteral("application/x-desktop"),
+        QStringLiteral("application/x-ms-dos-executable"),
+        QStringLiteral("application/x-ms-ne-executable"),
+        QStringLiteral("application/x-msdownload"),
+        QStringLiteral("application/x-msi"),
+        QStringLiteral("application/x-ms-shortcut"),
+        QStringLiteral("application/x-bat"),
+        QStringLiteral("application/vnd.appimage"),
+        QStringLiteral("application/x-iso9660-appimage"),
+        QStringLiteral("application/x-java-archive"),
+        QStringLiteral("text/x-python"),
+        QStringLiteral("text/x-python3"),
+        QStringLiteral("application/x-perl"),
+        QStringLiteral("application/x-ruby"),
+        QStringLiteral("text/vbscript"),
     };
     return types;
 }
@@ -53,7 +63,8 @@ bool RunsAsProgram(const QString& fileName, const QStringList& mimeTypes, bool e
 {
     const qsizetype dot = fileName.lastIndexOf(QLatin1Char('.'));
     return executable || (dot >= 0 && ProgramExtensions().contains(fileName.mid(dot + 1).toLower()))
-        || std::any_of(mimeTypes.begin(), mimeTypes.end(), [](const QString& type) { return ProgramTypes().contains(type); });
+        || std::any_of(mimeTypes.begin(), mimeTypes.end(),
+                       [](const QString& type) { return ProgramTypes().contains(type); });
 }
 
 bool HostFileRunsAsProgram(const QString& hostPath)

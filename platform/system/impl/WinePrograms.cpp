@@ -12,8 +12,8 @@ bool IsWindowsProgram(const QString& hostFile)
 
 bool IsDrivePath(const QString& text)
 {
-    return text.size() >= 3 && text[0].isLetter() && text[0].unicode() < 0x80 && text[1] == u':' &&
-           (text[2] == u'\\' || text[2] == u'/');
+    return text.size() >= 3 && text[0].isLetter() && text[0].unicode() < 0x80 && text[1] == u':'
+        && (text[2] == u'\\' || text[2] == u'/');
 }
 
 QString WineWindowsPath(const QString& winePrefix, const QString& hostFile)

@@ -15,14 +15,14 @@ TEST(PathFormOfAddress, TurnsAddressesIntoPaths)
     } cases[] = {
         {"file:///C:/HOME-PAG/INIZIO.HTM", "C:\\HOME-PAG\\INIZIO.HTM"},
         {"http://www.tin.it/news/", "http:\\\\www.tin.it\\news\\"},
-        {"file://C:/HOME-PAG/A.HTM", "file:\\\\C:\\HOME-PAG\\A.HTM"},       // two slashes: no prefix found
-        {"FILE:///C:/A.HTM", "FILE:\\\\\\C:\\A.HTM"},                       // the prefix is case-sensitive
-        {"file:///C:/My%20Pages/a.htm", "C:\\My%20Pages\\a.htm"},           // no decoding
-        {"view file:///C:/a/b.htm", "C:\\a\\b.htm"},                        // the first occurrence, anywhere
+        {"file://C:/HOME-PAG/A.HTM", "file:\\\\C:\\HOME-PAG\\A.HTM"}, // two slashes: no prefix found
+        {"FILE:///C:/A.HTM", "FILE:\\\\\\C:\\A.HTM"},                 // the prefix is case-sensitive
+        {"file:///C:/My%20Pages/a.htm", "C:\\My%20Pages\\a.htm"},     // no decoding
+        {"view file:///C:/a/b.htm", "C:\\a\\b.htm"},                  // the first occurrence, anywhere
         {"  about:blank ", "about:blank"},
         {"", ""},
         {"   ", ""},
-        {" http://a/ ", " http:\\\\a\\ "},                                  // only the two special cases are trimmed
+        {" http://a/ ", " http:\\\\a\\ "}, // only the two special cases are trimmed
     };
     for (const auto& c : cases)
         EXPECT_EQ(PathFormOfAddress(QString::fromUtf8(c.address)), QString::fromUtf8(c.path)) << c.address;
@@ -42,8 +42,8 @@ TEST(PercentBarLetters, SixtyForAWholeDownloadHalvesToEven)
     const struct {
         std::int32_t done, total;
         int letters;
-    } cases[] = {{50, 100, 30}, {1, 120, 0}, {1, 40, 2}, {3, 40, 4}, {5, 40, 8}, {100, 100, 60},
-                 {200, 100, 120}, {7, 0, 0}, {0, 0, 0}};
+    } cases[] = {{50, 100, 30},  {1, 120, 0},     {1, 40, 2}, {3, 40, 4}, {5, 40, 8},
+                 {100, 100, 60}, {200, 100, 120}, {7, 0, 0},  {0, 0, 0}};
     for (const auto& c : cases)
         EXPECT_EQ(PercentBarLetters(c.done, c.total), c.letters) << c.done << "/" << c.total;
 }

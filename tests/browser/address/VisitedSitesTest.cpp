@@ -50,7 +50,7 @@ TEST(VisitedSitesRules, WhatIsWorthKeeping)
     EXPECT_FALSE(IsStorableAddress(QStringLiteral("   ")));
     EXPECT_FALSE(IsStorableAddress(QStringLiteral("about:blank")));
     EXPECT_TRUE(IsStorableAddress(QStringLiteral(" about:blank"))); // only the exact text is left out
-    EXPECT_TRUE(IsStorableAddress(QStringLiteral("\t")));          // only blanks are trimmed
+    EXPECT_TRUE(IsStorableAddress(QStringLiteral("\t")));           // only blanks are trimmed
 }
 
 class VisitedSites : public WindowFixture {
@@ -167,8 +167,8 @@ TEST_F(VisitedSites, WindowsCodePageLinesSurviveARewriteByteForByte)
 // What the user reads when the history was not saved.
 QString NotSaved(frmBrowser& w)
 {
-    return QStringLiteral("Non riesco a registrare i Link dei Siti Internet visualizzati nel file ") + w.visitedSites().Path()
-         + QStringLiteral(" !!!");
+    return QStringLiteral("Non riesco a registrare i Link dei Siti Internet visualizzati nel file ")
+         + w.visitedSites().Path() + QStringLiteral(" !!!");
 }
 
 TEST_F(VisitedSites, AFileThatCannotBeReplacedIsLeftAsItWas)
@@ -263,7 +263,8 @@ TEST_F(VisitedSites, EditTriesBothEditorsThenTheDesktopsTextEditor)
     w.visitedSites().Edit();
     EXPECT_EQ(t.ui.beeps, 1);
     ASSERT_EQ(t.ui.boxes.size(), 1u);
-    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
+    EXPECT_EQ(t.ui.boxes[0].text,
+              QStringLiteral("Non trovo un programma per modificare il file ") + path + QStringLiteral(" !!!"));
 }
 
 } // namespace

@@ -100,8 +100,11 @@ TEST_F(AddressBar, ToolbarKeysRunTheirOperationAndSwallowErrors)
     const struct {
         const char* key;
         const char* operation;
-    } cases[] = {{"Back", "GoBack"}, {"Forward", "GoForward"}, {"Refresh", "Refresh"},
-                 {"Home", "GoHome"}, {"Search", "GoSearch"}};
+    } cases[] = {{"Back", "GoBack"},
+                 {"Forward", "GoForward"},
+                 {"Refresh", "Refresh"},
+                 {"Home", "GoHome"},
+                 {"Search", "GoSearch"}};
     w->SetAddressText(QStringLiteral("http://www.tin.it/"));
     for (const auto& c : cases) {
         browser().calls.clear();

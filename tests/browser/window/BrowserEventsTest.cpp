@@ -88,7 +88,8 @@ TEST_F(BrowserEvents, APageAskingForWindowAfterWindowIsStoppedWhenTheUserSaysSo)
     t.ui.onMsgBox = [&](const FakeUi::Box&) { blockedMeanwhile = blockedMeanwhile && browser().FireNewWindow2(false); };
     t.ui.answers = {MsgAnswer::Cancel, MsgAnswer::Cancel};
     EXPECT_TRUE(browser().FireNewWindow2(false));
-    EXPECT_TRUE(blockedMeanwhile && t.ui.boxes.size() == 2) << "a request while a question is shown is blocked without one";
+    EXPECT_TRUE(blockedMeanwhile && t.ui.boxes.size() == 2)
+        << "a request while a question is shown is blocked without one";
     t.ui.onMsgBox = nullptr;
 
     t.ui.answers = {MsgAnswer::Cancel};
@@ -289,8 +290,10 @@ TEST_F(BrowserEvents, APopUpWindowHasTheKeysOfTheWindowAndBarsOfItsOwn)
     const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         return events->UnusedKey(QKeyEvent(QEvent::KeyPress, key, modifiers));
     };
-    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier}, {Qt::Key_Escape, Qt::NoModifier},
-                                         {Qt::Key_Left, Qt::AltModifier}, {Qt::Key_Right, Qt::AltModifier},
+    for (const auto& [key, modifiers] : {std::pair{Qt::Key_F5, Qt::NoModifier},
+                                         {Qt::Key_Escape, Qt::NoModifier},
+                                         {Qt::Key_Left, Qt::AltModifier},
+                                         {Qt::Key_Right, Qt::AltModifier},
                                          {Qt::Key_P, Qt::ControlModifier}})
         EXPECT_TRUE(press(key, modifiers));
     EXPECT_EQ(popup.calls, (QStringList{"Refresh", "Stop", "GoBack", "GoForward", "Print"}));
@@ -324,8 +327,9 @@ TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)
     w->RenderProcessTerminated(false);
     EXPECT_TRUE(browser().calls.contains(QStringLiteral("Refresh")));
     ASSERT_EQ(t.ui.boxes.size(), 2u);
-    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' interrotta !!!"
-                                                 "\r\rRicarico la pagina ?"));
+    EXPECT_EQ(t.ui.boxes[0].text,
+              QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' interrotta !!!"
+                             "\r\rRicarico la pagina ?"));
     EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::YesNo);
     EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::Exclamation);
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Errore di visualizzazione"));
@@ -334,8 +338,9 @@ TEST_F(BrowserEvents, AStoppedRendererOffersToReloadThePage)
     browser().calls.clear();
     w->RenderProcessTerminated(true);
     EXPECT_TRUE(browser().calls.isEmpty());
-    EXPECT_EQ(t.ui.texts().constLast(), QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' "
-                                                       "interrotta di nuovo !!!\r\rLa pagina non viene ricaricata."));
+    EXPECT_EQ(t.ui.texts().constLast(),
+              QStringLiteral("La visualizzazione della pagina file:///C:/HOME-PAG/A.HTM si e' "
+                             "interrotta di nuovo !!!\r\rLa pagina non viene ricaricata."));
     EXPECT_EQ(t.ui.boxes.back().buttons, MsgButtons::Ok);
 }
 

@@ -23,11 +23,12 @@ protected:
                         "<html><head><title>Pop</title></head>"
                         "<body onload=\"window.open('SECOND.HTM')\">Apre una finestra</body></html>");
         t.WriteHostFile(QStringLiteral("C/HOME-PAG/SECOND.HTM"), "<html><body>Seconda</body></html>");
-        t.program = std::make_unique<Program>(ProgramServices{t.ui, *t.fs, t.processes, t.system, [this](QWidget* parent) {
-                                                                 auto control = std::make_unique<WebEngineBrowser>(*t.fs, parent);
-                                                                 engine = control.get();
-                                                                 return control;
-                                                             }});
+        t.program = std::make_unique<Program>(
+            ProgramServices{t.ui, *t.fs, t.processes, t.system, [this](QWidget* parent) {
+                                auto control = std::make_unique<WebEngineBrowser>(*t.fs, parent);
+                                engine = control.get();
+                                return control;
+                            }});
         t.program->SetBrowserWindow([this]() -> BrowserWindow& { return t.program->form<frmBrowser>(); });
         t.program->g.INDIRIZZO_INIZIALE = kPopUpPage;
     }
@@ -44,7 +45,8 @@ protected:
     // has loaded and the window it opens has been answered.
     void Reopen(frmBrowser& window)
     {
-        QSignalSpy windowAsked(qobject_cast<QWebEngineView*>(engine->widget())->page(), &QWebEnginePage::newWindowRequested);
+        QSignalSpy windowAsked(qobject_cast<QWebEngineView*>(engine->widget())->page(),
+                               &QWebEnginePage::newWindowRequested);
         window.SetAddressText(kPopUpPage);
         window.cboAddress_Click();
         EXPECT_TRUE(WaitUntil([&] { return !window.timTimer->isActive() && !windowAsked.isEmpty(); }));
@@ -75,7 +77,8 @@ TEST_F(RealBrowserWindow, UntickedPopUpSwitchLetsItOpen)
     frmBrowser& window = OpenWindow();
     window.Check2->setChecked(false);
     window.Check2_Click();
-    QSignalSpy windowAsked(qobject_cast<QWebEngineView*>(engine->widget())->page(), &QWebEnginePage::newWindowRequested);
+    QSignalSpy windowAsked(qobject_cast<QWebEngineView*>(engine->widget())->page(),
+                           &QWebEnginePage::newWindowRequested);
     window.SetAddressText(kPopUpPage);
     window.cboAddress_Click();
     EXPECT_TRUE(windowAsked.wait(kWaitTimeoutMs) && engine->OpenPopupCount() == 1);
@@ -97,7 +100,8 @@ TEST_F(RealBrowserWindow, QuestionsOnAndCancelTwiceBlockIt)
     for (const auto& box : t.ui.boxes)
         if (box.title == QLatin1String("Apre in una nuova finestra"))
             asked << box.text.section(QLatin1Char(':'), 0, 0);
-    EXPECT_EQ(asked, (QStringList{QStringLiteral("Cerca di aprire nuovo sito"), QStringLiteral("Apro su stessa pagina il sito")}));
+    EXPECT_EQ(asked, (QStringList{QStringLiteral("Cerca di aprire nuovo sito"),
+                                  QStringLiteral("Apro su stessa pagina il sito")}));
     EXPECT_TRUE(t.system.started.isEmpty()); // the page button's action did not run
 }
 

@@ -14,7 +14,7 @@ using SideCommands = BrowserFixture;
 QString SecondCopyCommand(TestProgram& t, const QString& address)
 {
     return t.fs->ProgramFolder() + QStringLiteral("\\") + QFileInfo(QCoreApplication::applicationFilePath()).baseName()
-        + QStringLiteral(" ") + address;
+         + QStringLiteral(" ") + address;
 }
 
 TEST_F(SideCommands, PopUpSwitchBlocksOnlyWhenTicked)
@@ -76,7 +76,8 @@ TEST_F(SideCommands, ASecondCopyThatCannotStartIsReported)
     EXPECT_EQ(t.ui.beeps, 1);
     ASSERT_EQ(t.ui.boxes.size(), 1u);
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).baseName();
-    EXPECT_EQ(t.ui.boxes[0].text, QStringLiteral("Non trovo il programmma ") + name + QStringLiteral(" !!! \r\r53 - File not found"));
+    EXPECT_EQ(t.ui.boxes[0].text,
+              QStringLiteral("Non trovo il programmma ") + name + QStringLiteral(" !!! \r\r53 - File not found"));
     EXPECT_EQ(t.ui.boxes[0].buttons, MsgButtons::Ok);
     EXPECT_EQ(t.ui.boxes[0].icon, MsgIcon::None);
     EXPECT_EQ(t.ui.boxes[0].title, QStringLiteral("Vindrel"));
@@ -147,8 +148,9 @@ TEST_F(SideCommands, CopyAddressWithoutAnAddressLeavesTheClipboard)
 
 TEST_F(SideCommands, PresetButtonsOpenTheirSiteThroughTheAddressBox)
 {
-    const char* expected[] = {"www.tin.it",    "www.libero.it", "www.tiscali.it",
-                              "www.google.it", "http://www.symantec.com/downloads/", "www.virgilio.it"};
+    const char* expected[] = {
+        "www.tin.it",     "www.libero.it", "www.tiscali.it", "www.google.it", "http://www.symantec.com/downloads/",
+        "www.virgilio.it"};
     for (int i = 0; i < 6; ++i) {
         browser().calls.clear();
         w->Command8_Click(i);

@@ -29,11 +29,16 @@ const ControlCase kControls[] = {
     {"Check2", "Elimina Win PopUp", "", {3825, 495, 1680, 195}},
     {"Command2", "Vedo Storia", "Visualizzo lo Storico dei Siti visitati", {10575, 0, 990, 315}},
     {"Command3", "Vedo Link Preferiti", "Richiama elenco Preferiti di IE", {5520, 315, 1485, 315}},
-    {"Command4", "Vedo finestre IE aperte", "Gestione finestre IE aperte e cancellazione dalla memoria",
+    {"Command4",
+     "Vedo finestre IE aperte",
+     "Gestione finestre IE aperte e cancellazione dalla memoria",
      {7005, 315, 1875, 315}},
     {"Command5", "Varia storia", "Gestione dello Storico dei Siti visitatii", {8880, 315, 975, 315}},
     {"Command6", "ID", "Informazioni Login e Numero IP del PC", {9855, 315, 525, 315}},
-    {"Command7", "Copia Address", "Copia URL indirizzo Internet nella Storia dei Siti visitati", {10380, 315, 1215, 315}},
+    {"Command7",
+     "Copia Address",
+     "Copia URL indirizzo Internet nella Storia dei Siti visitati",
+     {10380, 315, 1215, 315}},
     {"Command8_0", "Tin", "www.tin.it", {45, 495, 615, 195}},
     {"Command8_5", "..", "www.virgilio.it", {3135, 495, 615, 195}},
 };
@@ -86,8 +91,8 @@ TEST_F(WindowControls, EveryCaptionFitsItsControl)
         // A button may condense a long caption, but not below three quarters of its width.
         int room = (control->width() - 4) * 4 / 3;
         if (qobject_cast<const QCheckBox*>(control))
-            room = control->width() - control->style()->pixelMetric(QStyle::PM_IndicatorWidth) -
-                   control->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
+            room = control->width() - control->style()->pixelMetric(QStyle::PM_IndicatorWidth)
+                 - control->style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing);
         const QRect needed = metrics.boundingRect(QRect(0, 0, room, 1000), Qt::TextWordWrap, text);
         EXPECT_LE(needed.width(), room) << control->objectName().toStdString();
         EXPECT_LE(needed.height(), control->height()) << control->objectName().toStdString();

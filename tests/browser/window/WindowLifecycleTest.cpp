@@ -51,15 +51,16 @@ TEST_P(WindowLoadRetries, FallBackOnTheSecondHomeThenTheEmptyPageAndStop)
     EXPECT_TRUE(t.ui.boxes.empty()) << c.name;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Window, WindowLoadRetries,
-    ::testing::Values(RetryCase{"first fails", {QStringLiteral("C:\\rotto.htm")}, {QStringLiteral("C:\\rotto.htm"), kHomeD}},
-                      RetryCase{"two fail",
-                                {QStringLiteral("C:\\rotto.htm"), kHomeD},
-                                {QStringLiteral("C:\\rotto.htm"), kHomeD, kEmptyPage}},
-                      RetryCase{"all fail",
-                                {QStringLiteral("C:\\rotto.htm"), kHomeD, kEmptyPage},
-                                {QStringLiteral("C:\\rotto.htm"), kHomeD, kEmptyPage}}));
+INSTANTIATE_TEST_SUITE_P(Window, WindowLoadRetries,
+                         ::testing::Values(RetryCase{"first fails",
+                                                     {QStringLiteral("C:\\rotto.htm")},
+                                                     {QStringLiteral("C:\\rotto.htm"), kHomeD}},
+                                           RetryCase{"two fail",
+                                                     {QStringLiteral("C:\\rotto.htm"), kHomeD},
+                                                     {QStringLiteral("C:\\rotto.htm"), kHomeD, kEmptyPage}},
+                                           RetryCase{"all fail",
+                                                     {QStringLiteral("C:\\rotto.htm"), kHomeD, kEmptyPage},
+                                                     {QStringLiteral("C:\\rotto.htm"), kHomeD, kEmptyPage}}));
 
 TEST_F(WindowLoad, MergesTheVisitedSitesAfterOpening)
 {
@@ -125,7 +126,8 @@ protected:
     int Questions() const
     {
         return static_cast<int>(std::count_if(t.ui.boxes.begin(), t.ui.boxes.end(), [](const FakeUi::Box& b) {
-            return b.text == kQuestion && b.title == QStringLiteral("Chiusura Vindrel") && b.buttons == MsgButtons::YesNo;
+            return b.text == kQuestion && b.title == QStringLiteral("Chiusura Vindrel")
+                && b.buttons == MsgButtons::YesNo;
         }));
     }
 };
@@ -175,7 +177,8 @@ public:
 TEST_F(WindowClosing, WithDownloadsComingInAsksFirstAndNoKeepsTheWindow)
 {
     frmBrowser& w = Visited({QStringLiteral("http:\\www.secondo.it")});
-    w.DownloadStarted(std::make_unique<FakeDownload>(QStringLiteral("dati.bin"), QStringLiteral("http://a.it/dati.bin"), -1));
+    w.DownloadStarted(
+        std::make_unique<FakeDownload>(QStringLiteral("dati.bin"), QStringLiteral("http://a.it/dati.bin"), -1));
     t.ui.answers = {MsgAnswer::No, MsgAnswer::Yes, MsgAnswer::No};
     EXPECT_FALSE(w.close());
     EXPECT_EQ(t.program->loaded<frmBrowser>(), &w);

@@ -44,9 +44,11 @@ TEST(CookieLines, ChangesAreWhatWasAddedChangedOrRemoved)
 
     QStringList changes;
     for (const QNetworkCookie& c : CookieChanges(before, now))
-        changes << QString::fromUtf8(c.name() + '=' + c.value() + '@' + c.domain().toUtf8() + (IsCookieRemoval(c) ? " removed" : ""));
+        changes << QString::fromUtf8(c.name() + '=' + c.value() + '@' + c.domain().toUtf8()
+                                     + (IsCookieRemoval(c) ? " removed" : ""));
     changes.sort();
-    EXPECT_EQ(changes, QStringList({"changed=2@127.0.0.1", "gone=1@127.0.0.1 removed", "kept=1@altro.it", "new=1@127.0.0.1"}));
+    EXPECT_EQ(changes,
+              QStringList({"changed=2@127.0.0.1", "gone=1@127.0.0.1 removed", "kept=1@altro.it", "new=1@127.0.0.1"}));
     EXPECT_TRUE(CookieChanges(before, before).isEmpty());
 }
 

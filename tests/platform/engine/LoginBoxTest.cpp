@@ -29,16 +29,17 @@ QPushButton* ButtonOf(QWidget& box, const QString& text)
 
 TEST(LoginBox, NothingIsSentWithoutAUserName)
 {
-    const auto login = Answer({false, QStringLiteral("sito.it"), QStringLiteral("Archivio"), false, {}}, [](QWidget& box) {
-        QPushButton* ok = ButtonOf(box, QStringLiteral("OK"));
-        ASSERT_TRUE(ok);
-        EXPECT_FALSE(ok->isEnabled());
-        box.findChildren<QLineEdit*>().at(0)->setText(QStringLiteral("   "));
-        EXPECT_FALSE(ok->isEnabled()); // blanks are no name
-        box.findChildren<QLineEdit*>().at(0)->setText(QStringLiteral("mario"));
-        box.findChildren<QLineEdit*>().at(1)->setText(QStringLiteral("segreta"));
-        ok->click();
-    });
+    const auto login = Answer({false, QStringLiteral("sito.it"), QStringLiteral("Archivio"), false, {}},
+                              [](QWidget& box) {
+                                  QPushButton* ok = ButtonOf(box, QStringLiteral("OK"));
+                                  ASSERT_TRUE(ok);
+                                  EXPECT_FALSE(ok->isEnabled());
+                                  box.findChildren<QLineEdit*>().at(0)->setText(QStringLiteral("   "));
+                                  EXPECT_FALSE(ok->isEnabled()); // blanks are no name
+                                  box.findChildren<QLineEdit*>().at(0)->setText(QStringLiteral("mario"));
+                                  box.findChildren<QLineEdit*>().at(1)->setText(QStringLiteral("segreta"));
+                                  ok->click();
+                              });
     ASSERT_TRUE(login);
     EXPECT_EQ(login->user, QStringLiteral("mario"));
     EXPECT_EQ(login->password, QStringLiteral("segreta"));

@@ -30,10 +30,8 @@ TEST(PagePolicy, APageIsLeftForAnotherDocumentOnly)
     };
     const Case cases[] = {
         {"http://sito.it/a.html?x=1#qui", false}, // reloaded
-        {"http://sito.it/a.html?x=2", false},
-        {"http://sito.it/a.html#altrove", false},
-        {"http://sito.it/b.html?x=1", true},
-        {"https://sito.it/a.html?x=1", true},
+        {"http://sito.it/a.html?x=2", false},     {"http://sito.it/a.html#altrove", false},
+        {"http://sito.it/b.html?x=1", true},      {"https://sito.it/a.html?x=1", true},
         {"http://altro.it/a.html", true},
     };
     for (const Case& c : cases)

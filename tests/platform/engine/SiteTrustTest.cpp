@@ -16,7 +16,7 @@ TEST(CertificatePolicy, EachDoubtGetsItsAnswer)
         {{true, false, false}, CertificateAnswer::WarnWithoutGoOn},
         {{true, true, true}, CertificateAnswer::Accept},
         {{true, false, true}, CertificateAnswer::WarnWithoutGoOn}, // no exception overrides the engine
-        {{false, true, false}, CertificateAnswer::Refuse},          // a part of a page never asks
+        {{false, true, false}, CertificateAnswer::Refuse},         // a part of a page never asks
         {{false, false, false}, CertificateAnswer::Refuse},
         {{false, true, true}, CertificateAnswer::Accept}, // its site was let through already
         {{false, false, true}, CertificateAnswer::Refuse},

@@ -36,68 +36,71 @@ TEST_P(ReadAddressTest, ReadsTheAddressAsTheControlDoes)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(WebAddresses, ReadAddressTest, ::testing::Values(
-    AddressCase{"http:\\\\www.x.it\\INIZIO.HTM", Kind::Web, "http://www.x.it/INIZIO.HTM"},
-    AddressCase{"  https://www.google.it/  ", Kind::Web, "https://www.google.it/"},
-    AddressCase{"www.x.it", Kind::Web, "http://www.x.it"},
-    AddressCase{"www.x.it\\a\\b.htm", Kind::Web, "http://www.x.it/a/b.htm"},
-    AddressCase{"localhost:8080/a", Kind::Web, "http://localhost:8080/a"},
-    AddressCase{"mailto:a@b.it", Kind::Web, "mailto:a@b.it"},
-    AddressCase{"about:blank", Kind::Blank, "about:blank"},
-    AddressCase{" About:Blank ", Kind::Blank, "about:blank"}));
+INSTANTIATE_TEST_SUITE_P(
+    WebAddresses, ReadAddressTest,
+    ::testing::Values(AddressCase{"http:\\\\www.x.it\\INIZIO.HTM", Kind::Web, "http://www.x.it/INIZIO.HTM"},
+                      AddressCase{"  https://www.google.it/  ", Kind::Web, "https://www.google.it/"},
+                      AddressCase{"www.x.it", Kind::Web, "http://www.x.it"},
+                      AddressCase{"www.x.it\\a\\b.htm", Kind::Web, "http://www.x.it/a/b.htm"},
+                      AddressCase{"localhost:8080/a", Kind::Web, "http://localhost:8080/a"},
+                      AddressCase{"mailto:a@b.it", Kind::Web, "mailto:a@b.it"},
+                      AddressCase{"about:blank", Kind::Blank, "about:blank"},
+                      AddressCase{" About:Blank ", Kind::Blank, "about:blank"}));
 
-INSTANTIATE_TEST_SUITE_P(LocalPaths, ReadAddressTest, ::testing::Values(
-    AddressCase{"C:\\HOME-PAG\\INIZIO.HTM", Kind::LocalFile, "C:\\HOME-PAG\\INIZIO.HTM"},
-    AddressCase{"c:/x/y.htm", Kind::LocalFile, "c:\\x\\y.htm"},
-    AddressCase{"\\home\\me\\x.htm", Kind::LocalFile, "\\home\\me\\x.htm"},
-    AddressCase{"/tmp/a b.htm", Kind::LocalFile, "\\tmp\\a b.htm"},
-    AddressCase{"file:///C:/x.htm", Kind::LocalFile, "C:\\x.htm"},
-    AddressCase{"file://C:\\x.htm", Kind::LocalFile, "C:\\x.htm"},
-    AddressCase{"FILE:/C:/x.htm", Kind::LocalFile, "C:\\x.htm"},
-    AddressCase{"file:///tmp/x.htm", Kind::LocalFile, "\\tmp\\x.htm"},
-    // Escapes are undone only when that names an existing file.
-    AddressCase{"file:///C:/my%20site/x.htm", Kind::LocalFile, "C:\\my site\\x.htm"},
-    AddressCase{"file:///C:/no%20such/x.htm", Kind::LocalFile, "C:\\no%20such\\x.htm"},
-    AddressCase{"file:///C:/100%25/x.htm", Kind::LocalFile, "C:\\100%25\\x.htm"},
-    // A place in the page stays out of the file's name; a name that itself holds "#" keeps it.
-    AddressCase{"file:///C:/my site/x.htm#giu", Kind::LocalFile, "C:\\my site\\x.htm"},
-    AddressCase{"file:///C:/my%20site/x.htm#giu", Kind::LocalFile, "C:\\my site\\x.htm"},
-    AddressCase{"file:///C:/C#.htm", Kind::LocalFile, "C:\\C#.htm"},
-    AddressCase{"file:///C:/C#.htm#su", Kind::LocalFile, "C:\\C#.htm"},
-    AddressCase{"file:///C:/manca.htm#giu", Kind::LocalFile, "C:\\manca.htm#giu"},
-    // A relative name is a file only when it exists; otherwise it is a host name.
-    AddressCase{"INIZIO.HTM", Kind::LocalFile, "INIZIO.HTM"},
-    AddressCase{"ALTRO.HTM", Kind::Web, "http://ALTRO.HTM"}));
+INSTANTIATE_TEST_SUITE_P(
+    LocalPaths, ReadAddressTest,
+    ::testing::Values(AddressCase{"C:\\HOME-PAG\\INIZIO.HTM", Kind::LocalFile, "C:\\HOME-PAG\\INIZIO.HTM"},
+                      AddressCase{"c:/x/y.htm", Kind::LocalFile, "c:\\x\\y.htm"},
+                      AddressCase{"\\home\\me\\x.htm", Kind::LocalFile, "\\home\\me\\x.htm"},
+                      AddressCase{"/tmp/a b.htm", Kind::LocalFile, "\\tmp\\a b.htm"},
+                      AddressCase{"file:///C:/x.htm", Kind::LocalFile, "C:\\x.htm"},
+                      AddressCase{"file://C:\\x.htm", Kind::LocalFile, "C:\\x.htm"},
+                      AddressCase{"FILE:/C:/x.htm", Kind::LocalFile, "C:\\x.htm"},
+                      AddressCase{"file:///tmp/x.htm", Kind::LocalFile, "\\tmp\\x.htm"},
+                      // Escapes are undone only when that names an existing file.
+                      AddressCase{"file:///C:/my%20site/x.htm", Kind::LocalFile, "C:\\my site\\x.htm"},
+                      AddressCase{"file:///C:/no%20such/x.htm", Kind::LocalFile, "C:\\no%20such\\x.htm"},
+                      AddressCase{"file:///C:/100%25/x.htm", Kind::LocalFile, "C:\\100%25\\x.htm"},
+                      // A place in the page stays out of the file's name; a name that itself holds "#" keeps it.
+                      AddressCase{"file:///C:/my site/x.htm#giu", Kind::LocalFile, "C:\\my site\\x.htm"},
+                      AddressCase{"file:///C:/my%20site/x.htm#giu", Kind::LocalFile, "C:\\my site\\x.htm"},
+                      AddressCase{"file:///C:/C#.htm", Kind::LocalFile, "C:\\C#.htm"},
+                      AddressCase{"file:///C:/C#.htm#su", Kind::LocalFile, "C:\\C#.htm"},
+                      AddressCase{"file:///C:/manca.htm#giu", Kind::LocalFile, "C:\\manca.htm#giu"},
+                      // A relative name is a file only when it exists; otherwise it is a host name.
+                      AddressCase{"INIZIO.HTM", Kind::LocalFile, "INIZIO.HTM"},
+                      AddressCase{"ALTRO.HTM", Kind::Web, "http://ALTRO.HTM"}));
 
-INSTANTIATE_TEST_SUITE_P(Unusable, ReadAddressTest, ::testing::Values(
-    AddressCase{"", Kind::Invalid, ""},
-    AddressCase{"   ", Kind::Invalid, ""},
-    AddressCase{"\t", Kind::Invalid, ""},
-    AddressCase{"http://", Kind::Invalid, ""},
-    AddressCase{"http:\\\\", Kind::Invalid, ""},
-    AddressCase{"http://a b", Kind::Invalid, ""}));
+INSTANTIATE_TEST_SUITE_P(Unusable, ReadAddressTest,
+                         ::testing::Values(AddressCase{"", Kind::Invalid, ""}, AddressCase{"   ", Kind::Invalid, ""},
+                                           AddressCase{"\t", Kind::Invalid, ""},
+                                           AddressCase{"http://", Kind::Invalid, ""},
+                                           AddressCase{"http:\\\\", Kind::Invalid, ""},
+                                           AddressCase{"http://a b", Kind::Invalid, ""}));
 
 // What a person types in the address box: words go to the search engine, anything that names a
 // host, a file or a page goes where it names.
-INSTANTIATE_TEST_SUITE_P(TypedInTheAddressBox, ReadAddressTest, ::testing::Values(
-    AddressCase{"ricetta carbonara", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
-    AddressCase{"  ricetta \t carbonara ", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
-    AddressCase{"che ore sono?", Kind::Search, "https://www.google.it/search?q=che+ore+sono%3F"},
-    AddressCase{"ricetta: carbonara", Kind::Search, "https://www.google.it/search?q=ricetta%3A+carbonara"},
-    AddressCase{"due parole", Kind::Search, "https://www.google.it/search?q=due+parole"},
-    AddressCase{"città & mare", Kind::Search, "https://www.google.it/search?q=citt%C3%A0+%26+mare"},
-    AddressCase{"intranet", Kind::Search, "https://www.google.it/search?q=intranet"},
-    AddressCase{"rai.it notizie", Kind::Search, "https://www.google.it/search?q=rai.it+notizie"},
-    AddressCase{"intranet/wiki", Kind::Web, "http://intranet/wiki"},
-    AddressCase{"localhost", Kind::Web, "http://localhost"},
-    AddressCase{"localhost:8080", Kind::Web, "http://localhost:8080"},
-    AddressCase{"192.168.1.1", Kind::Web, "http://192.168.1.1"},
-    AddressCase{"www.rai.it", Kind::Web, "http://www.rai.it"},
-    AddressCase{"rai.it/news", Kind::Web, "http://rai.it/news"},
-    AddressCase{"C:\\HOME-PAG\\X.HTM", Kind::LocalFile, "C:\\HOME-PAG\\X.HTM"},
-    AddressCase{"C:\\my site\\x.htm", Kind::LocalFile, "C:\\my site\\x.htm"},
-    AddressCase{"file:///tmp/x", Kind::LocalFile, "\\tmp\\x"},
-    AddressCase{"about:blank", Kind::Blank, "about:blank"}));
+INSTANTIATE_TEST_SUITE_P(
+    TypedInTheAddressBox, ReadAddressTest,
+    ::testing::Values(
+        AddressCase{"ricetta carbonara", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
+        AddressCase{"  ricetta \t carbonara ", Kind::Search, "https://www.google.it/search?q=ricetta+carbonara"},
+        AddressCase{"che ore sono?", Kind::Search, "https://www.google.it/search?q=che+ore+sono%3F"},
+        AddressCase{"ricetta: carbonara", Kind::Search, "https://www.google.it/search?q=ricetta%3A+carbonara"},
+        AddressCase{"due parole", Kind::Search, "https://www.google.it/search?q=due+parole"},
+        AddressCase{"città & mare", Kind::Search, "https://www.google.it/search?q=citt%C3%A0+%26+mare"},
+        AddressCase{"intranet", Kind::Search, "https://www.google.it/search?q=intranet"},
+        AddressCase{"rai.it notizie", Kind::Search, "https://www.google.it/search?q=rai.it+notizie"},
+        AddressCase{"intranet/wiki", Kind::Web, "http://intranet/wiki"},
+        AddressCase{"localhost", Kind::Web, "http://localhost"},
+        AddressCase{"localhost:8080", Kind::Web, "http://localhost:8080"},
+        AddressCase{"192.168.1.1", Kind::Web, "http://192.168.1.1"},
+        AddressCase{"www.rai.it", Kind::Web, "http://www.rai.it"},
+        AddressCase{"rai.it/news", Kind::Web, "http://rai.it/news"},
+        AddressCase{"C:\\HOME-PAG\\X.HTM", Kind::LocalFile, "C:\\HOME-PAG\\X.HTM"},
+        AddressCase{"C:\\my site\\x.htm", Kind::LocalFile, "C:\\my site\\x.htm"},
+        AddressCase{"file:///tmp/x", Kind::LocalFile, "\\tmp\\x"},
+        AddressCase{"about:blank", Kind::Blank, "about:blank"}));
 
 TEST(ReadAddressFragmentTest, APlaceInALocalPageIsKeptApart)
 {
@@ -110,7 +113,8 @@ TEST(ReadAddressFragmentTest, APlaceInALocalPageIsKeptApart)
 TEST(FileLocationTest, ForwardSlashesAndNothingEscaped)
 {
     EXPECT_EQ(FileLocation(QStringLiteral("Z:\\tmp\\my site\\x.htm")), QStringLiteral("file:///Z:/tmp/my site/x.htm"));
-    EXPECT_EQ(FileLocation(QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM")), QStringLiteral("file:///C:/HOME-PAG/INIZIO.HTM"));
+    EXPECT_EQ(FileLocation(QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM")),
+              QStringLiteral("file:///C:/HOME-PAG/INIZIO.HTM"));
     EXPECT_EQ(FileLocation(QStringLiteral("C:\\100%\\è.htm")), QStringLiteral("file:///C:/100%/è.htm"));
 }
 

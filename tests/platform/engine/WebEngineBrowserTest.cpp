@@ -137,13 +137,19 @@ protected:
     }
 
     // A page in "C:\my site\".
-    void WritePage(const QString& name, const QByteArray& html) { drive_.Write(QStringLiteral("my site/") + name, html); }
+    void WritePage(const QString& name, const QByteArray& html)
+    {
+        drive_.Write(QStringLiteral("my site/") + name, html);
+    }
     static QByteArray Titled(const char* title, const char* body = "")
     {
         return QByteArray("<html><head><title>") + title + "</title></head><body>" + body + "</body></html>";
     }
 
-    bool WaitForDocument() { return WaitUntil([this] { return events_.Saw(QStringLiteral("TitleChange")); }); }
+    bool WaitForDocument()
+    {
+        return WaitUntil([this] { return events_.Saw(QStringLiteral("TitleChange")); });
+    }
     void Open(const QString& address)
     {
         events_.log.clear();
@@ -153,12 +159,18 @@ protected:
     }
     void RunScript(const QString& script) { PageOf(*browser_)->runJavaScript(script); }
     // The script's value, once the page has given it.
-    static QVariant Evaluate(WebBrowser& browser, const QString& script) { return ScriptResult(*PageOf(browser), script); }
+    static QVariant Evaluate(WebBrowser& browser, const QString& script)
+    {
+        return ScriptResult(*PageOf(browser), script);
+    }
     // Waits until the page on display has answered a script sent now: what the page asked of the
     // engine before (a link followed, a window opened) has reached the control by then, and so
     // has what the engine raised about it.
     static void CatchUp(WebBrowser& browser) { EXPECT_TRUE(Evaluate(browser, QStringLiteral("true")).toBool()); }
-    static QWebEnginePage* PageOf(WebBrowser& browser) { return qobject_cast<QWebEngineView*>(browser.widget())->page(); }
+    static QWebEnginePage* PageOf(WebBrowser& browser)
+    {
+        return qobject_cast<QWebEngineView*>(browser.widget())->page();
+    }
     // A small picture of one colour.
     static QByteArray Png()
     {
@@ -188,8 +200,9 @@ TEST_F(WebEngineBrowserTest, LocalPageOpensWithWindowsFormLocationAndEventsInOrd
     ASSERT_TRUE(WaitForDocument()) << events_.Text();
 
     // Status texts come and go while loading; the rest in this order.
-    EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")), (QStringList{"BeforeNavigate2", "DownloadBegin", "ProgressChange", "NavigateComplete2",
-                                  "DownloadComplete", "DocumentComplete", "TitleChange"}))
+    EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")),
+              (QStringList{"BeforeNavigate2", "DownloadBegin", "ProgressChange", "NavigateComplete2",
+                           "DownloadComplete", "DocumentComplete", "TitleChange"}))
         << events_.Text();
     EXPECT_EQ(events_.log.at(2), QStringLiteral("StatusTextChange ") + location);
     EXPECT_TRUE(events_.log.contains(QStringLiteral("ProgressChange 100 100")));
@@ -355,7 +368,8 @@ TEST_F(WebEngineBrowserTest, NewWindowBlockedOpenedAfterAllOrLetThrough)
 
     // What the event carried opens the window later, as one let through, its handler asked.
     browser_->OpenNewWindow(events_.lastWindowAsked);
-    ASSERT_TRUE(WaitUntil([this] { return !events_.windows.empty() && events_.windows[0].first->Saw(QStringLiteral("TitleChange B")); }));
+    ASSERT_TRUE(WaitUntil(
+        [this] { return !events_.windows.empty() && events_.windows[0].first->Saw(QStringLiteral("TitleChange B")); }));
     EXPECT_TRUE(events_.windows[0].first->log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")));
 
     events_.cancelNewWindow = false;
@@ -449,8 +463,7 @@ TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
     WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
     events_.cancelDownload = true;
     browser_->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
-    EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("FileDownload")); }))
-        << events_.Text();
+    EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("FileDownload")); })) << events_.Text();
     // A download is no page load: the control does not stay busy.
     EXPECT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.Text();
 }
@@ -458,10 +471,11 @@ TEST_F(WebEngineBrowserTest, FileDownloadIsRaisedForAFileTheEngineCannotShow)
 TEST_F(WebEngineBrowserTest, DriveAddressesInALocalPageLeadToTheirFiles)
 {
     WritePage(QStringLiteral("sf.png"), Png());
-    WritePage(QStringLiteral("a.htm"), Titled("A", "<img src='file://C:\\my site\\sf.png'><img src='file:///C:\\my site\\sf.png'>"
-                                                   "<img src='C:\\my site\\sf.png'><img src='sf.png'>"
-                                                   "<iframe src='file://C:\\my site\\c.htm'></iframe>"
-                                                   "<a id='l' href='file://C:\\MY SITE\\b.htm'>b</a>"));
+    WritePage(QStringLiteral("a.htm"),
+              Titled("A", "<img src='file://C:\\my site\\sf.png'><img src='file:///C:\\my site\\sf.png'>"
+                          "<img src='C:\\my site\\sf.png'><img src='sf.png'>"
+                          "<iframe src='file://C:\\my site\\c.htm'></iframe>"
+                          "<a id='l' href='file://C:\\MY SITE\\b.htm'>b</a>"));
     WritePage(QStringLiteral("b.htm"), Titled("B"));
     WritePage(QStringLiteral("c.htm"), Titled("C"));
     browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
@@ -475,20 +489,25 @@ TEST_F(WebEngineBrowserTest, DriveAddressesInALocalPageLeadToTheirFiles)
     events_.log.clear();
     RunScript(QStringLiteral("document.getElementById('l').click()"));
     ASSERT_TRUE(WaitForDocument()) << events_.Text();
-    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")), QStringList{QStringLiteral("BeforeNavigate2 file:///C:/MY SITE/b.htm")});
+    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")),
+              QStringList{QStringLiteral("BeforeNavigate2 file:///C:/MY SITE/b.htm")});
     EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
 }
 
 TEST_F(WebEngineBrowserTest, AWebPageReachesNoLocalFileThroughTheDrives)
 {
     WritePage(QStringLiteral("sf.png"), Png());
-    PageOf(*browser_)->setHtml(QStringLiteral("<img src='file:///C:/my site/sf.png'><img src='file://C:\\my site\\sf.png'>"
-                                              "<img src='C:\\my site\\sf.png'>"),
+    PageOf(*browser_)->setHtml(QStringLiteral(
+                                   "<img src='file:///C:/my site/sf.png'><img src='file://C:\\my site\\sf.png'>"
+                                   "<img src='C:\\my site\\sf.png'>"),
                                QUrl(QStringLiteral("http://example.invalid/")));
     EXPECT_TRUE(WaitUntil([this] {
-        return Evaluate(*browser_, QStringLiteral("document.images.length == 3 && [...document.images].every(i => i.complete)")).toBool();
+        return Evaluate(*browser_,
+                        QStringLiteral("document.images.length == 3 && [...document.images].every(i => i.complete)"))
+            .toBool();
     }));
-    EXPECT_EQ(Evaluate(*browser_, QStringLiteral("[...document.images].filter(i => i.naturalWidth > 0).length")).toInt(), 0);
+    EXPECT_EQ(
+        Evaluate(*browser_, QStringLiteral("[...document.images].filter(i => i.naturalWidth > 0).length")).toInt(), 0);
 }
 
 TEST_F(WebEngineBrowserTest, OneQuestionPerNavigationHoweverLongTheUserTakes)
@@ -508,7 +527,8 @@ TEST_F(WebEngineBrowserTest, OneQuestionPerNavigationHoweverLongTheUserTakes)
     ASSERT_TRUE(WaitForDocument());
     CatchUp(*browser_);
     EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")),
-              (QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"), QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")}));
+              (QStringList{QStringLiteral("BeforeNavigate2 file:///C:/my site/a.htm"),
+                           QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")}));
 }
 
 TEST_F(WebEngineBrowserTest, AWindowLetThroughAsksItsOpenersHandlerForWindowsAndDownloads)
@@ -519,11 +539,13 @@ TEST_F(WebEngineBrowserTest, AWindowLetThroughAsksItsOpenersHandlerForWindowsAnd
     WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
     Open(QStringLiteral("C:\\my site\\a.htm"));
     RunScript(QStringLiteral("window.open('C:\\\\my site\\\\b.htm')"));
-    ASSERT_TRUE(WaitUntil([this] { return !events_.windows.empty() && events_.windows[0].first->Saw(QStringLiteral("TitleChange B")); }));
+    ASSERT_TRUE(WaitUntil(
+        [this] { return !events_.windows.empty() && events_.windows[0].first->Saw(QStringLiteral("TitleChange B")); }));
     auto [popupEvents, popup] = events_.windows[0];
     EXPECT_TRUE(popupEvents->log.contains(QStringLiteral("BeforeNavigate2 file:///C:/my site/b.htm")));
     // Drive addresses lead to their files in the new window too.
-    EXPECT_TRUE(WaitUntil([&] { return Evaluate(*popup, QStringLiteral("document.images[0].naturalWidth == 4")).toBool(); }));
+    EXPECT_TRUE(
+        WaitUntil([&] { return Evaluate(*popup, QStringLiteral("document.images[0].naturalWidth == 4")).toBool(); }));
     // A key its page leaves unused comes to its handler.
     QTest::keyClick(popup->widget()->focusProxy(), Qt::Key_F5);
     EXPECT_TRUE(WaitUntil([&] { return popupEvents->log.contains(QStringLiteral("UnusedKey %1").arg(Qt::Key_F5)); }));

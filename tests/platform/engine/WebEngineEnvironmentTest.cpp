@@ -22,10 +22,12 @@ protected:
     }
     static QStringList Flags()
     {
-        return QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        return QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"))
+            .split(QLatin1Char(' '), Qt::SkipEmptyParts);
     }
 
-    static constexpr const char* kNames[] = {"QTWEBENGINE_DISABLE_SANDBOX", "QTWEBENGINE_CHROMIUM_FLAGS", "QT_QPA_PLATFORM"};
+    static constexpr const char* kNames[] = {"QTWEBENGINE_DISABLE_SANDBOX", "QTWEBENGINE_CHROMIUM_FLAGS",
+                                             "QT_QPA_PLATFORM"};
     std::vector<std::optional<QByteArray>> saved_;
 };
 

@@ -13,12 +13,12 @@ TEST(WindowPlaceTest, AsAskedButAlwaysWhollyOnTheScreen)
         std::optional<QPoint> position;
     } cases[] = {
         {{120, 90, 500, 400}, {500, 400}, QPoint(120, 90)},
-        {{0, 0, 500, 400}, {500, 400}, std::nullopt},        // no place named: the window system's
-        {{}, kUsualWindowSize, std::nullopt},                 // nothing named
+        {{0, 0, 500, 400}, {500, 400}, std::nullopt}, // no place named: the window system's
+        {{}, kUsualWindowSize, std::nullopt},         // nothing named
         {{300, 200, 0, 0}, kUsualWindowSize, QPoint(300, 200)},
         {{1000, 900, 500, 400}, {500, 400}, QPoint(780, 600)}, // pulled back from the far edges
         {{-50, -70, 500, 400}, {500, 400}, QPoint(0, 0)},
-        {{10, 10, 9000, 9000}, {1280, 1000}, QPoint(0, 0)},   // no larger than the screen
+        {{10, 10, 9000, 9000}, {1280, 1000}, QPoint(0, 0)}, // no larger than the screen
         {{10, 10, 20, 5}, kSmallestWindowSize, QPoint(10, 10)},
     };
     for (const auto& c : cases) {

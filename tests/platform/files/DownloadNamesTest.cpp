@@ -56,7 +56,9 @@ TEST(FreeFileName, NumbersBeforeTheExtension)
 TEST(PlaceFile, NeverReplacesUnlessAsked)
 {
     QTemporaryDir dir;
-    const auto write = [&dir](const char* name, const QByteArray& bytes) { WriteFile(dir.filePath(QLatin1String(name)), bytes); };
+    const auto write = [&dir](const char* name, const QByteArray& bytes) {
+        WriteFile(dir.filePath(QLatin1String(name)), bytes);
+    };
     const auto read = [&dir](const QString& name) {
         QFile file(dir.filePath(name));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
@@ -72,7 +74,8 @@ TEST(PlaceFile, NeverReplacesUnlessAsked)
     EXPECT_EQ(PlaceFile(dir.filePath(QStringLiteral("y.part")), dir.filePath(QStringLiteral("x.bin")), true),
               dir.filePath(QStringLiteral("x.bin")));
     EXPECT_EQ(read(QStringLiteral("x.bin")), "newer");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("x (1).bin"), QStringLiteral("x.bin")}));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("x (1).bin"), QStringLiteral("x.bin")}));
 }
 
 } // namespace

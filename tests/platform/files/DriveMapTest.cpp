@@ -90,7 +90,8 @@ TEST_F(DriveMapTest, WinePrefixDrivesWhenNotConfigured)
     EXPECT_EQ(map.ToHost(QStringLiteral("C:\\users\\x.htm")), viaLink);
     // Either road into drive_c gives back C:.
     EXPECT_EQ(map.ToWindows(viaLink), QStringLiteral("C:\\users\\x.htm"));
-    EXPECT_EQ(map.ToWindows(QFileInfo(Host(QStringLiteral("wine/drive_c"))).canonicalFilePath() + QStringLiteral("/users/x.htm")),
+    EXPECT_EQ(map.ToWindows(QFileInfo(Host(QStringLiteral("wine/drive_c"))).canonicalFilePath()
+                            + QStringLiteral("/users/x.htm")),
               QStringLiteral("C:\\users\\x.htm"));
     EXPECT_EQ(map.ToHost(QStringLiteral("D:\\x.htm")), QString());
 

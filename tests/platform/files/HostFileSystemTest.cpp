@@ -21,9 +21,8 @@ namespace {
 class HostFileSystemTest : public ::testing::Test {
 protected:
     HostFileSystemTest()
-        : fs(DriveMap([this](const QString& v) {
-                 return v == QLatin1String("VINDREL_DRIVE_C") ? root.path() : QString();
-             }),
+        : fs(DriveMap(
+                 [this](const QString& v) { return v == QLatin1String("VINDREL_DRIVE_C") ? root.path() : QString(); }),
              root.filePath(QStringLiteral("prog")))
     {
     }
@@ -70,7 +69,8 @@ TEST_F(HostFileSystemTest, NamesAreFoundWithoutRegardToCaseButExactNamesFirst)
     Write(QStringLiteral("exact/a.htm"), "lower");
     Write(QStringLiteral("exact/A.htm"), "upper");
     EXPECT_TRUE(fs.CanOpenForReading(QStringLiteral("C:\\HOME-PAG\\INIZIO.HTM")));
-    EXPECT_EQ(fs.HostPath(QStringLiteral("c:\\home-pag\\inizio.HTM")), root.filePath(QStringLiteral("Home-Pag/Inizio.htm")));
+    EXPECT_EQ(fs.HostPath(QStringLiteral("c:\\home-pag\\inizio.HTM")),
+              root.filePath(QStringLiteral("Home-Pag/Inizio.htm")));
     EXPECT_EQ(fs.ReadAll(QStringLiteral("C:\\exact\\A.htm"), 10), QByteArray("upper"));
     EXPECT_EQ(fs.ReadAll(QStringLiteral("C:\\EXACT\\a.htm"), 10), QByteArray("lower"));
 
@@ -86,8 +86,8 @@ TEST_F(HostFileSystemTest, CanOpenForReadingOnlyForReadableFiles)
     Chmod(QStringLiteral("secret.htm"), kNoRead);
     MakeDir(QStringLiteral("folder"));
     EXPECT_TRUE(fs.CanOpenForReading(QStringLiteral("C:\\f.htm")));
-    for (const char* path : {"C:\\missing.htm", "D:\\f.htm", "C:\\folder", "C:\\secret.htm", "http://www.x.it/f.htm",
-                             "about:blank", ""})
+    for (const char* path :
+         {"C:\\missing.htm", "D:\\f.htm", "C:\\folder", "C:\\secret.htm", "http://www.x.it/f.htm", "about:blank", ""})
         EXPECT_FALSE(fs.CanOpenForReading(QString::fromLatin1(path))) << path;
 }
 
@@ -107,7 +107,8 @@ TEST_F(HostFileSystemTest, APipeIsNoFileAndNeverWaitedOn)
 
 TEST_F(HostFileSystemTest, ListingMatchesPatternsWithoutCaseInNtfsOrder)
 {
-    for (const char* name : {"sf2.jpg", "SF10.JPG", "Sf1.Jpg", "sfx.jpeg", "a.jpg", "b_c", "B[D", "README", ".hidden.jpg"})
+    for (const char* name :
+         {"sf2.jpg", "SF10.JPG", "Sf1.Jpg", "sfx.jpeg", "a.jpg", "b_c", "B[D", "README", ".hidden.jpg"})
         Write(QString::fromLatin1(name), "x");
     MakeDir(QStringLiteral("SFdir.JPG"));
     MakeDir(QStringLiteral("sub"));
@@ -176,7 +177,8 @@ TEST_F(HostFileSystemTest, WrittenLinesEndInCrLfAndReadBackByteForByte)
         out->WriteLine("  spaces  ");
         out->Close();
     }
-    EXPECT_EQ(Read(QStringLiteral("VINDREL.DAT")), QByteArray("http://www.x.it/\r\n\r\n") + latin1 + "\r\n  spaces  \r\n");
+    EXPECT_EQ(Read(QStringLiteral("VINDREL.DAT")),
+              QByteArray("http://www.x.it/\r\n\r\n") + latin1 + "\r\n  spaces  \r\n");
     auto in = fs.OpenForInput(QStringLiteral("C:\\vindrel.dat"));
     std::vector<QByteArray> lines;
     for (QByteArray line; in->ReadLine(line);)
@@ -326,7 +328,8 @@ TEST_F(HostFileSystemTest, RemoveTreeRemovesNothingWhenSomethingInsideIsReadOnly
 TEST_F(HostFileSystemTest, RemovingALinkToAFolderKeepsWhatItLeadsTo)
 {
     Write(QStringLiteral("Preferiti/Siti/a.url"), "a");
-    QFile::link(root.filePath(QStringLiteral("Preferiti/Siti")), root.filePath(QStringLiteral("Preferiti/Scorciatoia")));
+    QFile::link(root.filePath(QStringLiteral("Preferiti/Siti")),
+                root.filePath(QStringLiteral("Preferiti/Scorciatoia")));
     fs.RemoveTree(QStringLiteral("C:\\Preferiti\\Scorciatoia"));
     EXPECT_FALSE(QFileInfo::exists(root.filePath(QStringLiteral("Preferiti/Scorciatoia"))));
     EXPECT_EQ(Read(QStringLiteral("Preferiti/Siti/a.url")), QByteArray("a"));

@@ -65,20 +65,22 @@ TEST_P(LineReaderTest, SplitsAtCrLfCrAndLfAndTellsTheEnd)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, LineReaderTest,
-    ::testing::Values(LineCase{"Empty", "", {}}, LineCase{"CrLf", "one\r\ntwo\r\n", {"one|\r\n", "two|\r\n"}},
-                      LineCase{"Cr", "one\rtwo\r", {"one|\r", "two|\r"}},
-                      LineCase{"Lf", "one\ntwo\r\nthree\n", {"one|\n", "two|\r\n", "three|\n"}},
-                      LineCase{"LastLineWithoutEnd", "one\r\nlast", {"one|\r\n", "last|"}},
-                      LineCase{"EmptyLines", "\r\n\r\r\n\n", {"|\r\n", "|\r", "|\r\n", "|\n"}},
-                      LineCase{"CrCrLf", "a\r\r\nb", {"a|\r", "|\r\n", "b|"}},
-                      LineCase{"LfCr", "a\n\rb", {"a|\n", "|\r", "b|"}},
-                      LineCase{"LongLinesAmongShort", QByteArray(40, 'x') + "\n" + QByteArray(17, 'y') + "\r\nz",
-                               {QByteArray(40, 'x') + "|\n", QByteArray(17, 'y') + "|\r\n", "z|"}},
-                      LineCase{"BytesKept", QByteArray("caff\xE8\r\n\xFF\xFE\x00z\r\n", 13),
-                               {"caff\xE8|\r\n", QByteArray("\xFF\xFE\x00z|\r\n", 7)}}),
-    [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, LineReaderTest,
+                         ::testing::Values(LineCase{"Empty", "", {}},
+                                           LineCase{"CrLf", "one\r\ntwo\r\n", {"one|\r\n", "two|\r\n"}},
+                                           LineCase{"Cr", "one\rtwo\r", {"one|\r", "two|\r"}},
+                                           LineCase{"Lf", "one\ntwo\r\nthree\n", {"one|\n", "two|\r\n", "three|\n"}},
+                                           LineCase{"LastLineWithoutEnd", "one\r\nlast", {"one|\r\n", "last|"}},
+                                           LineCase{"EmptyLines", "\r\n\r\r\n\n", {"|\r\n", "|\r", "|\r\n", "|\n"}},
+                                           LineCase{"CrCrLf", "a\r\r\nb", {"a|\r", "|\r\n", "b|"}},
+                                           LineCase{"LfCr", "a\n\rb", {"a|\n", "|\r", "b|"}},
+                                           LineCase{"LongLinesAmongShort",
+                                                    QByteArray(40, 'x') + "\n" + QByteArray(17, 'y') + "\r\nz",
+                                                    {QByteArray(40, 'x') + "|\n", QByteArray(17, 'y') + "|\r\n", "z|"}},
+                                           LineCase{"BytesKept",
+                                                    QByteArray("caff\xE8\r\n\xFF\xFE\x00z\r\n", 13),
+                                                    {"caff\xE8|\r\n", QByteArray("\xFF\xFE\x00z|\r\n", 7)}}),
+                         [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
 
 TEST(LineReaderLongTest, ALongLineSpansManyBuffers)
 {

@@ -36,7 +36,10 @@ std::vector<ProfileCase> Cases()
         {"blanks around names and values", "  [ InternetShortcut ]\r\n\t URL \t=  \t a b \t\r\n", kIs, kUrl, "a b"},
         {"vertical tab, form feed and ^Z are blanks", "\v[InternetShortcut]\f\r\n\x1a URL\v=\f\x1a\"a\"\x1a\r\n", kIs,
          kUrl, "a"},
-        {"no-break space is no blank", "[InternetShortcut]\r\nURL=\xA0" "a\r\n", kIs, kUrl, "\u00a0a"},
+        {"no-break space is no blank",
+         "[InternetShortcut]\r\nURL=\xA0"
+         "a\r\n",
+         kIs, kUrl, "\u00a0a"},
         {"value ends at NUL", Raw("[InternetShortcut]\r\nURL=ab \0cd\r\n"), kIs, kUrl, "ab "},
         {"names end at NUL", Raw("[InternetShortcut\0x]\r\nURL\0y=v\r\n"), kIs, kUrl, "v"},
         {"quotes after the NUL cut", Raw("[InternetShortcut]\r\nURL=\"a\0\"\r\n"), kIs, kUrl, "\"a"},
@@ -62,7 +65,8 @@ std::vector<ProfileCase> Cases()
         {"UTF-16BE with BOM", Utf16WithBom("[InternetShortcut]\r\nURL=\u00e8\u20ac\r\n", true), kIs, kUrl,
          "\u00e8\u20ac"},
         {"Windows-1252 bytes", "[InternetShortcut]\r\nURL=citt\xE0 \x80\r\n", kIs, kUrl, "citt\u00e0 \u20ac"},
-        {"long value cut", "[InternetShortcut]\r\nURL=" + longValue.toLatin1() + "\r\n", kIs, kUrl, longValue.left(2047)},
+        {"long value cut", "[InternetShortcut]\r\nURL=" + longValue.toLatin1() + "\r\n", kIs, kUrl,
+         longValue.left(2047)},
         {"empty file", "", kIs, kUrl, kDefault},
         {"missing section", "[Other]\r\nURL=a\r\n", kIs, kUrl, kDefault},
         {"missing key", "[InternetShortcut]\r\nIconFile=a\r\n", kIs, kUrl, kDefault},
@@ -78,13 +82,12 @@ TEST_P(ProfileStringTest, ReadsAsTheSystemReaderDoes)
     EXPECT_EQ(ProfileString(c.file, c.section, c.key, kDefault), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Rules, ProfileStringTest, ::testing::ValuesIn(Cases()),
-                         [](const auto& info) {
-                             std::string name = info.param.name;
-                             for (char& ch : name)
-                                 if (!isalnum(static_cast<unsigned char>(ch)))
-                                     ch = '_';
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Rules, ProfileStringTest, ::testing::ValuesIn(Cases()), [](const auto& info) {
+    std::string name = info.param.name;
+    for (char& ch : name)
+        if (!isalnum(static_cast<unsigned char>(ch)))
+            ch = '_';
+    return name;
+});
 
 } // namespace

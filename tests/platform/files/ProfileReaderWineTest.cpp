@@ -38,28 +38,29 @@ std::vector<Shortcut> Shortcuts()
     for (const auto& [endName, e] : ends) {
         const QString n = QString::fromLatin1(endName);
         add(n + " plain", "[InternetShortcut]" + e + "URL=http://www.rai.it/" + e);
-        add(n + " among keys", "[DEFAULT]" + e + "BASEURL=http://x/" + e + "[InternetShortcut]" + e +
-                                   "IconIndex=0" + e + "URL=http://a/" + e + "Modified=1" + e);
+        add(n + " among keys", "[DEFAULT]" + e + "BASEURL=http://x/" + e + "[InternetShortcut]" + e + "IconIndex=0" + e
+                                   + "URL=http://a/" + e + "Modified=1" + e);
         add(n + " last line without end", "[InternetShortcut]" + e + "URL=http://b/");
         add(n + " blank lines", e + e + "[InternetShortcut]" + e + e + "URL=c" + e + e);
         add(n + " inside a value", "[InternetShortcut]" + e + "URL=a" + e + "b" + e);
     }
 
     // Blanks around the header, the key, the equals sign and the value.
-    const std::pair<const char*, QByteArray> blanks[] = {{"space", " "},    {"tab", "\t"},     {"vertical tab", "\v"},
-                                                         {"form feed", "\f"}, {"^Z", "\x1a"},    {"no-break", "\xA0"},
-                                                         {"0x85", "\x85"},    {"UTF-8 no-break", "\xC2\xA0"}};
+    const std::pair<const char*, QByteArray> blanks[] = {{"space", " "},         {"tab", "\t"},
+                                                         {"vertical tab", "\v"}, {"form feed", "\f"},
+                                                         {"^Z", "\x1a"},         {"no-break", "\xA0"},
+                                                         {"0x85", "\x85"},       {"UTF-8 no-break", "\xC2\xA0"}};
     for (const auto& [blankName, b] : blanks)
-        add(QStringLiteral("blank ") + QString::fromLatin1(blankName),
-            b + "[" + b + "InternetShortcut" + b + "]" + b + "\r\n" + b + "URL" + b + "=" + b + "v" + b + "w" + b +
-                "\r\n");
+        add(QStringLiteral("blank ") + QString::fromLatin1(blankName), b + "[" + b + "InternetShortcut" + b + "]" + b
+                                                                           + "\r\n" + b + "URL" + b + "=" + b + "v" + b
+                                                                           + "w" + b + "\r\n");
     add("inner blanks of a key", kHeader + "U RL=x\r\nURL=y\r\n");
     add("inner blanks of the header", "[Internet Shortcut]\r\nURL=x\r\n");
     add("Unicode blanks", Utf16WithBom("[InternetShortcut]\r\nURL=\u2003a\u3000\u0085\u1680\u00A0\r\n"));
 
     // Quotes.
-    const char* quoted[] = {"\"a\"", "'a b'", "\"\"a\"\"", "\"\"", "\"", "'", "\"a'", "'a\"", "  \"a\"  ",
-                            "\" a \"", "a\"b\"", "\"a\"b", "' '", "\x1a\"a\"\x1a"};
+    const char* quoted[] = {"\"a\"", "'a b'",     "\"\"a\"\"", "\"\"",   "\"",     "'",   "\"a'",
+                            "'a\"",  "  \"a\"  ", "\" a \"",   "a\"b\"", "\"a\"b", "' '", "\x1a\"a\"\x1a"};
     for (const char* q : quoted)
         add(QStringLiteral("quotes ") + QString::fromLatin1(q), kHeader + "URL=" + q + "\r\n");
 
@@ -126,9 +127,13 @@ std::vector<Shortcut> Shortcuts()
     const QString sample = QStringLiteral("[InternetShortcut]\r\nURL=http://citt\u00E0.it/\u20AC\r\n");
     add("BOM UTF-8", "\xEF\xBB\xBF" + sample.toUtf8());
     add("BOM UTF-8 then not UTF-8", "\xEF\xBB\xBF" + kHeader + "URL=citt\xE0\r\n");
-    add("BOM UTF-8 cut sequence", "\xEF\xBB\xBF" + kHeader + "URL=a\xE2\x82" "b\r\n");
+    add("BOM UTF-8 cut sequence", "\xEF\xBB\xBF" + kHeader
+                                      + "URL=a\xE2\x82"
+                                        "b\r\n");
     add("BOM UTF-8 beyond the BMP", "\xEF\xBB\xBF" + kHeader + "URL=\xF0\x9F\x98\x80\r\n");
-    add("BOM UTF-8 overlong and surrogate", "\xEF\xBB\xBF" + kHeader + "URL=a\xC0\x80\xED\xA0\x80\xE0\x80\xF5" "b\r\n");
+    add("BOM UTF-8 overlong and surrogate", "\xEF\xBB\xBF" + kHeader
+                                                + "URL=a\xC0\x80\xED\xA0\x80\xE0\x80\xF5"
+                                                  "b\r\n");
     add("BOM UTF-8 cut at the end", "\xEF\xBB\xBF" + kHeader + "URL=a\xF0\x9F\x98");
     add("BOM UTF-8 twice", "\xEF\xBB\xBF\xEF\xBB\xBF" + kHeader + "URL=x\r\n");
     add("BOM UTF-8 at a later line", "[Other]\r\n\xEF\xBB\xBF" + kHeader + "URL=x\r\n");
@@ -171,8 +176,8 @@ struct Choice {
 const Choice kChoices[] = {
     {"UTF-8 text without a byte-order mark is read as UTF-8",
      [](const QByteArray& file, const QString& ours, const WineAnswer& wine) {
-         return !file.startsWith("\xEF\xBB\xBF") && !file.startsWith("\xFF\xFE") && !file.startsWith("\xFE\xFF") &&
-                ours.toUtf8() == wine.ansi;
+         return !file.startsWith("\xEF\xBB\xBF") && !file.startsWith("\xFF\xFE") && !file.startsWith("\xFE\xFF")
+             && ours.toUtf8() == wine.ansi;
      }},
     {"characters outside Windows-1252 are kept",
      [](const QByteArray&, const QString& ours, const WineAnswer& wine) {
@@ -195,8 +200,8 @@ std::vector<WineAnswer> AskWine(const QString& probe, const QString& folder, int
 {
     QProcess wine;
     wine.setProcessEnvironment(WineEnvironment());
-    wine.start(QStringLiteral("wine"), {probe, QStringLiteral("Z:") + QString(folder).replace(u'/', u'\\'),
-                                        QString::number(count)});
+    wine.start(QStringLiteral("wine"),
+               {probe, QStringLiteral("Z:") + QString(folder).replace(u'/', u'\\'), QString::number(count)});
     const bool finished = wine.waitForFinished(120000);
     // This test's wineserver goes with it, so that the next test of Wine starts one of its own.
     QProcess server;
@@ -228,8 +233,8 @@ std::vector<WineAnswer> AskWine(const QString& probe, const QString& folder, int
 TEST(ProfileReaderAgainstWine, SameAddressAsTheSystemCallOrADocumentedChoice)
 {
     const QString probe = qEnvironmentVariable("VINDREL_PROFILE_PROBE");
-    if (QStandardPaths::findExecutable(QStringLiteral("wine")).isEmpty() || !QFile::exists(probe) ||
-        qEnvironmentVariableIsEmpty("VINDREL_WINE_PREFIX"))
+    if (QStandardPaths::findExecutable(QStringLiteral("wine")).isEmpty() || !QFile::exists(probe)
+        || qEnvironmentVariableIsEmpty("VINDREL_WINE_PREFIX"))
         GTEST_SKIP() << "needs wine, the Windows program built by x86_64-w64-mingw32-gcc and a prefix "
                         "(VINDREL_WINE_PREFIX): see scripts/packages.txt";
 
@@ -255,8 +260,8 @@ TEST(ProfileReaderAgainstWine, SameAddressAsTheSystemCallOrADocumentedChoice)
         if (choice != std::end(kChoices))
             std::cout << "[ choice   ] " << set[i].name.toStdString() << ": " << choice->what << "\n";
         else
-            ADD_FAILURE() << set[i].name.toStdString() << ": Wine gives \"" << wine.ansi.toHex().toStdString()
-                          << "\" (" << wine.wide.toStdString() << "), the reader \"" << ours.toStdString() << "\"";
+            ADD_FAILURE() << set[i].name.toStdString() << ": Wine gives \"" << wine.ansi.toHex().toStdString() << "\" ("
+                          << wine.wide.toStdString() << "), the reader \"" << ours.toStdString() << "\"";
     }
     std::cout << "[ same     ] " << same << " of " << set.size() << " files\n";
 }

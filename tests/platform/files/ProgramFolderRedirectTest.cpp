@@ -9,8 +9,8 @@
 
 namespace {
 
-constexpr QFile::Permissions kReadAndEnter =
-    QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+constexpr QFile::Permissions kReadAndEnter = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                                           | QFile::ReadOther | QFile::ExeOther;
 
 // Drive C: on a temporary folder whose "prog" sub-folder holds the program; the user's folder
 // is "data/vindrel", not there yet.
@@ -21,12 +21,17 @@ protected:
         Write(QStringLiteral("prog/VINDREL.DAT"), "installed\r\n");
         Write(QStringLiteral("prog/vindrel"), "executable");
     }
-    ~ProgramFolderRedirectTest() override { QFile::setPermissions(Host(QStringLiteral("prog")), kReadAndEnter | QFile::WriteOwner); }
+    ~ProgramFolderRedirectTest() override
+    {
+        QFile::setPermissions(Host(QStringLiteral("prog")), kReadAndEnter | QFile::WriteOwner);
+    }
 
     HostFileSystem MakeFileSystem() const
     {
         const QString drive = root.path();
-        return HostFileSystem(DriveMap([drive](const QString& v) { return v == QLatin1String("VINDREL_DRIVE_C") ? drive : QString(); }),
+        return HostFileSystem(DriveMap([drive](const QString& v) {
+                                  return v == QLatin1String("VINDREL_DRIVE_C") ? drive : QString();
+                              }),
                               Host(QStringLiteral("prog")), Host(QStringLiteral("data/vindrel")));
     }
     QString Host(const QString& relative) const { return root.filePath(relative); }
@@ -52,8 +57,9 @@ TEST_F(ProgramFolderRedirectTest, AReadOnlyProgramFolderKeepsTheUsersFilesInTheU
     writer->WriteLine("http://www.rai.it/");
     writer->Close();
     EXPECT_EQ(Read(QStringLiteral("data/vindrel/VINDREL.DAT")), QByteArray("http://www.rai.it/\r\n"));
-    EXPECT_EQ(QFile::permissions(Host(QStringLiteral("data/vindrel"))),
-              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+    EXPECT_EQ(QFile::permissions(Host(QStringLiteral("data/vindrel"))), QFile::ReadOwner | QFile::WriteOwner
+                                                                            | QFile::ExeOwner | QFile::ReadUser
+                                                                            | QFile::WriteUser | QFile::ExeUser);
     EXPECT_EQ(fs.ReadAll(QStringLiteral("C:\\prog\\VINDREL.DAT"), 100), QByteArray("http://www.rai.it/\r\n"));
     EXPECT_EQ(Read(QStringLiteral("prog/VINDREL.DAT")), QByteArray("installed\r\n"));
     // Its lock is beside the file written.

@@ -13,13 +13,13 @@ TEST(TextCodecTest, DecodesUtf8WhenValidElseWindows1252)
     };
     const Case cases[] = {
         {"http://www.x.it/", QStringLiteral("http://www.x.it/")},
-        {"caff\xC3\xA8", QString::fromUtf8("caff\xC3\xA8")},                    // UTF-8 è
-        {"caff\xE8", QString::fromUtf8("caff\xC3\xA8")},                        // Windows-1252 è
+        {"caff\xC3\xA8", QString::fromUtf8("caff\xC3\xA8")},                                   // UTF-8 è
+        {"caff\xE8", QString::fromUtf8("caff\xC3\xA8")},                                       // Windows-1252 è
         {"\x80 \x9F \xA0 \xFF", QString::fromUtf8("\xE2\x82\xAC \xC5\xB8 \xC2\xA0 \xC3\xBF")}, // € Ÿ nbsp ÿ
-        {"\x81\x8D\x8F\x90\x9D", QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D")}, // undefined: C1 codes
-        {"\xC3\xA8\xE8", QString::fromUtf8("\xC3\x83\xC2\xA8\xC3\xA8")},        // mixed: the whole line is 1252
-        {"\xC0\xAF", QString::fromUtf8("\xC3\x80\xC2\xAF")},                    // overlong "/" is not UTF-8
-        {"\xED\xA0\x80", QString::fromUtf8("\xC3\xAD\xC2\xA0\xE2\x82\xAC")},    // encoded surrogate is not UTF-8
+        {"\x81\x8D\x8F\x90\x9D", QString::fromUtf16(u"\u0081\u008D\u008F\u0090\u009D")},       // undefined: C1 codes
+        {"\xC3\xA8\xE8", QString::fromUtf8("\xC3\x83\xC2\xA8\xC3\xA8")},     // mixed: the whole line is 1252
+        {"\xC0\xAF", QString::fromUtf8("\xC3\x80\xC2\xAF")},                 // overlong "/" is not UTF-8
+        {"\xED\xA0\x80", QString::fromUtf8("\xC3\xAD\xC2\xA0\xE2\x82\xAC")}, // encoded surrogate is not UTF-8
         {"", QString()},
     };
     for (const Case& c : cases)
@@ -39,12 +39,15 @@ TEST(TextCodecTest, EveryByteDecodesToOneCharacterWithoutReplacement)
 TEST(TextCodecTest, DecodesUtf8AsTheSystemDoes)
 {
     const QString bad(1, QChar::ReplacementCharacter);
-    EXPECT_EQ(DecodeUtf8("\xEF\xBB\xBF" "a\xC3\xA8\xF0\x9F\x98\x80"),
+    EXPECT_EQ(DecodeUtf8("\xEF\xBB\xBF"
+                         "a\xC3\xA8\xF0\x9F\x98\x80"),
               QChar(0xFEFF) + QString::fromUtf16(u"a\u00E8\U0001F600")); // the mark stays
-    EXPECT_EQ(DecodeUtf8("a\xE2\x82" "b"), "a" + bad + "b");                  // cut short by a letter
-    EXPECT_EQ(DecodeUtf8("a\xF0\x9F\x98"), "a" + bad);                        // cut short by the end
+    EXPECT_EQ(DecodeUtf8("a\xE2\x82"
+                         "b"),
+              "a" + bad + "b");                                                 // cut short by a letter
+    EXPECT_EQ(DecodeUtf8("a\xF0\x9F\x98"), "a" + bad);                          // cut short by the end
     EXPECT_EQ(DecodeUtf8("\xC0\x80\xED\xA0\x80\xE0\x80\xF5"), bad.repeated(6)); // overlong, surrogate, no lead
-    EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80"), bad.repeated(3));               // beyond U+10FFFF
+    EXPECT_EQ(DecodeUtf8("\xF4\x90\x80\x80"), bad.repeated(3));                 // beyond U+10FFFF
 }
 
 TEST(TextCodecTest, EncodesAsUtf8)

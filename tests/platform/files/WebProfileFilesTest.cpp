@@ -36,10 +36,10 @@ TEST(ProfileDamage, EachKindOfFileIsJudgedByWhatItMustHold)
     };
     const Case cases[] = {
         {Kind::Database, DatabaseHeader(4096, 2), 8192, true},
-        {Kind::Database, {}, 0, true}, // made, never written
-        {Kind::Database, DatabaseHeader(1, 1), 65536, true}, // 1 stands for 65536
-        {Kind::Database, DatabaseHeader(4096, 2), 5000, false}, // cut inside a page
-        {Kind::Database, DatabaseHeader(4096, 4), 8192, false}, // cut at a page's end
+        {Kind::Database, {}, 0, true},                                // made, never written
+        {Kind::Database, DatabaseHeader(1, 1), 65536, true},          // 1 stands for 65536
+        {Kind::Database, DatabaseHeader(4096, 2), 5000, false},       // cut inside a page
+        {Kind::Database, DatabaseHeader(4096, 4), 8192, false},       // cut at a page's end
         {Kind::Database, DatabaseHeader(4096, 4, false), 8192, true}, // a count that no longer holds says nothing
         {Kind::Database, DatabaseHeader(1000, 1), 1000, false},
         {Kind::Database, DatabaseHeader(4096, 1).left(50), 50, false},
@@ -55,7 +55,8 @@ TEST(ProfileDamage, EachKindOfFileIsJudgedByWhatItMustHold)
         {Kind::Other, QByteArray(10, 'x'), 10, true},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(ProfileFileSound(c.kind, c.head, c.size), c.sound) << int(c.kind) << " " << c.head.left(20).toHex().constData();
+        EXPECT_EQ(ProfileFileSound(c.kind, c.head, c.size), c.sound)
+            << int(c.kind) << " " << c.head.left(20).toHex().constData();
 
     EXPECT_EQ(KindOfProfileFile(QStringLiteral("Cookies")), Kind::Database);
     EXPECT_EQ(KindOfProfileFile(QStringLiteral("Cookies-journal")), Kind::Other);

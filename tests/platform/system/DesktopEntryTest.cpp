@@ -28,8 +28,9 @@ TEST(DesktopEntryTest, ExecGivesTheProgramAndItsArgumentsForOneFile)
 
 TEST(DesktopEntryTest, OnlyTheDesktopEntryGroupCounts)
 {
-    const auto launch = ReadDesktopEntry("# editor\n[Desktop Entry]\nName=Ed\nExec = ed \"a\\\\\\\\b\" %F\nTerminal=true\n"
-                                         "[Desktop Action new]\nExec=ed --new\nTerminal=false\n");
+    const auto launch = ReadDesktopEntry(
+        "# editor\n[Desktop Entry]\nName=Ed\nExec = ed \"a\\\\\\\\b\" %F\nTerminal=true\n"
+        "[Desktop Action new]\nExec=ed --new\nTerminal=false\n");
     ASSERT_TRUE(launch);
     EXPECT_TRUE(launch->terminal);
     EXPECT_EQ(ExecArguments(launch->exec, QStringLiteral("/f")),

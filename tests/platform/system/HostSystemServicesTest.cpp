@@ -71,9 +71,10 @@ protected:
 };
 
 // The script writes its argument count and each argument (backslashes as they are), then "end".
-constexpr const char* kRecorder = "out=\"$(dirname \"$0\")/args.txt\"\n"
-                                  "{ echo \"$#\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; echo end; } > \"$out.tmp\"\n"
-                                  "mv \"$out.tmp\" \"$out\"\n";
+constexpr const char* kRecorder =
+    "out=\"$(dirname \"$0\")/args.txt\"\n"
+    "{ echo \"$#\"; for a in \"$@\"; do printf '[%s]\\n' \"$a\"; done; echo end; } > \"$out.tmp\"\n"
+    "mv \"$out.tmp\" \"$out\"\n";
 
 TEST_F(HostSystemServicesTest, StartsTheProgramFoundThroughTheDriveMapWithOneArgument)
 {
@@ -108,8 +109,8 @@ TEST_F(HostSystemServicesTest, AMadeUpNameLeadsNowhere)
     const QString marker = root.filePath(QStringLiteral("toccato"));
     const QString climb = QStringLiteral("\\..").repeated(12);
     EXPECT_EQ(ErrorOf([&] {
-                  system.StartProgram(fs.ProgramFolder() + QStringLiteral("\\VINDREL.EXE x") + climb +
-                                      QStringLiteral("\\usr\\bin\\touch ") + marker);
+                  system.StartProgram(fs.ProgramFolder() + QStringLiteral("\\VINDREL.EXE x") + climb
+                                      + QStringLiteral("\\usr\\bin\\touch ") + marker);
               }),
               53);
     EXPECT_FALSE(QFile::exists(marker));
@@ -146,8 +147,9 @@ TEST_F(HostSystemServicesTest, TextEditorFromTheDesktopsEntryForPlainText)
     environment[QStringLiteral("XDG_DATA_DIRS")] = root.filePath(QStringLiteral("none"));
     PutOnPath(QStringLiteral("xdg-mime"), "[ \"$*\" = \"query default text/plain\" ] && echo editor.desktop\n");
     Write(QStringLiteral("bin/editor"), QByteArray("#!/bin/sh\n") + kRecorder, true);
-    Write(QStringLiteral("share/applications/editor.desktop"),
-          "[Desktop Entry]\nName=Editor\nExec=editor --new-window %U\nTerminal=false\n[Desktop Action x]\nExec=other\n");
+    Write(
+        QStringLiteral("share/applications/editor.desktop"),
+        "[Desktop Entry]\nName=Editor\nExec=editor --new-window %U\nTerminal=false\n[Desktop Action x]\nExec=other\n");
     system.OpenInTextEditor(QStringLiteral("C:\\PROG\\vindrel.dat"));
     const QByteArray file = root.filePath(QStringLiteral("C/prog/VINDREL.DAT")).toUtf8();
     EXPECT_EQ(WaitForFile(QStringLiteral("bin/args.txt")), "2\n[--new-window]\n[" + file + "]\nend\n");

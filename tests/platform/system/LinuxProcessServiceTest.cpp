@@ -46,8 +46,8 @@ TEST(LinuxProcessServiceSnapshot, OnlyLiveProcessesOfThisUser)
         {"4", OwnStatus("Z (zombie)")},
         {"5", OwnStatus("X (dead)")},
         {"6", OwnStatus("S (sleeping)", ::getuid() + 1)}, // real id of someone else, whatever the others
-        {"7", QByteArray("State:\tR (running)\nUid:\t") + QByteArray::number(::getuid() + 1) + " " +
-                  QByteArray::number(::getuid()) + "\n"},
+        {"7", QByteArray("State:\tR (running)\nUid:\t") + QByteArray::number(::getuid() + 1) + " "
+                  + QByteArray::number(::getuid()) + "\n"},
         {"8", QByteArray()}, // no status: vanished
     };
     for (const auto& [pid, status] : processes) {
@@ -125,7 +125,8 @@ TEST(LinuxProcessServiceReal, AnEndedProcessIsNeitherListedNorAsked)
     ASSERT_GT(zombie, 0);
     const auto table = LinuxProcessService().Snapshot();
     ASSERT_TRUE(table.has_value());
-    EXPECT_TRUE(std::none_of(table->begin(), table->end(), [&](const ProcessEntry& e) { return e.pid == std::uint32_t(zombie); }));
+    EXPECT_TRUE(std::none_of(table->begin(), table->end(),
+                             [&](const ProcessEntry& e) { return e.pid == std::uint32_t(zombie); }));
     bool asked = false;
     LinuxProcessService().Terminate(std::uint32_t(zombie), [&asked](const QString&) { return asked = true; });
     EXPECT_FALSE(asked);
@@ -140,7 +141,8 @@ TEST(LinuxProcessServiceReal, AnotherUsersProcessIsNeitherListedNorEnded)
     ASSERT_GT(other, 0);
     const auto table = LinuxProcessService().Snapshot();
     ASSERT_TRUE(table.has_value());
-    EXPECT_TRUE(std::none_of(table->begin(), table->end(), [&](const ProcessEntry& e) { return e.pid == std::uint32_t(other); }));
+    EXPECT_TRUE(std::none_of(table->begin(), table->end(),
+                             [&](const ProcessEntry& e) { return e.pid == std::uint32_t(other); }));
     LinuxProcessService().Terminate(std::uint32_t(other), [](const QString&) { return true; });
     EXPECT_EQ(::kill(other, 0), 0) << "still running";
 }

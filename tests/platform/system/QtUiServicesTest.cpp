@@ -16,8 +16,7 @@
 namespace {
 
 // Runs act on the first dialog of type T that comes up while the caller is inside its modal run.
-template <typename T>
-void WhenShown(std::function<void(T&)> act)
+template <typename T> void WhenShown(std::function<void(T&)> act)
 {
     auto* poll = new QTimer(qApp);
     QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
@@ -57,7 +56,8 @@ TEST_P(MsgBoxTest, AnswersByTheRuntimesNumbers)
         buttonText = box.button(c.click)->text();
         box.button(c.click)->click();
     });
-    EXPECT_EQ(ui_.MsgBox(QStringLiteral("Confermi <b>tutto</b>:  \r\rprima riga"), c.buttons, MsgIcon::Exclamation, kProgramTitle),
+    EXPECT_EQ(ui_.MsgBox(QStringLiteral("Confermi <b>tutto</b>:  \r\rprima riga"), c.buttons, MsgIcon::Exclamation,
+                         kProgramTitle),
               c.answer);
     EXPECT_EQ(text, QStringLiteral("Confermi <b>tutto</b>:  \n\nprima riga"));
     EXPECT_EQ(title, QStringLiteral("Vindrel"));
@@ -66,13 +66,14 @@ TEST_P(MsgBoxTest, AnswersByTheRuntimesNumbers)
     EXPECT_EQ(enterSaysNo, c.buttons == MsgButtons::YesNoDefaultNo);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryButton, MsgBoxTest, ::testing::Values(
-    BoxCase{MsgButtons::Ok, QMessageBox::Ok, MsgAnswer::Ok, "OK"},
-    BoxCase{MsgButtons::OkCancel, QMessageBox::Ok, MsgAnswer::Ok, "OK"},
-    BoxCase{MsgButtons::OkCancel, QMessageBox::Cancel, MsgAnswer::Cancel, "Annulla"},
-    BoxCase{MsgButtons::YesNo, QMessageBox::Yes, MsgAnswer::Yes, "Sì"},
-    BoxCase{MsgButtons::YesNo, QMessageBox::No, MsgAnswer::No, "No"},
-    BoxCase{MsgButtons::YesNoDefaultNo, QMessageBox::Yes, MsgAnswer::Yes, "Sì"}));
+INSTANTIATE_TEST_SUITE_P(
+    EveryButton, MsgBoxTest,
+    ::testing::Values(BoxCase{MsgButtons::Ok, QMessageBox::Ok, MsgAnswer::Ok, "OK"},
+                      BoxCase{MsgButtons::OkCancel, QMessageBox::Ok, MsgAnswer::Ok, "OK"},
+                      BoxCase{MsgButtons::OkCancel, QMessageBox::Cancel, MsgAnswer::Cancel, "Annulla"},
+                      BoxCase{MsgButtons::YesNo, QMessageBox::Yes, MsgAnswer::Yes, "Sì"},
+                      BoxCase{MsgButtons::YesNo, QMessageBox::No, MsgAnswer::No, "No"},
+                      BoxCase{MsgButtons::YesNoDefaultNo, QMessageBox::Yes, MsgAnswer::Yes, "Sì"}));
 
 class QtUiServicesTest : public ::testing::Test {
 protected:
@@ -157,7 +158,10 @@ TEST_F(QtUiServicesTest, ModalRunOutlastsAMinimise)
 TEST_F(QtUiServicesTest, FileDialogGivesTheWindowsFormOfTheChoiceOrTheRequestWhenCancelled)
 {
     drive_.Write(QStringLiteral("FOTO/sf2.jpg"), "x");
-    const FileDialogRequest request{QStringLiteral("Scegli lo sfondo"), QStringLiteral("C:\\FOTO\\*.*"), QStringLiteral("*.JPG"), {}};
+    const FileDialogRequest request{QStringLiteral("Scegli lo sfondo"),
+                                    QStringLiteral("C:\\FOTO\\*.*"),
+                                    QStringLiteral("*.JPG"),
+                                    {}};
 
     QString title, folder;
     WhenShown<QFileDialog>([&](QFileDialog& dialog) {
@@ -193,7 +197,9 @@ TEST_F(QtUiServicesTest, SavingOverAFileNamedInAnotherCaseAsksFirst)
         });
         dialog.QDialog::accept();
     });
-    EXPECT_TRUE(ui_.SaveFileDialog(nullptr, QStringLiteral("Salva come PDF"), QStringLiteral("C:\\CONTI\\pagina.pdf"), {}).path.isEmpty());
+    EXPECT_TRUE(
+        ui_.SaveFileDialog(nullptr, QStringLiteral("Salva come PDF"), QStringLiteral("C:\\CONTI\\pagina.pdf"), {})
+            .path.isEmpty());
     EXPECT_EQ(question, QStringLiteral("Il file C:\\CONTI\\CONTO.PDF esiste già.\n\nSostituirlo ?"));
 }
 

@@ -30,7 +30,8 @@ public:
         const QListWidget* list = program.form<Test_URL>().List1;
         for (int r = 0; r < list->count(); ++r)
             for (const QProcess* process : processes)
-                if (list->item(r)->text().endsWith(QLatin1Char(' ') + QString::number(process->processId(), 16).toUpper()))
+                if (list->item(r)->text().endsWith(QLatin1Char(' ')
+                                                   + QString::number(process->processId(), 16).toUpper()))
                     rows << list->item(r)->text();
         return rows;
     }
@@ -83,7 +84,8 @@ TEST(RealIeProcesses, AnIdThatPassedToAnotherProgramIsNotEnded)
     SpawnedProcesses spawned;
     // Listed as iexplore.exe, then the same id runs a program of another name.
     QProcess& changing = spawned.Start(QStringLiteral("/bin/bash"), QStringLiteral("iexplore.exe"),
-                                       {QStringLiteral("-c"), QStringLiteral("read line; exec -a notepad.exe sleep 60")});
+                                       {QStringLiteral("-c"),
+                                        QStringLiteral("read line; exec -a notepad.exe sleep 60")});
     RealProcessProgram r;
     ELENCA_PROCESSI_IE(r.program);
     const int row = r.RowOf(QStringLiteral("IEXPLORE.EXE ") + Id(changing));

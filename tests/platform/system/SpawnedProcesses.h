@@ -69,8 +69,8 @@ public:
     // A copy of `sleep` named `name` running as the user `uid` (the caller must be root).
     pid_t SleeperOfUser(const QString& name, uid_t uid)
     {
-        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
-                                                 QFile::ReadOther | QFile::ExeOther);
+        QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                                 | QFile::ExeOther);
         const QByteArray copy = Copy(QStringLiteral("/bin/sleep"), name);
         const pid_t child = ::fork();
         if (child == 0) {
