@@ -34,7 +34,9 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* pa
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
 {
-    if (info.status() != QWebEngineLoadingInfo::LoadStartedStatus || !LeavesPage(entered_, info.url()))
+    // A load that replaces one still under way may be reported by its end alone: the first news of
+    // another page, started, shown or failed, is the page left. One stopped before it came is not.
+    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus || !LeavesPage(entered_, info.url()))
         return;
     entered_ = info.url();
     permissions_->PageLeft();
