@@ -34,13 +34,15 @@ BrowserPage::BrowserPage(QWebEngineProfile* profile, FileSystem& fs, QObject* pa
 
 void BrowserPage::OnLoadingChanged(const QWebEngineLoadingInfo& info)
 {
-    // A load that replaces one still under way may be reported by its end alone: the first news of
-    // another page, started, shown or failed, is the page left. One stopped before it came is not.
-    if (info.status() == QWebEngineLoadingInfo::LoadStoppedStatus || !LeavesPage(entered_, info.url()))
-        return;
-    entered_ = info.url();
-    permissions_->PageLeft();
-    *dialogs_ = PageDialogs{0, false, dialogs_->showing};
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus && LeavesPage(entered_, info.url())) {
+        entered_ = info.url();
+        *dialogs_ = PageDialogs{0, false, dialogs_->showing};
+    }
+    // A load that replaces one still under way may be reported by its end alone; a page a
+    // redirect brought asks after its own start. So the questions of every other document go
+    // at the first news of this one, unless it was stopped before it came.
+    if (info.status() != QWebEngineLoadingInfo::LoadStoppedStatus)
+        permissions_->PageLeft(info.url());
 }
 
 std::optional<PageDialogAnswer> BrowserPage::Ask(PageDialogKind kind, const QString& message,

@@ -1,5 +1,7 @@
 #include "PermissionRequests.h"
 
+#include "platform/engine/PagePolicy.h"
+
 #include <QHash>
 #include <QPointer>
 #include <QWebEngineProfile>
@@ -75,7 +77,7 @@ void Reply(QWebEnginePage& page, const QUrl& origin, QWebEnginePage::Feature fea
 class PermissionRequests::Question : public PermissionQuestion {
 public:
     Question(QWebEnginePage& page, const QUrl& origin, QWebEnginePage::Feature feature)
-        : page_(&page), origin_(origin), feature_(feature)
+        : page_(&page), origin_(origin), feature_(feature), askedOn_(page.url())
     {
     }
     ~Question() override { Answer(false); }
@@ -100,11 +102,14 @@ public:
     {
         return origin == origin_ && feature == feature_;
     }
+    // The document on display when it was asked.
+    const QUrl& AskedOn() const { return askedOn_; }
 
 private:
     QPointer<QWebEnginePage> page_;
     QUrl origin_;
     QWebEnginePage::Feature feature_;
+    QUrl askedOn_;
     bool waiting_ = true;
 };
 
@@ -152,15 +157,21 @@ void PermissionRequests::OnCanceled(const QUrl& origin, QWebEnginePage::Feature 
     emit ended();
 }
 
-void PermissionRequests::PageLeft()
+void PermissionRequests::PageLeft(const QUrl& shown)
 {
-    bool any = false;
-    for (const auto& held : std::exchange(waiting_, {})) {
-        if (const auto question = held.lock(); question && question->Waiting()) {
-            question->Answer(false);
-            any = true;
-        }
-    }
-    if (any)
+    // Taken from the list before they are answered: an answer reaches the engine.
+    std::vector<std::shared_ptr<Question>> left;
+    std::erase_if(waiting_, [&](const std::weak_ptr<Question>& held) {
+        const auto question = held.lock();
+        if (!question || !question->Waiting())
+            return true;
+        if (!LeavesPage(question->AskedOn(), shown))
+            return false;
+        left.push_back(question);
+        return true;
+    });
+    for (const auto& question : left)
+        question->Answer(false);
+    if (!left.empty())
         emit ended();
 }

@@ -19,8 +19,9 @@ public:
     explicit PermissionRequests(QWebEnginePage& page);
     ~PermissionRequests() override;
 
-    // The page is left: what it still waits for is answered "no".
-    void PageLeft();
+    // The page shows another document than shown: what the pages before it still wait for is
+    // answered "no".
+    void PageLeft(const QUrl& shown);
 
 signals:
     // A question for the person; see PermissionQuestion.
