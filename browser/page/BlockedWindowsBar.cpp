@@ -21,18 +21,9 @@ QString Notice(int count)
 BlockedWindowsBar::BlockedWindowsBar(WebBrowser& page, QWidget* parent)
     : PageBar(page, parent, QStringLiteral("BlockedWindowsBar"), Edge::Top)
 {
-    // The colours of a note, set apart from the page it lies over.
-    setBackgroundRole(QPalette::ToolTipBase);
-    setForegroundRole(QPalette::ToolTipText);
-    auto* icon = new QLabel(this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxInformation).pixmap(16, 16));
-    lblNotice = new QLabel(this);
-    lblNotice->setTextFormat(Qt::PlainText);
+    lblNotice = StartNote(QStyle::SP_MessageBoxInformation);
     cmdOpen = new QPushButton(QStringLiteral("Apri comunque"), this);
     cmdClose = new QPushButton(QStringLiteral("Chiudi"), this);
-    Row()->setContentsMargins(6, 2, 4, 2);
-    Row()->addWidget(icon);
-    Row()->addWidget(lblNotice, 1);
     Row()->addWidget(cmdOpen);
     Row()->addWidget(cmdClose);
     connect(cmdOpen, &QPushButton::clicked, this, &BlockedWindowsBar::cmdOpen_Click);

@@ -1,7 +1,9 @@
 #pragma once
 #include <QFrame>
+#include <QStyle>
 
 class QHBoxLayout;
+class QLabel;
 class WebBrowser;
 
 // A bar that lies over a page rather than in the window's layout: one framed row of controls,
@@ -20,6 +22,9 @@ protected:
 
     WebBrowser& Page() const { return page_; }
     QHBoxLayout* Row() const { return row_; }
+    // A note along the top: the colours of a note, set apart from the page it lies over, the icon
+    // and the text (plain, taking the room left); its buttons follow in the row.
+    QLabel* StartNote(QStyle::StandardPixmap icon);
     void ShowOverPage();
     void GiveFocusBack(Qt::FocusReason reason);
 

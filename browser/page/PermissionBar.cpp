@@ -41,13 +41,7 @@ QString PermissionQuestionText(const QString& site, PagePermission permission)
 PermissionBar::PermissionBar(WebBrowser& page, QWidget* parent)
     : PageBar(page, parent, QStringLiteral("PermissionBar"), Edge::Top)
 {
-    // The colours of a note, set apart from the page it lies over.
-    setBackgroundRole(QPalette::ToolTipBase);
-    setForegroundRole(QPalette::ToolTipText);
-    auto* icon = new QLabel(this);
-    icon->setPixmap(style()->standardIcon(QStyle::SP_MessageBoxQuestion).pixmap(16, 16));
-    lblQuestion = new QLabel(this);
-    lblQuestion->setTextFormat(Qt::PlainText);
+    lblQuestion = StartNote(QStyle::SP_MessageBoxQuestion);
     cmdAllow = new QPushButton(QStringLiteral("Consenti"), this);
     cmdBlock = new QPushButton(QStringLiteral("Blocca"), this);
     cmdClose = new QToolButton(this);
@@ -55,9 +49,6 @@ PermissionBar::PermissionBar(WebBrowser& page, QWidget* parent)
     cmdClose->setAutoRaise(true);
     cmdClose->setToolTip(QStringLiteral("Chiudi"));
     cmdClose->setAccessibleName(QStringLiteral("Chiudi"));
-    Row()->setContentsMargins(6, 2, 4, 2);
-    Row()->addWidget(icon);
-    Row()->addWidget(lblQuestion, 1);
     Row()->addWidget(cmdAllow);
     Row()->addWidget(cmdBlock);
     Row()->addWidget(cmdClose);
