@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListView>
+#include <QTimer>
 
 AddressBox::AddressBox(QWidget* parent) : QComboBox(parent), model_(new AddressListModel(this))
 {
@@ -41,9 +42,28 @@ void AddressBox::ShowAddress(const QString& address)
 
 void AddressBox::Append(const QStringList& entries)
 {
+    if (fill_) {
+        for (const QString& entry : entries)
+            waiting_.push_back({entry, false});
+        return;
+    }
     for (const QString& entry : entries)
         listed_.Add(entry);
     AppendTaken(entries);
+}
+
+void AddressBox::AppendUnlisted(const QString& text)
+{
+    if (fill_)
+        waiting_.push_back({text, true});
+    else if (!listed_.Holds(text))
+        Append({text});
+}
+
+bool AddressBox::Lists(const QString& text)
+{
+    FinishFilling();
+    return listed_.Holds(text);
 }
 
 void AddressBox::AppendTaken(const QStringList& entries)
@@ -55,10 +75,74 @@ void AddressBox::AppendTaken(const QStringList& entries)
         setEditText(edited);
 }
 
-const QStringList& AddressBox::Entries() const { return model_->Entries(); }
+const QStringList& AddressBox::Entries()
+{
+    FinishFilling();
+    return model_->Entries();
+}
+
+void AddressBox::FillInPieces(FillPiece piece)
+{
+    FinishFilling(); // one fill at a time, in the order they were asked for
+    fill_ = std::move(piece);
+}
+
+void AddressBox::GoOnFilling()
+{
+    if (!fill_ || pieceDue_)
+        return;
+    pieceDue_ = true;
+    // A zero timer runs once the events already waiting are handled: the page paints between pieces.
+    QTimer::singleShot(0, this, &AddressBox::NextPiece);
+}
+
+void AddressBox::NextPiece()
+{
+    pieceDue_ = false;
+    if (!fill_)
+        return;
+    if (fill_(false))
+        EndFill();
+    else
+        GoOnFilling();
+}
+
+void AddressBox::FinishFilling()
+{
+    if (!fill_)
+        return;
+    fill_(true);
+    EndFill();
+}
+
+void AddressBox::StopFilling()
+{
+    fill_ = nullptr;
+    waiting_.clear();
+}
+
+void AddressBox::EndFill()
+{
+    fill_ = nullptr;
+    std::vector<Waiting> waiting;
+    waiting.swap(waiting_);
+    for (const Waiting& later : waiting) {
+        if (later.unlessListed)
+            AppendUnlisted(later.entry);
+        else
+            Append({later.entry});
+    }
+}
+
+void AddressBox::showPopup()
+{
+    FinishFilling();
+    QComboBox::showPopup();
+}
 
 void AddressBox::keyPressEvent(QKeyEvent* event)
 {
+    FinishFilling(); // the arrow keys walk the list
     if (event->key() == Qt::Key_D && event->modifiers() == Qt::AltModifier) {
         // The window's key for this very box (its text selected), not a letter to type.
         event->ignore();
@@ -75,6 +159,12 @@ void AddressBox::keyPressEvent(QKeyEvent* event)
     if (!event->text().isEmpty())
         emit keyTyped(event->text().at(0).unicode());
     QComboBox::keyPressEvent(event);
+}
+
+void AddressBox::wheelEvent(QWheelEvent* event)
+{
+    FinishFilling(); // the wheel walks the list too
+    QComboBox::wheelEvent(event);
 }
 
 void AddressBox::focusOutEvent(QFocusEvent* event)

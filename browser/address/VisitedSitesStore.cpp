@@ -8,6 +8,8 @@
 #include "platform/system/SystemServices.h"
 #include "platform/system/UiServices.h"
 
+#include <QElapsedTimer>
+
 namespace {
 
 // How long a save waits for another copy's save of the same file.
@@ -17,38 +19,104 @@ constexpr int kLockWaitMs = 5000;
 
 VisitedSitesStore::VisitedSitesStore(Program& program, AddressBox& list) : program_(program), list_(list) {}
 
+// The window goes: a fill not yet done reads no further, into a store that is no more.
+VisitedSitesStore::~VisitedSitesStore() { list_.StopFilling(); }
+
 QString VisitedSitesStore::Path() const { return VisitedSitesFile(program_.fs().ProgramFolder()); }
 
-bool VisitedSitesStore::Merge()
+// A merge under way: the file open, and what it was like when opened.
+class VisitedSitesStore::Reading {
+public:
+    std::unique_ptr<LineReader> reader; // null once the file is read, or when there is none
+    QString version;
+    bool wholeFile = true;
+};
+
+std::shared_ptr<VisitedSitesStore::Reading> VisitedSitesStore::StartReading(bool inPieces)
 {
     FileSystem& fs = program_.fs();
     // A file unchanged since it was last merged or written holds nothing the list lacks.
-    const QString version = fs.FileVersion(Path());
-    if (!version.isEmpty() && version == mergedVersion_)
+    auto reading = std::make_shared<Reading>();
+    reading->version = fs.FileVersion(Path());
+    if (!reading->version.isEmpty() && reading->version == mergedVersion_)
+        return nullptr;
+    try {
+        // Read in pieces, the file might be edited meanwhile: the merge takes it as it was at the start.
+        reading->reader = inPieces ? fs.OpenCopyForInput(Path()) : fs.OpenForInput(Path());
+    } catch (const VbError& error) {
+        // A missing file adds nothing; one that exists but cannot be read is not whole.
+        reading->wholeFile = IsMissingFileError(error.number());
+    }
+    return reading;
+}
+
+bool VisitedSitesStore::ReadOn(Reading& reading, bool whole)
+{
+    // A piece lasts less than a frame, so that the window stays lively meanwhile.
+    constexpr qint64 kPieceNs = 8'000'000;
+    constexpr int kLinesBetweenClockReadings = 256;
+    QElapsedTimer clock;
+    clock.start();
+    QStringList added; // in file order; later lines are compared with them too
+    bool over = true;
+    try {
+        QByteArray bytes;
+        for (int lines = 1; reading.reader && reading.reader->ReadLine(bytes); ++lines) {
+            const QString line = DecodeLine(bytes);
+            if (IsStorableAddress(line) && list_.Take(line)) {
+                lines_.Remember(line, bytes);
+                added << line;
+            }
+            if (!whole && lines % kLinesBetweenClockReadings == 0 && clock.nsecsElapsed() >= kPieceNs) {
+                over = false;
+                break;
+            }
+        }
+    } catch (const VbError& error) {
+        // A file that exists but cannot be read to its end is not whole.
+        reading.wholeFile = IsMissingFileError(error.number());
+    }
+    list_.AppendTaken(added); // what was read before an error is kept, as the list had it
+    if (!over)
+        return false;
+    reading.reader.reset();
+    if (reading.wholeFile)
+        mergedVersion_ = reading.version; // as it was before reading: a change made meanwhile is merged next time
+    return true;
+}
+
+bool VisitedSitesStore::Merge()
+{
+    list_.FinishFilling();
+    const auto reading = StartReading(false);
+    if (!reading)
         return true;
     UiServices& ui = program_.ui();
     ui.SetHourglass(true);
-    bool wholeFile = true;
-    QStringList added; // in file order; later lines are compared with them too
-    try {
-        const auto reader = fs.OpenForInput(Path());
-        QByteArray bytes;
-        while (reader->ReadLine(bytes)) {
-            const QString line = DecodeLine(bytes);
-            if (!IsStorableAddress(line) || !list_.Take(line))
-                continue;
-            lines_.Remember(line, bytes);
-            added << line;
-        }
-    } catch (const VbError& error) {
-        // A missing file adds nothing; one that exists but cannot be read is not whole.
-        wholeFile = IsMissingFileError(error.number());
-    }
-    list_.AppendTaken(added); // what was read before an error is kept, as the list had it
-    if (wholeFile)
-        mergedVersion_ = version; // as it was before reading: a change made meanwhile is merged next time
+    ReadOn(*reading, true);
     ui.SetHourglass(false);
-    return wholeFile;
+    return reading->wholeFile;
+}
+
+void VisitedSitesStore::MergeInPieces()
+{
+    const auto reading = StartReading(true);
+    if (!reading)
+        return;
+    if (!reading->reader) { // no file to read: nothing to wait for
+        ReadOn(*reading, true);
+        return;
+    }
+    list_.FillInPieces([this, reading](bool whole) {
+        // Only a fill the user waits for shows the hourglass.
+        UiServices& ui = program_.ui();
+        if (whole)
+            ui.SetHourglass(true);
+        const bool over = ReadOn(*reading, whole);
+        if (whole)
+            ui.SetHourglass(false);
+        return over;
+    });
 }
 
 void VisitedSitesStore::Rewrite()

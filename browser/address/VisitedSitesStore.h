@@ -3,6 +3,8 @@
 
 #include <QString>
 
+#include <memory>
+
 class AddressBox;
 class Program;
 
@@ -12,11 +14,17 @@ class Program;
 class VisitedSitesStore {
 public:
     VisitedSitesStore(Program& program, AddressBox& list);
+    ~VisitedSitesStore();
+    VisitedSitesStore(const VisitedSitesStore&) = delete;
+    VisitedSitesStore& operator=(const VisitedSitesStore&) = delete;
 
     QString Path() const;
     // Appends the file's addresses that the list lacks, in file order; false when the file
-    // exists but could not be read to its end.
+    // exists but could not be read to its end. A merge still filling the list ends first.
     bool Merge();
+    // The same merge, filling the list in pieces (see AddressBox::FillInPieces): a long history
+    // does not hold up the window.
+    void MergeInPieces();
     // Merges, then replaces the file with the list, holding the file's lock against other copies
     // of the program meanwhile; says so when another copy kept it or the file could not be read
     // or written. The only place the file is written.
@@ -24,6 +32,11 @@ public:
     void Edit();
 
 private:
+    class Reading;
+    // The reading of a file changed since it was last merged or written; null when unchanged.
+    std::shared_ptr<Reading> StartReading(bool inPieces);
+    // Reads on, all that is left when `whole`, else for a moment; true at the end of the reading.
+    bool ReadOn(Reading& reading, bool whole);
     // Writes the list over the file, whole or not at all; false when not.
     bool Replace();
     // Beeps and shows the message of a save that did not happen.

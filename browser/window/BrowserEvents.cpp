@@ -47,8 +47,9 @@ void frmBrowser::DocumentComplete(const QString& url)
     SetCaption(url);
     // Half an address the user is typing is no site visited: the page that completed is.
     const QString address = TrimBlanks(cboAddress->Typing() ? url : AddressText());
-    if (!cboAddress->Lists(address))
-        AppendToAddressList(address);
+    cboAddress->AppendUnlisted(address);
+    // A long history fills the list once a page is there, never holding up the first one.
+    cboAddress->GoOnFilling();
 }
 
 void frmBrowser::ProgressChange(std::int32_t progress, std::int32_t progressMax)

@@ -80,7 +80,7 @@ void frmBrowser::Form_Load()
             ++loadRetries_;
         }
     }
-    visitedSites_->Merge();
+    visitedSites_->MergeInPieces(); // goes on once the first page is there
 }
 
 void frmBrowser::Form_Resize()
@@ -115,7 +115,7 @@ void frmBrowser::Form_Resize()
 void frmBrowser::Form_Unload()
 {
     UiServices& ui = program().ui();
-    if (cboAddress->count() != 1 && program().g.SITI_VISITATI != 0) {
+    if (AddressList().size() != 1 && program().g.SITI_VISITATI != 0) {
         const int answer = ui.MsgBox(QStringLiteral("Desideri registrare i Link dei Siti Internet visualizzati (S/N)"),
                                      MsgButtons::YesNo, MsgIcon::None, QStringLiteral("Chiusura Vindrel"));
         if (answer == MsgAnswer::Yes)

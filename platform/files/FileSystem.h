@@ -73,7 +73,10 @@ public:
 
     // Existence test: the file can be opened for reading (nothing is read).
     virtual bool CanOpenForReading(const QString& path) = 0;
-    virtual std::unique_ptr<LineReader> OpenForInput(const QString& path) = 0;  // throws VbError
+    virtual std::unique_ptr<LineReader> OpenForInput(const QString& path) = 0; // throws VbError
+    // The same, reading the whole file at once: the reader keeps what the file held when opened,
+    // whatever is done to it later. Throws VbError.
+    virtual std::unique_ptr<LineReader> OpenCopyForInput(const QString& path) = 0;
     virtual std::unique_ptr<LineWriter> OpenForOutput(const QString& path) = 0; // creates or empties; throws
     // Writes a new file beside `path` that replaces it as a whole when the writer is closed;
     // a writer that fails, or goes without being closed, leaves `path` as it was. Throws VbError.

@@ -7,11 +7,13 @@
 #include "UpdateLock.h"
 #include "platform/VbError.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QStandardPaths>
 
 #include <algorithm>
 #include <dirent.h>
+#include <limits>
 #include <sys/stat.h>
 
 namespace {
@@ -145,6 +147,14 @@ bool HostFileSystem::CanOpenForReading(const QString& path)
 std::unique_ptr<LineReader> HostFileSystem::OpenForInput(const QString& path)
 {
     return std::make_unique<FileLineReader>(OpenExisting(path, QIODevice::ReadOnly | QIODevice::Unbuffered));
+}
+
+std::unique_ptr<LineReader> HostFileSystem::OpenCopyForInput(const QString& path)
+{
+    auto copy = std::make_unique<QBuffer>();
+    copy->setData(ReadAll(path, std::numeric_limits<qint64>::max()));
+    copy->open(QIODevice::ReadOnly);
+    return std::make_unique<FileLineReader>(std::move(copy));
 }
 
 std::unique_ptr<LineWriter> HostFileSystem::OpenForOutput(const QString& path)

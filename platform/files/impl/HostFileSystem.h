@@ -16,6 +16,7 @@ public:
 
     bool CanOpenForReading(const QString& path) override;
     std::unique_ptr<LineReader> OpenForInput(const QString& path) override;
+    std::unique_ptr<LineReader> OpenCopyForInput(const QString& path) override;
     std::unique_ptr<LineWriter> OpenForOutput(const QString& path) override;
     std::unique_ptr<LineWriter> OpenForReplacement(const QString& path) override;
     QByteArray ReadAll(const QString& path, qint64 maxBytes) override;

@@ -2,6 +2,7 @@
 #include "browser/address/VisitedSitesRules.h"
 #include "browser/address/VisitedSitesStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -119,6 +120,65 @@ TEST_F(VisitedSites, AHugeHistoryMergesEachAddressOnceInFileOrder)
     w.visitedSites().Rewrite();
     EXPECT_EQ(w.AddressList().size(), kAddresses + 2);
     EXPECT_EQ(VisitedFile().count('\n'), kAddresses + 1);
+}
+
+// A long history fills the list in pieces once the first page is there; what the window adds
+// meanwhile follows the whole history, as if it had been read at once: a page whose address the
+// file holds adds nothing, a new one goes after the history. Reading or showing the list ends the
+// fill at once.
+class LongHistory : public VisitedSites {
+protected:
+    static constexpr int kAddresses = 200000;
+    static QString Address(int i) { return QStringLiteral("http://sito%1.it/").arg(i); }
+
+    frmBrowser& StartedWithVisitsMeanwhile()
+    {
+        QByteArray file;
+        for (int i = 0; i < kAddresses; ++i)
+            file += Address(i).toLatin1() + "\r\n";
+        WriteVisitedFile(file);
+        frmBrowser& w = WithList({});
+        EXPECT_EQ(w.cboAddress->count(), 1); // the window does not wait for the history
+        w.SetAddressText(Address(kAddresses - 1));
+        w.DocumentComplete(Address(kAddresses - 1)); // in the file: not added again
+        w.SetAddressText(QStringLiteral("http://nuovo.it/"));
+        w.DocumentComplete(QStringLiteral("http://nuovo.it/"));
+        return w;
+    }
+    static QStringList Expected()
+    {
+        QStringList expected{QStringLiteral("about:blank")};
+        for (int i = 0; i < kAddresses; ++i)
+            expected << Address(i);
+        return expected << QStringLiteral("http://nuovo.it/");
+    }
+};
+
+TEST_F(LongHistory, FillsInPiecesBetweenOtherWork)
+{
+    frmBrowser& w = StartedWithVisitsMeanwhile();
+    QCoreApplication::processEvents();
+    const int afterOnePiece = w.cboAddress->count();
+    EXPECT_GT(afterOnePiece, 1);
+    EXPECT_LT(afterOnePiece, kAddresses);
+    for (int turns = 0; w.cboAddress->count() < kAddresses + 2 && turns < kAddresses; ++turns)
+        QCoreApplication::processEvents();
+    EXPECT_TRUE(w.AddressList() == Expected());
+    EXPECT_EQ(w.AddressText(), QStringLiteral("http://nuovo.it/"));
+    EXPECT_FALSE(t.ui.hourglass);
+}
+
+TEST_F(LongHistory, ShowingTheListEndsTheFillAtOnce)
+{
+    frmBrowser& w = StartedWithVisitsMeanwhile();
+    w.cboAddress->showPopup();
+    EXPECT_EQ(w.cboAddress->count(), kAddresses + 2);
+    w.cboAddress->hidePopup();
+    EXPECT_TRUE(w.AddressList() == Expected());
+    EXPECT_FALSE(t.ui.hourglass);
+    w.visitedSites().Rewrite(); // the file is the list, nothing lost or doubled
+    EXPECT_EQ(VisitedFile().count('\n'), kAddresses + 1);
+    EXPECT_TRUE(VisitedFile().endsWith("http://sito199999.it/\r\nhttp://nuovo.it/\r\n"));
 }
 
 TEST_F(VisitedSites, MissingFileAddsNothing)
