@@ -8,7 +8,7 @@ import tempfile
 
 import pytest
 
-from vindrel_driver import find_all, wait_for
+from vindrel_driver import find, find_all, wait_for
 
 
 def program_copy(folder, name, original="/bin/sleep"):
@@ -48,6 +48,23 @@ def test_ie_list_shows_and_ends_only_internet_explorer_of_this_user(vindrel, tmp
             process.kill()
             process.wait()
         shutil.rmtree(shared)
+
+
+@pytest.mark.web
+def test_a_long_history_is_whole_in_the_list_opened_at_once(vindrel, site):
+    """The list of a long history fills once the first page is there: opened while that page still
+    loads, it shows the whole history at once, in order."""
+    count = 200_000
+    (vindrel.folder / "VINDREL.DAT").write_bytes(b"".join(b"http://sito%d.it/\r\n" % i for i in range(count)))
+    vindrel.start(f"{site}/lenta.html")
+    vindrel.key("alt+d", "alt+Down")
+    listing = wait_for(lambda: find(vindrel.control("combo box", None), "list"), "the address list shown")
+    # The start-up lists the start address again after the history, as it always has.
+    shown = [listing.getChildAtIndex(i).name for i in [0, 1, 2, 3, count, count + 1]]
+    start = shown[0]
+    assert listing.childCount == count + 2 and start.endswith("lenta.html")
+    assert shown == [start, "http://sito0.it/", "http://sito1.it/", "http://sito2.it/", f"http://sito{count - 1}.it/",
+                     start]
 
 
 def test_history_survives_a_full_disk(vindrel):
