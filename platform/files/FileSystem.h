@@ -82,7 +82,8 @@ public:
     virtual void WriteAll(const QString& path, const QByteArray& bytes) = 0; // throws VbError
     virtual void FileCopy(const QString& source, const QString& target) = 0; // throws VbError
     // As OpenForReplacement and FileCopy, but the name `path` (`target`) is given to a new file
-    // whatever it held: a link there is replaced, never written through. Throws VbError.
+    // whatever it held: a link there is replaced, never written through. The writer's file is a
+    // working file, only copied from: it takes its name without waiting for the disk. Throws VbError.
     virtual std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) = 0;
     virtual void FileCopyToNewFile(const QString& source, const QString& target) = 0;
     virtual void Kill(const QString& path) = 0; // deletes a file; throws

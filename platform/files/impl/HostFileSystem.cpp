@@ -191,7 +191,7 @@ std::unique_ptr<LineWriter> HostFileSystem::OpenForNewFile(const QString& path)
 {
     const QString host = HostPathForWriting(path);
     RequireReplaceableName(host);
-    return OpenReplacingWriter(host, AtLink::Replace);
+    return OpenReplacingWriter(host, AtLink::Replace, Durability::Scratch);
 }
 
 void HostFileSystem::FileCopyToNewFile(const QString& source, const QString& target)

@@ -37,13 +37,15 @@ public:
     TemporaryCopy& operator=(const TemporaryCopy&) = delete;
 
     int fd() const { return fd_; }
-    // durable: the data reaches the disk before the name does, so that not even a crash of the
-    // system leaves a torn file under the target's name.
-    void RenameTo(const QByteArray& finalPath, bool durable)
+    void RenameTo(const QByteArray& finalPath, Durability durability)
     {
-        const bool synced = !durable || ::fdatasync(fd_) == 0;
+        const bool synced = durability != Durability::OnDisk || ::fdatasync(fd_) == 0;
         const int closed = ::close(fd_);
         fd_ = -1;
+        // A name taken over from a file makes ext4 write the new data back at once; a working
+        // file need not be.
+        if (durability == Durability::Scratch)
+            ::unlink(finalPath.constData());
         if (!synced || closed != 0 || ::rename(path_.constData(), finalPath.constData()) != 0)
             throw VbError::pathAccess();
         renamed_ = true;
@@ -125,18 +127,18 @@ public:
             throw VbError::pathAccess();
     }
     int fd() const { return copy_.fd(); }
-    void PutInPlace(bool durable) { copy_.RenameTo(finalName_, durable); }
+    void PutInPlace(Durability durability) { copy_.RenameTo(finalName_, durability); }
 
 private:
     QByteArray finalName_;
     TemporaryCopy copy_;
 };
 
-// Lines into the replacement, put in place by Close once every byte is written and on disk.
+// Lines into the replacement, put in place by Close once every byte is written (and on disk).
 class ReplacingLineWriter : public LineWriter {
 public:
-    ReplacingLineWriter(const QString& targetHost, AtLink atLink)
-        : replacement_(targetHost, atLink), lines_(OpenOn(replacement_.fd()))
+    ReplacingLineWriter(const QString& targetHost, AtLink atLink, Durability durability)
+        : replacement_(targetHost, atLink), lines_(OpenOn(replacement_.fd())), durability_(durability)
     {
     }
     void Write(QByteArrayView bytes) override { lines_.Write(bytes); }
@@ -146,7 +148,7 @@ public:
             return;
         closed_ = true;
         lines_.Close();
-        replacement_.PutInPlace(true);
+        replacement_.PutInPlace(durability_);
     }
 
 private:
@@ -160,6 +162,7 @@ private:
 
     Replacement replacement_; // declared first: its file outlives the writer's last flush
     FileLineWriter lines_;
+    Durability durability_;
     bool closed_ = false;
 };
 
@@ -175,10 +178,10 @@ void CopyReplacing(int sourceFd, const QString& targetHost, AtLink atLink)
 {
     Replacement copy(targetHost, atLink);
     CopyContents(sourceFd, copy.fd());
-    copy.PutInPlace(false);
+    copy.PutInPlace(Durability::Usual);
 }
 
-std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink)
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink, Durability durability)
 {
-    return std::make_unique<ReplacingLineWriter>(targetHost, atLink);
+    return std::make_unique<ReplacingLineWriter>(targetHost, atLink, durability);
 }
