@@ -52,6 +52,15 @@ public:
     }
 };
 
+// A copy going on beside the caller's own work: it takes its target's name only when finished,
+// and one never finished leaves nothing behind.
+class PendingCopy {
+public:
+    virtual ~PendingCopy() = default;
+    // Waits for the copy and puts it in place; throws VbError when it could not be made.
+    virtual void Finish() = 0;
+};
+
 // Held while it lives: the lock on the updates of one file, which every copy of the program
 // takes before it rewrites the file.
 class FileLock {
@@ -86,6 +95,10 @@ public:
     // working file, only copied from: it takes its name without waiting for the disk. Throws VbError.
     virtual std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) = 0;
     virtual void FileCopyToNewFile(const QString& source, const QString& target) = 0;
+    // FileCopy and FileCopyToNewFile begun on a thread of their own; whatever stops them, from a
+    // missing source on, is thrown by Finish.
+    virtual std::unique_ptr<PendingCopy> StartFileCopy(const QString& source, const QString& target) = 0;
+    virtual std::unique_ptr<PendingCopy> StartFileCopyToNewFile(const QString& source, const QString& target) = 0;
     virtual void Kill(const QString& path) = 0; // deletes a file; throws
 
     // Entries of a folder whose names match a pattern ("*.url", "SF*.JPG", "*.*"), without

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <future>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -166,6 +167,36 @@ private:
     bool closed_ = false;
 };
 
+// The copy runs while the caller goes on; the new file takes the target's name at Finish, or
+// goes when the copy is dropped unfinished.
+class BackgroundCopy : public PendingCopy {
+public:
+    BackgroundCopy(std::unique_ptr<QFile> source, const QString& targetHost, AtLink atLink)
+        : source_(std::move(source)), replacement_(targetHost, atLink),
+          copying_(std::async(std::launch::async,
+                              [in = source_->handle(), out = replacement_.fd()] { CopyContents(in, out); }))
+    {
+    }
+    ~BackgroundCopy() override
+    {
+        if (copying_.valid())
+            copying_.wait(); // before its files close
+    }
+    BackgroundCopy(const BackgroundCopy&) = delete;
+    BackgroundCopy& operator=(const BackgroundCopy&) = delete;
+
+    void Finish() override
+    {
+        copying_.get();
+        replacement_.PutInPlace(Durability::Usual);
+    }
+
+private:
+    std::unique_ptr<QFile> source_;
+    Replacement replacement_;
+    std::future<void> copying_;
+};
+
 } // namespace
 
 QString ReplacedFile(const QString& targetHost)
@@ -179,6 +210,11 @@ void CopyReplacing(int sourceFd, const QString& targetHost, AtLink atLink)
     Replacement copy(targetHost, atLink);
     CopyContents(sourceFd, copy.fd());
     copy.PutInPlace(Durability::Usual);
+}
+
+std::unique_ptr<PendingCopy> StartCopyReplacing(std::unique_ptr<QFile> source, const QString& targetHost, AtLink atLink)
+{
+    return std::make_unique<BackgroundCopy>(std::move(source), targetHost, atLink);
 }
 
 std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink, Durability durability)

@@ -1,6 +1,7 @@
 #pragma once
 #include "platform/files/FileSystem.h"
 
+#include <QFile>
 #include <QString>
 #include <memory>
 
@@ -24,6 +25,11 @@ enum class Durability {
     Usual,   // as the file system keeps a file replaced by rename (ext4 starts writing it back)
     Scratch, // a working file, only copied from: the old one goes first, nothing is written back
 };
+
+// CopyReplacing on a thread of its own, from the open `source`, which it keeps; the target is
+// replaced when the copy is finished. Throws VbError when the new file cannot be made.
+std::unique_ptr<PendingCopy> StartCopyReplacing(std::unique_ptr<QFile> source, const QString& targetHost,
+                                                AtLink atLink);
 
 // Lines into a new file beside `targetHost` that replaces the target, in the same way, when the
 // writer is closed, once every byte is written (and on disk, as `durability` says). A writer that
