@@ -1,8 +1,9 @@
 // RewritePage in insert mode on a generated 200 MB page of short lines, beside cp making the
-// same copies (page to temporary, page to backup, temporary to page). Neither side syncs; the
-// two are timed in turn, round after round, each after a sync outside its time so that neither
-// pays for writing back the other's data. Target: the median rewrite at most 1.1 times the median
-// cp, and a peak resident size under 64 MB for a process doing one rewrite.
+// same copies (page to temporary, page to backup, temporary to page; the rewrite makes the last
+// two at once, on two threads, cp one after the other). Neither side syncs; the two are timed in
+// turn, round after round, each after a sync outside its time so that neither pays for writing
+// back the other's data. Target: the median rewrite at most 1.1 times the median cp, and a peak
+// resident size under 64 MB for a process doing one rewrite.
 #include "app/Program.h"
 #include "bench/support/Figures.h"
 #include "fakes/FakeBrowserWindow.h"
