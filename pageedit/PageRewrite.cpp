@@ -60,17 +60,22 @@ bool RewritePage(Program& program, const PageTransform& transform)
         Report(program, QStringLiteral("Errore in lettura pagina ") + page);
         return false;
     }
-    // A page whose name ends in "_" is its own backup: copying it onto itself would lose it.
+    // The backup and the new page are copied at once, each on a thread of its own; the backup
+    // takes its name first, the new page only after it. The backup is a new file: a link planted
+    // at its name goes, what it leads to stays. Through a page that is a link, the file it leads
+    // to is rewritten and the link kept. A page whose name ends in "_" is its own backup:
+    // copying it onto itself would lose it.
     const QString backup = BackupPath(page);
-    // The backup is a new file: a link planted at its name goes, what it leads to stays.
     FileSystem& fs = program.fs();
-    if (backup == page || !Succeeds([&] { fs.FileCopyToNewFile(page, backup); })) {
+    const auto backupCopy = backup == page ? nullptr : fs.StartFileCopyToNewFile(page, backup);
+    auto pageCopy = backupCopy ? fs.StartFileCopy(temporary, page) : nullptr;
+    if (!backupCopy || !Succeeds([&] { backupCopy->Finish(); })) {
+        pageCopy.reset();
         Discard(fs, temporary);
         Report(program, QStringLiteral("Errore nella copia della pagina ") + page + QStringLiteral(" in ") + backup);
         return false;
     }
-    // Through a page that is a link, the file it leads to is rewritten and the link kept.
-    if (!Succeeds([&] { fs.FileCopy(temporary, page); })) {
+    if (!Succeeds([&] { pageCopy->Finish(); })) {
         Discard(fs, temporary);
         Report(program, QStringLiteral("Errore in cambio nome pagina ") + temporary + QStringLiteral(" in ") + page);
         return false;

@@ -19,6 +19,10 @@ run "start-up: vindrel against the bare web engine, and with a large history (of
   bash "$top/bench/startup/startup_bench.sh" "$top/build-bench"
 run "start-up on an X display (Xvfb)" \
   xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' env QT_QPA_PLATFORM=xcb bash "$top/bench/startup/startup_bench.sh" "$top/build-bench"
+run "memory: vindrel and its engine processes against the bare web engine on one page (offscreen)" \
+  bash "$top/bench/startup/memory_bench.sh" "$top/build-bench"
+run "memory on an X display (Xvfb)" \
+  xvfb-run -a -s '-screen 0 1280x1024x24 -noreset' env QT_QPA_PLATFORM=xcb bash "$top/bench/startup/memory_bench.sh" "$top/build-bench"
 run "one IE process listing against ps" bash "$top/tests/support/private-pids.sh" "$bench/ietools/bench_ietools"
 run "visited sites: a large history loaded and saved" "$bench/browser/bench_visited_sites"
 run "page rewrite of a 200 MB page against cp" "$bench/pageedit/bench_pageedit"

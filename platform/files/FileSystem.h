@@ -52,6 +52,15 @@ public:
     }
 };
 
+// A copy going on beside the caller's own work: it takes its target's name only when finished,
+// and one never finished leaves nothing behind.
+class PendingCopy {
+public:
+    virtual ~PendingCopy() = default;
+    // Waits for the copy and puts it in place; throws VbError when it could not be made.
+    virtual void Finish() = 0;
+};
+
 // Held while it lives: the lock on the updates of one file, which every copy of the program
 // takes before it rewrites the file.
 class FileLock {
@@ -85,9 +94,14 @@ public:
     virtual void WriteAll(const QString& path, const QByteArray& bytes) = 0; // throws VbError
     virtual void FileCopy(const QString& source, const QString& target) = 0; // throws VbError
     // As OpenForReplacement and FileCopy, but the name `path` (`target`) is given to a new file
-    // whatever it held: a link there is replaced, never written through. Throws VbError.
+    // whatever it held: a link there is replaced, never written through. The writer's file is a
+    // working file, only copied from: it takes its name without waiting for the disk. Throws VbError.
     virtual std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) = 0;
     virtual void FileCopyToNewFile(const QString& source, const QString& target) = 0;
+    // FileCopy and FileCopyToNewFile begun on a thread of their own; whatever stops them, from a
+    // missing source on, is thrown by Finish.
+    virtual std::unique_ptr<PendingCopy> StartFileCopy(const QString& source, const QString& target) = 0;
+    virtual std::unique_ptr<PendingCopy> StartFileCopyToNewFile(const QString& source, const QString& target) = 0;
     virtual void Kill(const QString& path) = 0; // deletes a file; throws
 
     // Entries of a folder whose names match a pattern ("*.url", "SF*.JPG", "*.*"), without

@@ -137,7 +137,8 @@ void FileLineWriter::Write(QByteArrayView bytes)
         throw DeviceError();
     if (used_ + bytes.size() > buffer_.size()) {
         Flush();
-        if (bytes.size() >= buffer_.size()) { // as large as the buffer: no use copying it there
+        // Half the buffer or more: copying it there first would only add a pass over the bytes.
+        if (bytes.size() >= buffer_.size() / 2) {
             if (device_->write(bytes.data(), bytes.size()) != bytes.size())
                 throw DeviceError();
             return;

@@ -106,6 +106,25 @@ std::optional<bool> EntryIsFolder(const QString& folder, const dirent* entry)
     return status->isFolder;
 }
 
+// A copy that could not begin: its error comes when it is finished.
+class FailedCopy : public PendingCopy {
+public:
+    explicit FailedCopy(VbError error) : error_(std::move(error)) {}
+    void Finish() override { throw error_; }
+
+private:
+    VbError error_;
+};
+
+template <typename Start> std::unique_ptr<PendingCopy> StartOrKeepError(Start start)
+{
+    try {
+        return start();
+    } catch (const VbError& error) {
+        return std::make_unique<FailedCopy>(error);
+    }
+}
+
 } // namespace
 
 HostFileSystem::HostFileSystem(DriveMap driveMap, QString programFolderHost, QString userFolder)
@@ -189,27 +208,38 @@ void HostFileSystem::WriteAll(const QString& path, const QByteArray& bytes)
         throw DeviceError();
 }
 
-void HostFileSystem::FileCopy(const QString& source, const QString& target)
-{
-    const auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
-    const QString targetHost = HostPathForWriting(target);
-    RequireWritableFile(targetHost);
-    CopyReplacing(input->handle(), targetHost);
-}
+void HostFileSystem::FileCopy(const QString& source, const QString& target) { StartFileCopy(source, target)->Finish(); }
 
 std::unique_ptr<LineWriter> HostFileSystem::OpenForNewFile(const QString& path)
 {
     const QString host = HostPathForWriting(path);
     RequireReplaceableName(host);
-    return OpenReplacingWriter(host, AtLink::Replace);
+    return OpenReplacingWriter(host, AtLink::Replace, Durability::Scratch);
 }
 
 void HostFileSystem::FileCopyToNewFile(const QString& source, const QString& target)
 {
-    const auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
-    const QString targetHost = HostPathForWriting(target);
-    RequireReplaceableName(targetHost);
-    CopyReplacing(input->handle(), targetHost, AtLink::Replace);
+    StartFileCopyToNewFile(source, target)->Finish();
+}
+
+std::unique_ptr<PendingCopy> HostFileSystem::StartFileCopy(const QString& source, const QString& target)
+{
+    return StartOrKeepError([&] {
+        auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
+        const QString targetHost = HostPathForWriting(target);
+        RequireWritableFile(targetHost);
+        return StartCopyReplacing(std::move(input), targetHost, AtLink::Follow);
+    });
+}
+
+std::unique_ptr<PendingCopy> HostFileSystem::StartFileCopyToNewFile(const QString& source, const QString& target)
+{
+    return StartOrKeepError([&] {
+        auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
+        const QString targetHost = HostPathForWriting(target);
+        RequireReplaceableName(targetHost);
+        return StartCopyReplacing(std::move(input), targetHost, AtLink::Replace);
+    });
 }
 
 void HostFileSystem::Kill(const QString& path)

@@ -26,6 +26,8 @@ public:
     // A regular file there must be writable, as for FileCopy; a folder is not replaced.
     std::unique_ptr<LineWriter> OpenForNewFile(const QString& path) override;
     void FileCopyToNewFile(const QString& source, const QString& target) override;
+    std::unique_ptr<PendingCopy> StartFileCopy(const QString& source, const QString& target) override;
+    std::unique_ptr<PendingCopy> StartFileCopyToNewFile(const QString& source, const QString& target) override;
     void Kill(const QString& path) override;
     std::optional<std::vector<DirEntry>> List(const QString& folder, const QString& pattern) override;
     bool IsPlainFolder(const QString& path) override;

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 
 #include <cerrno>
+#include <future>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -37,13 +38,15 @@ public:
     TemporaryCopy& operator=(const TemporaryCopy&) = delete;
 
     int fd() const { return fd_; }
-    // durable: the data reaches the disk before the name does, so that not even a crash of the
-    // system leaves a torn file under the target's name.
-    void RenameTo(const QByteArray& finalPath, bool durable)
+    void RenameTo(const QByteArray& finalPath, Durability durability)
     {
-        const bool synced = !durable || ::fdatasync(fd_) == 0;
+        const bool synced = durability != Durability::OnDisk || ::fdatasync(fd_) == 0;
         const int closed = ::close(fd_);
         fd_ = -1;
+        // A name taken over from a file makes ext4 write the new data back at once; a working
+        // file need not be.
+        if (durability == Durability::Scratch)
+            ::unlink(finalPath.constData());
         if (!synced || closed != 0 || ::rename(path_.constData(), finalPath.constData()) != 0)
             throw VbError::pathAccess();
         renamed_ = true;
@@ -125,18 +128,18 @@ public:
             throw VbError::pathAccess();
     }
     int fd() const { return copy_.fd(); }
-    void PutInPlace(bool durable) { copy_.RenameTo(finalName_, durable); }
+    void PutInPlace(Durability durability) { copy_.RenameTo(finalName_, durability); }
 
 private:
     QByteArray finalName_;
     TemporaryCopy copy_;
 };
 
-// Lines into the replacement, put in place by Close once every byte is written and on disk.
+// Lines into the replacement, put in place by Close once every byte is written (and on disk).
 class ReplacingLineWriter : public LineWriter {
 public:
-    ReplacingLineWriter(const QString& targetHost, AtLink atLink)
-        : replacement_(targetHost, atLink), lines_(OpenOn(replacement_.fd()))
+    ReplacingLineWriter(const QString& targetHost, AtLink atLink, Durability durability)
+        : replacement_(targetHost, atLink), lines_(OpenOn(replacement_.fd())), durability_(durability)
     {
     }
     void Write(QByteArrayView bytes) override { lines_.Write(bytes); }
@@ -146,7 +149,7 @@ public:
             return;
         closed_ = true;
         lines_.Close();
-        replacement_.PutInPlace(true);
+        replacement_.PutInPlace(durability_);
     }
 
 private:
@@ -160,7 +163,38 @@ private:
 
     Replacement replacement_; // declared first: its file outlives the writer's last flush
     FileLineWriter lines_;
+    Durability durability_;
     bool closed_ = false;
+};
+
+// The copy runs while the caller goes on; the new file takes the target's name at Finish, or
+// goes when the copy is dropped unfinished.
+class BackgroundCopy : public PendingCopy {
+public:
+    BackgroundCopy(std::unique_ptr<QFile> source, const QString& targetHost, AtLink atLink)
+        : source_(std::move(source)), replacement_(targetHost, atLink),
+          copying_(std::async(std::launch::async,
+                              [in = source_->handle(), out = replacement_.fd()] { CopyContents(in, out); }))
+    {
+    }
+    ~BackgroundCopy() override
+    {
+        if (copying_.valid())
+            copying_.wait(); // before its files close
+    }
+    BackgroundCopy(const BackgroundCopy&) = delete;
+    BackgroundCopy& operator=(const BackgroundCopy&) = delete;
+
+    void Finish() override
+    {
+        copying_.get();
+        replacement_.PutInPlace(Durability::Usual);
+    }
+
+private:
+    std::unique_ptr<QFile> source_;
+    Replacement replacement_;
+    std::future<void> copying_;
 };
 
 } // namespace
@@ -175,10 +209,15 @@ void CopyReplacing(int sourceFd, const QString& targetHost, AtLink atLink)
 {
     Replacement copy(targetHost, atLink);
     CopyContents(sourceFd, copy.fd());
-    copy.PutInPlace(false);
+    copy.PutInPlace(Durability::Usual);
 }
 
-std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink)
+std::unique_ptr<PendingCopy> StartCopyReplacing(std::unique_ptr<QFile> source, const QString& targetHost, AtLink atLink)
 {
-    return std::make_unique<ReplacingLineWriter>(targetHost, atLink);
+    return std::make_unique<BackgroundCopy>(std::move(source), targetHost, atLink);
+}
+
+std::unique_ptr<LineWriter> OpenReplacingWriter(const QString& targetHost, AtLink atLink, Durability durability)
+{
+    return std::make_unique<ReplacingLineWriter>(targetHost, atLink, durability);
 }

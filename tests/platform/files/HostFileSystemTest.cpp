@@ -280,6 +280,18 @@ TEST_F(HostFileSystemTest, ANewFileTakesTheNameWhateverItHeldButAFolderOrAReadOn
     EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 5); // nothing left beside
 }
 
+TEST_F(HostFileSystemTest, ACopyDroppedUnfinishedLeavesNothingAndAFailedStartSpeaksAtFinish)
+{
+    Write(QStringLiteral("page.htm"), QByteArray(3 << 20, 'n'));
+    Write(QStringLiteral("page.ht_"), "old");
+    fs.StartFileCopy(QStringLiteral("C:\\page.htm"), QStringLiteral("C:\\page.ht_"));
+    fs.StartFileCopyToNewFile(QStringLiteral("C:\\page.htm"), QStringLiteral("C:\\page.ht_"));
+    EXPECT_EQ(Read(QStringLiteral("page.ht_")), QByteArray("old"));
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::Files | QDir::System | QDir::Hidden).size(), 2);
+    const auto missing = fs.StartFileCopy(QStringLiteral("C:\\gone.htm"), QStringLiteral("C:\\page.ht_"));
+    EXPECT_EQ(ErrorOf([&] { missing->Finish(); }), 53);
+}
+
 TEST_F(HostFileSystemTest, KillDeletesFilesOnly)
 {
     Write(QStringLiteral("temphtm.HTM"), "x");

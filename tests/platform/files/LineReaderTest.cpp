@@ -88,4 +88,22 @@ TEST(LineReaderLongTest, ALongLineSpansManyBuffers)
     EXPECT_EQ(ReadLines(longLine + "\r\nb", 4096), (std::vector<QByteArray>{longLine + "|\r\n", "b|"}));
 }
 
+// Writes smaller and larger than the writer's buffer, in turn, reach the file whole and in order.
+TEST(LineWriterTest, MixedSizesKeepTheirOrder)
+{
+    QTemporaryFile temp;
+    ASSERT_TRUE(temp.open());
+    auto file = std::make_unique<QFile>(temp.fileName());
+    ASSERT_TRUE(file->open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    FileLineWriter writer(std::move(file), 16);
+    QByteArray expected;
+    for (const int size : {3, 9, 7, 40, 2, 16, 1, 8, 8, 30}) {
+        const QByteArray piece(size, char('a' + expected.size() % 26));
+        writer.Write(piece);
+        expected += piece;
+    }
+    writer.Close();
+    EXPECT_EQ(temp.readAll(), expected);
+}
+
 } // namespace
