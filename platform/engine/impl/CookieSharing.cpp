@@ -5,8 +5,11 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWebEngineCookieStore>
+
+#include <cstdio>
 
 namespace {
 
@@ -24,6 +27,21 @@ bool WriteWhole(const QString& path, const QByteArray& contents)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit();
+}
+
+// Whole, as above, without waiting for the disk: the file only passes cookies to a copy running
+// meanwhile and goes with the holder, so a wait on every change would only stall the window.
+bool ReplaceWhole(const QString& path, const QByteArray& contents)
+{
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    file.setAutoRemove(false);
+    const bool written = file.open() && file.write(contents) == contents.size() && file.flush();
+    file.close();
+    if (written
+        && std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    QFile::remove(file.fileName());
+    return false;
 }
 
 } // namespace
@@ -104,7 +122,7 @@ void CookieSharing::Changed()
 void CookieSharing::WriteInUse()
 {
     unwritten_ = false;
-    if (!WriteWhole(inUse_, CookieLinesOf(jar_.values())))
+    if (!ReplaceWhole(inUse_, CookieLinesOf(jar_.values())))
         qWarning("Vindrel: impossibile scrivere %s: un'altra copia partirà senza i cookie di questa.",
                  qPrintable(inUse_));
 }
