@@ -199,20 +199,43 @@ WebEngineBrowser::~WebEngineBrowser()
 QWidget* WebEngineBrowser::widget() { return view_; }
 void WebEngineBrowser::setEvents(WebBrowserEvents* events) { events_ = events; }
 
+void WebEngineBrowser::LoadAhead(const QString& address)
+{
+    QUrl url;
+    try {
+        url = UrlOf(address);
+    } catch (const VbError&) {
+        return;
+    }
+    aheadAddress_ = address;
+    ownLoads_ << url;
+    busy_ = true;
+    page_->load(url);
+}
+
 void WebEngineBrowser::Navigate(const QString& address)
 {
+    const QString ahead = std::exchange(aheadAddress_, QString());
+    const bool joining = !ahead.isEmpty() && ahead == address;
+    if (!ahead.isEmpty() && !joining)
+        Stop();
     const QUrl url = UrlOf(address);
-    if (!MayNavigate(AddressOf(url)))
+    if (!MayNavigate(AddressOf(url))) {
+        if (joining)
+            Stop();
         return;
+    }
     if (homeAddress_.isEmpty())
         homeAddress_ = address;
-    ownLoads_ << url;
+    if (!joining)
+        ownLoads_ << url;
     rejectedPending_ = false;
     // Busy from the request on, not only once the engine reports the load; a jump to a place in
     // the page on display is no load, and the engine reports none for it.
     if (!IsPlaceInPageOnDisplay(url))
         busy_ = true;
-    page_->load(url);
+    if (!joining)
+        page_->load(url);
     // A renderer stuck in a script holds the load: once it is ended, the load is made again.
     watchdog_->UserActed([this, url] {
         ownLoads_ << url;

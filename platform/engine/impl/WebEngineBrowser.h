@@ -33,6 +33,11 @@ public:
     QWidget* widget() override;
     void setEvents(WebBrowserEvents* events) override;
     void Navigate(const QString& address) override;
+    // Starts loading address before the window that shows it is built, without a word to anyone:
+    // the first Navigate to the same address joins this load, asking its window as ever, and
+    // stops it if the window refuses; any other first Navigate replaces it. Nothing is loaded
+    // for an address that cannot be opened: Navigate says so.
+    void LoadAhead(const QString& address);
     void GoBack() override;
     void GoForward() override;
     void GoHome() override;
@@ -99,6 +104,7 @@ private:
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
     QList<QPointer<WebEngineBrowser>> popups_;
     QString homeAddress_;
+    QString aheadAddress_; // loading since before the first Navigate
     bool busy_ = false;
     QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
     bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it
