@@ -15,6 +15,7 @@ namespace {
 
 const QString kHandOverSuffix = QStringLiteral(".cookies");
 constexpr int kLoadStoredAfterMs = 1000;
+constexpr int kLookForHandOversMs = 1000;
 
 QByteArray ReadAll(const QString& path)
 {
@@ -67,8 +68,11 @@ CookieSharing::CookieSharing(Role role, QWebEngineCookieStore& store, QString in
         });
         WriteInUse(); // no earlier holder's cookies for a guest to meet
         TakeHandedOver(true);
-        watcher_.addPath(handedOver_);
-        connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { TakeHandedOver(false); });
+        // Looked for now and then rather than watched: closing a watch of the file system makes
+        // the kernel wait for all its readers, which held every end of the program for a while.
+        lookForHandOvers_.setInterval(kLookForHandOversMs);
+        connect(&lookForHandOvers_, &QTimer::timeout, this, [this] { TakeHandedOver(false); });
+        lookForHandOvers_.start();
         // The stored cookies once the first page has had the start to itself: they are only
         // wanted by a copy started later.
         QTimer::singleShot(kLoadStoredAfterMs, this, [this] { store_.loadAllCookies(); });
