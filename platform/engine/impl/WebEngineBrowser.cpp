@@ -215,16 +215,18 @@ void WebEngineBrowser::LoadAhead(const QString& address)
 
 void WebEngineBrowser::Navigate(const QString& address)
 {
-    const QString ahead = std::exchange(aheadAddress_, QString());
-    const bool joining = !ahead.isEmpty() && ahead == address;
-    if (!ahead.isEmpty() && !joining)
-        Stop();
+    // Until the engine reports the load begun ahead, every Navigate to its address joins it (a
+    // start with an argument opens it twice); the first is the one that lets it go on.
+    const bool joining = !aheadAddress_.isEmpty() && aheadAddress_ == address;
+    if (!aheadAddress_.isEmpty() && !joining)
+        EndAhead();
     const QUrl url = UrlOf(address);
     if (!MayNavigate(AddressOf(url))) {
         if (joining)
-            Stop();
+            EndAhead();
         return;
     }
+    aheadAllowed_ = aheadAllowed_ || joining;
     if (homeAddress_.isEmpty())
         homeAddress_ = address;
     if (!joining)
@@ -260,8 +262,24 @@ void WebEngineBrowser::Refresh()
     watchdog_->UserActed([this] { page_->triggerAction(QWebEnginePage::ReloadAndBypassCache); });
 }
 
+// Stopped unless a Navigate let it go on: then it is that Navigate's own load.
+void WebEngineBrowser::EndAhead()
+{
+    const bool allowed = aheadAllowed_;
+    ForgetAhead();
+    if (!allowed)
+        Stop();
+}
+
+void WebEngineBrowser::ForgetAhead()
+{
+    aheadAddress_.clear();
+    aheadAllowed_ = false;
+}
+
 void WebEngineBrowser::Stop()
 {
+    ForgetAhead();
     page_->triggerAction(QWebEnginePage::Stop);
     busy_ = false;
     loadingAfresh_ = false;
@@ -546,6 +564,7 @@ void WebEngineBrowser::NoteRenderer()
 void WebEngineBrowser::OnLoadStarted()
 {
     NoteRenderer();
+    ForgetAhead(); // under way: any Navigate now is a load of its own
     if (rejectedPending_) {
         rejectedPending_ = false;
         swallowing_ = true;
@@ -568,6 +587,7 @@ void WebEngineBrowser::OnLoadProgress(int progress)
 void WebEngineBrowser::OnLoadFinished()
 {
     NoteRenderer();
+    ForgetAhead();
     if (swallowing_) {
         swallowing_ = false;
         return;
