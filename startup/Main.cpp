@@ -6,11 +6,24 @@
 #include "platform/VbError.h"
 #include "platform/files/FileSystem.h"
 
+namespace {
+
+StartAddress StartOf(FileSystem& fs, const QString& argumentText)
+{
+    return ChooseStartAddress(argumentText, [&fs](const QString& path) { return fs.CanOpenForReading(path); });
+}
+
+} // namespace
+
+QString FirstAddress(FileSystem& fs, const QString& argumentText)
+{
+    return StartOf(fs, argumentText).INDIRIZZO_INIZIALE;
+}
+
 void Main(Program& program, const QString& argumentText)
 {
     FileSystem& fs = program.fs();
-    const auto canOpen = [&fs](const QString& path) { return fs.CanOpenForReading(path); };
-    const StartAddress start = ChooseStartAddress(argumentText, canOpen);
+    const StartAddress start = StartOf(fs, argumentText);
     Globals& g = program.g;
     g.CARTELLA_HOME = start.CARTELLA_HOME;
     g.INDIRIZZO_INIZIALE = start.INDIRIZZO_INIZIALE;

@@ -52,16 +52,25 @@ int main(int argc, char* argv[])
     LinuxProcessService processes;
     HostSystemServices system(fs);
     const WebProfile web(webPlaces, webLock.held(), seeded && seeded->isValid() ? seeded->path() : QString());
-    Program program(
-        {ui, fs, processes, system,
-         [&fs, &web](QWidget* parent) { return std::make_unique<WebEngineBrowser>(fs, parent, web.profile()); },
-         [&fs](std::function<void()> changed) { return std::make_unique<HostFolderWatcher>(fs, std::move(changed)); }});
-    program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
-
     // The shell has already split the command line; the program wants it back as one text.
     QStringList arguments = app.arguments();
     arguments.removeFirst();
-    Main(program, arguments.join(QLatin1Char(' ')));
+    const QString argumentText = arguments.join(QLatin1Char(' '));
+    // The engine fetches and lays out the first page while the window is built; the browser
+    // window takes this control, which it is the first to ask for.
+    auto first = std::make_unique<WebEngineBrowser>(fs, nullptr, web.profile());
+    first->LoadAhead(FirstAddress(fs, argumentText));
+    Program program(
+        {ui, fs, processes, system,
+         [&fs, &web, &first](QWidget* parent) -> std::unique_ptr<WebBrowser> {
+             if (!first)
+                 return std::make_unique<WebEngineBrowser>(fs, parent, web.profile());
+             first->widget()->setParent(parent);
+             return std::move(first);
+         },
+         [&fs](std::function<void()> changed) { return std::make_unique<HostFolderWatcher>(fs, std::move(changed)); }});
+    program.SetBrowserWindow([&program]() -> BrowserWindow& { return program.form<frmBrowser>(); });
+    Main(program, argumentText);
 
     std::optional<ScreenshotMode> screenshot;
     const QString screenshotFile = qEnvironmentVariable("VINDREL_SCREENSHOT");

@@ -1,5 +1,6 @@
 #include "ScreenshotMode.h"
 
+#include <QEvent>
 #include <QPixmap>
 #include <QWidget>
 
@@ -15,6 +16,14 @@ void ScreenshotMode::Start()
     sinceStart_.start();
     sinceBusy_.start();
     poll_.start();
+    window_.installEventFilter(this);
+}
+
+bool ScreenshotMode::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::WindowTitleChange && poll_.isActive())
+        Poll();
+    return QObject::eventFilter(watched, event);
 }
 
 void ScreenshotMode::Poll()

@@ -27,6 +27,8 @@ public:
     static constexpr int kTimeoutMs = 20000;
 
 private:
+    // The window's caption changes as a load ends: looked at then, not only at the next poll.
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void Poll();
     void Save();
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # startup_bench.sh BUILD_DIR [RUNS]: time from process start to the picture of a small local page,
-# as the median of RUNS runs each (default 5):
+# as the median of RUNS runs each (default 9):
 # - vindrel in screenshot mode against the bare web view (bench/startup/bare_engine) doing the
 #   same work on a persistent profile of its own (target: <= 1.05x), offscreen or on the X display
 #   QT_QPA_PLATFORM names; again with both profiles holding 10,000 cookies and a 200 MB cache
@@ -13,7 +13,7 @@ set -euo pipefail
 pids=$(cd "$(dirname "$0")/../../tests/support" && pwd)/private-pids.sh
 [ "${VINDREL_PRIVATE_PIDS:-}" = "$(readlink /proc/self/ns/pid)" ] || exec bash "$pids" bash "$0" "$@"
 build=$(cd "$1" && pwd)
-runs=${2:-5}
+runs=${2:-9}
 bare=$build/bench/startup/bare_engine
 fill=$build/bench/startup/fill_profile
 for program in "$build/vindrel" "$bare" "$fill"; do
@@ -60,14 +60,18 @@ done
 # One start with the history of n addresses; the file is put in place afresh before each start.
 run_with_history() { cp "$work/history-$1" "$work/prog/VINDREL.DAT"; elapsed_ms run_vindrel; }
 
-elapsed_ms run_bare >/dev/null # warm the caches once
-# The three histories take turns, so that a change in the machine's load touches them alike.
+# Both warm the caches once, and make their profiles: no timed start is a first one.
+elapsed_ms run_bare >/dev/null
+run_with_history 0 >/dev/null
+# The three histories and the bare view take turns, so that a change in the machine's load
+# touches them alike.
 declare -A times ms
 for _ in $(seq "$runs"); do
   for n in 0 100000 1000000; do times[$n]+="$(run_with_history "$n") "; done
+  times[bare]+="$(elapsed_ms run_bare) "
 done
-for n in 0 100000 1000000; do ms[$n]=$(tr ' ' '\n' <<< "${times[$n]}" | grep . | median); done
-bare_ms=$(for _ in $(seq "$runs"); do elapsed_ms run_bare; done | median)
+for n in 0 100000 1000000 bare; do ms[$n]=$(tr ' ' '\n' <<< "${times[$n]}" | grep . | median); done
+bare_ms=${ms[bare]}
 
 # The same two on profiles a long use filled: one filled profile, copied to both places.
 python3 - "$work/port" <<'PY' &
@@ -105,8 +109,14 @@ cp -a "$work/full/data" "$work/user/data/vindrel/web/profile"
 cp -a "$work/full/cache" "$work/user/cache/vindrel"
 cp -a "$work/full/data" "$work/full/cache" "$work/bare/"
 cp "$work/history-0" "$work/prog/VINDREL.DAT"
-full_ms=$(for _ in $(seq "$runs"); do elapsed_ms run_vindrel; done | median)
-full_bare_ms=$(for _ in $(seq "$runs"); do elapsed_ms run_bare; done | median)
+full=
+full_bare=
+for _ in $(seq "$runs"); do
+  full+="$(elapsed_ms run_vindrel) "
+  full_bare+="$(elapsed_ms run_bare) "
+done
+full_ms=$(tr ' ' '\n' <<< "$full" | grep . | median)
+full_bare_ms=$(tr ' ' '\n' <<< "$full_bare" | grep . | median)
 
 echo "vindrel (screenshot mode): ${ms[0]} ms median of ${runs}; with a filled profile ${full_ms} ms"
 echo "bare web view:             ${bare_ms} ms median of ${runs}; with a filled profile ${full_bare_ms} ms"

@@ -1,4 +1,5 @@
 #include "startup/ScreenshotMode.h"
+#include "support/WaitUntil.h"
 
 #include <QEventLoop>
 #include <QImage>
@@ -58,6 +59,31 @@ TEST_F(Screenshot, WaitsUntilTheLoadEnds)
     EXPECT_EQ(RunScreenshot(window, busy, File()), 0);
     EXPECT_EQ(polls, 4); // saved at the first idle poll after the load
     EXPECT_FALSE(QImage(File()).isNull());
+}
+
+TEST_F(Screenshot, ACaptionChangeIsLookedAtWithoutWaitingForThePoll)
+{
+    bool busy = true;
+    int polls = 0;
+    std::optional<int> exitCode;
+    ScreenshotMode mode(
+        window,
+        [&] {
+            ++polls;
+            return busy;
+        },
+        File(), [&](int code) { exitCode = code; });
+    mode.Start();
+    ASSERT_TRUE(WaitUntil([&] { return polls > 0; })); // a load under way
+    // The window's caption changes as its load ends: looked at once, not a poll later.
+    busy = false;
+    const int polled = polls;
+    window.setWindowTitle(QStringLiteral("Pagina caricata"));
+    EXPECT_EQ(polls, polled + 1);
+    window.setWindowTitle(QStringLiteral("Pagina caricata di nuovo"));
+    EXPECT_EQ(polls, polled + 1); // settling: nothing more to look at
+    ASSERT_TRUE(WaitUntil([&] { return exitCode.has_value(); }));
+    EXPECT_EQ(*exitCode, 0);
 }
 
 TEST_F(Screenshot, AFileThatCannotBeWrittenEndsWithStatusOne)

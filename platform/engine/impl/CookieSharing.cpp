@@ -5,13 +5,17 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QUrl>
 #include <QWebEngineCookieStore>
+
+#include <cstdio>
 
 namespace {
 
 const QString kHandOverSuffix = QStringLiteral(".cookies");
 constexpr int kLoadStoredAfterMs = 1000;
+constexpr int kLookForHandOversMs = 1000;
 
 QByteArray ReadAll(const QString& path)
 {
@@ -24,6 +28,21 @@ bool WriteWhole(const QString& path, const QByteArray& contents)
 {
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size() && file.commit();
+}
+
+// Whole, as above, without waiting for the disk: the file only passes cookies to a copy running
+// meanwhile and goes with the holder, so a wait on every change would only stall the window.
+bool ReplaceWhole(const QString& path, const QByteArray& contents)
+{
+    QTemporaryFile file(path + QStringLiteral(".XXXXXX"));
+    file.setAutoRemove(false);
+    const bool written = file.open() && file.write(contents) == contents.size() && file.flush();
+    file.close();
+    if (written
+        && std::rename(QFile::encodeName(file.fileName()).constData(), QFile::encodeName(path).constData()) == 0)
+        return true;
+    QFile::remove(file.fileName());
+    return false;
 }
 
 } // namespace
@@ -49,8 +68,11 @@ CookieSharing::CookieSharing(Role role, QWebEngineCookieStore& store, QString in
         });
         WriteInUse(); // no earlier holder's cookies for a guest to meet
         TakeHandedOver(true);
-        watcher_.addPath(handedOver_);
-        connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { TakeHandedOver(false); });
+        // Looked for now and then rather than watched: closing a watch of the file system makes
+        // the kernel wait for all its readers, which held every end of the program for a while.
+        lookForHandOvers_.setInterval(kLookForHandOversMs);
+        connect(&lookForHandOvers_, &QTimer::timeout, this, [this] { TakeHandedOver(false); });
+        lookForHandOvers_.start();
         // The stored cookies once the first page has had the start to itself: they are only
         // wanted by a copy started later.
         QTimer::singleShot(kLoadStoredAfterMs, this, [this] { store_.loadAllCookies(); });
@@ -104,7 +126,7 @@ void CookieSharing::Changed()
 void CookieSharing::WriteInUse()
 {
     unwritten_ = false;
-    if (!WriteWhole(inUse_, CookieLinesOf(jar_.values())))
+    if (!ReplaceWhole(inUse_, CookieLinesOf(jar_.values())))
         qWarning("Vindrel: impossibile scrivere %s: un'altra copia partirà senza i cookie di questa.",
                  qPrintable(inUse_));
 }

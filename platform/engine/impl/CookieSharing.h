@@ -1,7 +1,6 @@
 #pragma once
 #include "CookieLines.h"
 
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -12,9 +11,9 @@ class QWebEngineCookieStore;
 // (the holder) ever writes the stored profile.
 //
 // The holder keeps its cookies, as they change, in the file inUse, which goes when it ends; it
-// takes in the cookies the other copies left in the folder handedOver, at its start and as they
-// come. Another copy (a guest) starts with the cookies of inUse, so it is logged in where the
-// holder was; as it ends, it leaves in handedOver what it changed of them.
+// takes in the cookies the other copies left in the folder handedOver, at its start and within a
+// second of their coming. Another copy (a guest) starts with the cookies of inUse, so it is
+// logged in where the holder was; as it ends, it leaves in handedOver what it changed of them.
 class CookieSharing : public QObject {
     Q_OBJECT
 public:
@@ -38,5 +37,5 @@ private:
     CookieJar jar_;          // the cookies as they are
     QTimer writeSoon_;       // after a write, while it runs, changes wait
     bool unwritten_ = false; // changes waiting
-    QFileSystemWatcher watcher_;
+    QTimer lookForHandOvers_;
 };

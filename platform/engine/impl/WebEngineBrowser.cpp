@@ -199,20 +199,45 @@ WebEngineBrowser::~WebEngineBrowser()
 QWidget* WebEngineBrowser::widget() { return view_; }
 void WebEngineBrowser::setEvents(WebBrowserEvents* events) { events_ = events; }
 
+void WebEngineBrowser::LoadAhead(const QString& address)
+{
+    QUrl url;
+    try {
+        url = UrlOf(address);
+    } catch (const VbError&) {
+        return;
+    }
+    aheadAddress_ = address;
+    ownLoads_ << url;
+    busy_ = true;
+    page_->load(url);
+}
+
 void WebEngineBrowser::Navigate(const QString& address)
 {
+    // Until the engine reports the load begun ahead, every Navigate to its address joins it (a
+    // start with an argument opens it twice); the first is the one that lets it go on.
+    const bool joining = !aheadAddress_.isEmpty() && aheadAddress_ == address;
+    if (!aheadAddress_.isEmpty() && !joining)
+        EndAhead();
     const QUrl url = UrlOf(address);
-    if (!MayNavigate(AddressOf(url)))
+    if (!MayNavigate(AddressOf(url))) {
+        if (joining)
+            EndAhead();
         return;
+    }
+    aheadAllowed_ = aheadAllowed_ || joining;
     if (homeAddress_.isEmpty())
         homeAddress_ = address;
-    ownLoads_ << url;
+    if (!joining)
+        ownLoads_ << url;
     rejectedPending_ = false;
     // Busy from the request on, not only once the engine reports the load; a jump to a place in
     // the page on display is no load, and the engine reports none for it.
     if (!IsPlaceInPageOnDisplay(url))
         busy_ = true;
-    page_->load(url);
+    if (!joining)
+        page_->load(url);
     // A renderer stuck in a script holds the load: once it is ended, the load is made again.
     watchdog_->UserActed([this, url] {
         ownLoads_ << url;
@@ -237,8 +262,24 @@ void WebEngineBrowser::Refresh()
     watchdog_->UserActed([this] { page_->triggerAction(QWebEnginePage::ReloadAndBypassCache); });
 }
 
+// Stopped unless a Navigate let it go on: then it is that Navigate's own load.
+void WebEngineBrowser::EndAhead()
+{
+    const bool allowed = aheadAllowed_;
+    ForgetAhead();
+    if (!allowed)
+        Stop();
+}
+
+void WebEngineBrowser::ForgetAhead()
+{
+    aheadAddress_.clear();
+    aheadAllowed_ = false;
+}
+
 void WebEngineBrowser::Stop()
 {
+    ForgetAhead();
     page_->triggerAction(QWebEnginePage::Stop);
     busy_ = false;
     loadingAfresh_ = false;
@@ -523,6 +564,7 @@ void WebEngineBrowser::NoteRenderer()
 void WebEngineBrowser::OnLoadStarted()
 {
     NoteRenderer();
+    ForgetAhead(); // under way: any Navigate now is a load of its own
     if (rejectedPending_) {
         rejectedPending_ = false;
         swallowing_ = true;
@@ -545,6 +587,7 @@ void WebEngineBrowser::OnLoadProgress(int progress)
 void WebEngineBrowser::OnLoadFinished()
 {
     NoteRenderer();
+    ForgetAhead();
     if (swallowing_) {
         swallowing_ = false;
         return;

@@ -33,6 +33,12 @@ public:
     QWidget* widget() override;
     void setEvents(WebBrowserEvents* events) override;
     void Navigate(const QString& address) override;
+    // Starts loading address before the window that shows it is built, without a word to anyone:
+    // until the engine reports it begun, a Navigate to the same address joins this load, asking
+    // its window as ever (the first to be refused, before any allowed it, stops it); a Navigate
+    // to another address replaces it. Nothing is loaded for an address that cannot be opened:
+    // Navigate says so.
+    void LoadAhead(const QString& address);
     void GoBack() override;
     void GoForward() override;
     void GoHome() override;
@@ -69,6 +75,8 @@ private:
     bool MayNavigate(const QString& address);
     bool IsPlaceInPageOnDisplay(const QUrl& url) const;
     void Go(QWebEnginePage::WebAction action, bool possible);
+    void EndAhead();
+    void ForgetAhead();
 
     void NoteRenderer();
     void OnLoadStarted();
@@ -99,6 +107,8 @@ private:
     std::unique_ptr<WebBrowserEvents> popupEvents_; // a pop-up window's events, given by its opener
     QList<QPointer<WebEngineBrowser>> popups_;
     QString homeAddress_;
+    QString aheadAddress_;      // loading since before the first Navigate, not yet begun in the engine
+    bool aheadAllowed_ = false; // a Navigate let it go on
     bool busy_ = false;
     QList<QUrl> ownLoads_;         // asked about before load(): the engine's reports of them ask no more
     bool rejectedPending_ = false; // a refused navigation: the engine still reports a load for it

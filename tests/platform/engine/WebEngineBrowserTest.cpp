@@ -312,6 +312,54 @@ TEST_F(WebEngineBrowserTest, CancelledNavigateLoadsNothingAndRaisesNothingMore)
     EXPECT_FALSE(events_.Saw(QStringLiteral("DocumentComplete file:///C:/my site/a.htm")));
 }
 
+TEST_F(WebEngineBrowserTest, ALoadBegunAheadIsTheFirstNavigatesOwnUnlessRefusedOrReplaced)
+{
+    WritePage(QStringLiteral("a.htm"), Titled("A"));
+    WritePage(QStringLiteral("b.htm"), Titled("B"));
+    const QString a = QStringLiteral("C:\\my site\\a.htm");
+    const auto aheadOn = [this](const QString& address) {
+        browser_ = std::make_unique<WebEngineBrowser>(drive_.fs, window_.get(), profile_);
+        browser_->setEvents(&events_);
+        browser_->widget()->show();
+        events_.log.clear();
+        browser_->LoadAhead(address);
+    };
+
+    // Joined, by each Navigate until the engine has begun it (a start with an argument opens it
+    // twice): said as their own load, from the questions on.
+    aheadOn(a);
+    EXPECT_TRUE(events_.log.isEmpty()) << events_.Text();
+    EXPECT_TRUE(browser_->Busy());
+    browser_->Navigate(a);
+    browser_->Navigate(a);
+    EXPECT_EQ(events_.log.filter(QStringLiteral("BeforeNavigate2")).size(), 2) << events_.Text();
+    ASSERT_TRUE(WaitForDocument()) << events_.Text();
+    CatchUp(*browser_);
+    EXPECT_EQ(events_.Kinds(QStringLiteral("StatusTextChange")),
+              (QStringList{"BeforeNavigate2", "DownloadBegin", "ProgressChange", "NavigateComplete2",
+                           "DownloadComplete", "DocumentComplete", "TitleChange"}))
+        << events_.Text();
+    EXPECT_FALSE(browser_->Busy());
+
+    // Refused by the window: nothing shown, nothing more said.
+    aheadOn(a);
+    events_.cancelNavigation = [](const QString&) { return true; };
+    browser_->Navigate(a);
+    CatchUp(*browser_);
+    EXPECT_EQ(events_.Kinds(), QStringList{"BeforeNavigate2"}) << events_.Text();
+    EXPECT_FALSE(browser_->Busy());
+    EXPECT_TRUE(browser_->LocationURL().isEmpty()) << browser_->LocationURL().toStdString();
+    events_.cancelNavigation = [](const QString&) { return false; };
+
+    // Another address asked first: only that one comes.
+    aheadOn(a);
+    browser_->Navigate(QStringLiteral("C:\\my site\\b.htm"));
+    ASSERT_TRUE(WaitForDocument()) << events_.Text();
+    CatchUp(*browser_);
+    EXPECT_EQ(events_.log.filter(QStringLiteral("a.htm")), QStringList()) << events_.Text();
+    EXPECT_EQ(browser_->LocationURL(), QStringLiteral("file:///C:/my site/b.htm"));
+}
+
 TEST_F(WebEngineBrowserTest, CancelStopsALinkAndAllowingLetsItThrough)
 {
     WritePage(QStringLiteral("a.htm"), Titled("A", "<a id='l' href='b.htm'>b</a>"));
