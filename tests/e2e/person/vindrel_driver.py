@@ -308,6 +308,15 @@ class Vindrel:
     def windows(self):
         return [w for w in self.app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
 
+    def ie_windows_list(self):
+        """The IE windows list, shown and listing what runs now. The loading timer may have loaded
+        it, hidden, while the start page loaded: shown, it then keeps that listing until it is
+        listed again, as a person does with its button."""
+        self.click(self.control("push button", "Vedo finestre IE aperte"))
+        window = self.window("Elenco finestre Internet Explorer attive")
+        self.click(self.control("push button", "Aggiorna elenco", window))
+        return window
+
     def window(self, caption):
         """The shown window with that caption, put beside the main window."""
         window = wait_for(lambda: next((w for w in self.windows() if w.name == caption), None),
