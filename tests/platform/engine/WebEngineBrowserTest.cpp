@@ -664,16 +664,21 @@ TEST_F(WebEngineBrowserTest, APermissionIsTheAnswerThePersonGaveOrNo)
 
 TEST_F(WebEngineBrowserTest, LeavingThePageAnswersItsQuestionsNo)
 {
-    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksForLocation));
+    // Busy after asking, the page ends its load once the next address is on its way.
+    WritePage(QStringLiteral("g.htm"),
+              Titled("G", "<script>navigator.geolocation.getCurrentPosition(() => {}, () => {});"
+                          "for (const t = Date.now(); Date.now() - t < 500;);</script>"));
     WritePage(QStringLiteral("a.htm"), Titled("A"));
     browser_->Navigate(QStringLiteral("C:\\my site\\g.htm"));
     ASSERT_TRUE(WaitUntil([this] { return !events_.questions.empty(); })) << events_.Text();
     const std::shared_ptr<PermissionQuestion> question = events_.questions[0];
     EXPECT_TRUE(question->Waiting());
     EXPECT_EQ(question->Site(), QStringLiteral("Questa pagina"));
-    // The title of the page left may come after the question, and be taken for the next one's:
-    // wait for the answer itself.
-    Open(QStringLiteral("C:\\my site\\a.htm"));
+    // The end of the page left comes after the question: the next page's own end is waited for.
+    events_.log.clear();
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("DocumentComplete file:///C:/my site/a.htm")); }))
+        << events_.Text();
     EXPECT_TRUE(WaitUntil([&question] { return !question->Waiting(); }));
     question->Answer(true); // too late: nothing changes
     EXPECT_FALSE(question->Waiting());
