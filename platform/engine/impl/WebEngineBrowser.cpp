@@ -632,6 +632,8 @@ void WebEngineBrowser::OnDownloadRequested(QWebEngineDownloadRequest* download)
 {
     if (download->page() != page_)
         return;
+    if (SameLoad(download->url(), replacing_))
+        replacing_.clear(); // no page comes of it: loaded afresh it would be downloaded twice
     const QPointer<QWebEngineDownloadRequest> stillThere(download);
     bool cancel = false;
     const bool saveAsAsked = std::exchange(saveAsAsked_, false);

@@ -662,12 +662,13 @@ TEST_F(WebEngineBrowserTest, APermissionIsTheAnswerThePersonGaveOrNo)
     EXPECT_EQ(events.questions.size(), 1u) << events.Text();
 }
 
+// Busy after asking, the page ends its load once the next address is on its way.
+const char kAsksThenHolds[] = "<script>navigator.geolocation.getCurrentPosition(() => {}, () => {});"
+                              "for (const t = Date.now(); Date.now() - t < 500;);</script>";
+
 TEST_F(WebEngineBrowserTest, LeavingThePageAnswersItsQuestionsNo)
 {
-    // Busy after asking, the page ends its load once the next address is on its way.
-    WritePage(QStringLiteral("g.htm"),
-              Titled("G", "<script>navigator.geolocation.getCurrentPosition(() => {}, () => {});"
-                          "for (const t = Date.now(); Date.now() - t < 500;);</script>"));
+    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksThenHolds));
     WritePage(QStringLiteral("a.htm"), Titled("A"));
     browser_->Navigate(QStringLiteral("C:\\my site\\g.htm"));
     ASSERT_TRUE(WaitUntil([this] { return !events_.questions.empty(); })) << events_.Text();
@@ -682,6 +683,22 @@ TEST_F(WebEngineBrowserTest, LeavingThePageAnswersItsQuestionsNo)
     EXPECT_TRUE(WaitUntil([&question] { return !question->Waiting(); }));
     question->Answer(true); // too late: nothing changes
     EXPECT_FALSE(question->Waiting());
+}
+
+TEST_F(WebEngineBrowserTest, AFileAskedForWhileThePageStillLoadsIsDownloadedOnce)
+{
+    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksThenHolds));
+    WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
+    browser_->Navigate(QStringLiteral("C:\\my site\\g.htm"));
+    // Its answer is known from before: the page's title tells it is there.
+    ASSERT_TRUE(WaitUntil([this] { return PageOf(*browser_)->title() == QLatin1String("G"); })) << events_.Text();
+    events_.log.clear();
+    browser_->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
+    // The page's own end comes after the download: by then nothing is loaded again.
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("DocumentComplete")); })) << events_.Text();
+    ASSERT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.Text();
+    CatchUp(*browser_);
+    EXPECT_EQ(events_.log.count(QStringLiteral("FileDownload")), 1) << events_.Text();
 }
 
 } // namespace
