@@ -163,7 +163,6 @@ WebEngineBrowser::WebEngineBrowser(FileSystem& fs, QWidget* parent, QWebEnginePr
     connect(page_, &QWebEnginePage::renderProcessTerminated, this, &WebEngineBrowser::OnRenderProcessTerminated);
     connect(page_, &QWebEnginePage::loadStarted, this, &WebEngineBrowser::OnLoadStarted);
     connect(page_, &QWebEnginePage::loadProgress, this, &WebEngineBrowser::OnLoadProgress);
-    connect(page_, &QWebEnginePage::loadFinished, this, &WebEngineBrowser::OnLoadFinished);
     connect(page_, &QWebEnginePage::loadingChanged, this, &WebEngineBrowser::OnLoadingChanged);
     connect(page_, &QWebEnginePage::titleChanged, this, &WebEngineBrowser::OnTitleChanged);
     connect(page_, &QWebEnginePage::linkHovered, this, &WebEngineBrowser::OnLinkHovered);
@@ -236,8 +235,11 @@ void WebEngineBrowser::Navigate(const QString& address)
     // the page on display is no load, and the engine reports none for it.
     if (!IsPlaceInPageOnDisplay(url))
         busy_ = true;
-    if (!joining)
+    if (!joining) {
+        if (!engineLoad_.isEmpty() && !SameLoad(engineLoad_, url))
+            replacing_ = url;
         page_->load(url);
+    }
     // A renderer stuck in a script holds the load: once it is ended, the load is made again.
     watchdog_->UserActed([this, url] {
         ownLoads_ << url;
@@ -284,6 +286,7 @@ void WebEngineBrowser::Stop()
     busy_ = false;
     loadingAfresh_ = false;
     ownLoads_.clear();
+    replacing_.clear();
     watchdog_->UserActed();
 }
 
@@ -540,6 +543,8 @@ void WebEngineBrowser::OnRenderProcessTerminated(QWebEnginePage::RenderProcessTe
     rejectedPending_ = false;
     loadingAfresh_ = false;
     ownLoads_.clear();
+    engineLoad_.clear();
+    replacing_.clear();
     std::function<void()> asked;
     if (watchdog_->TakeUserEnd(asked)) {
         // Ended at the user's word: no crash to tell of, and what they asked for goes on.
@@ -607,6 +612,15 @@ void WebEngineBrowser::OnLoadFinished()
 // address is, it comes, in the same place in the history.
 void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info)
 {
+    if (info.status() == QWebEngineLoadingInfo::LoadStartedStatus) {
+        engineLoad_ = info.url();
+        replacing_.clear();
+        return;
+    }
+    if (EndsPageLeft(info))
+        return;
+    engineLoad_.clear();
+    OnLoadFinished();
     constexpr int kNetworkAccessDenied = -138;
     if (info.status() != QWebEngineLoadingInfo::LoadFailedStatus || info.url() != historyLoad_
         || info.errorDomain() != QWebEngineLoadingInfo::ConnectionErrorDomain
@@ -622,6 +636,27 @@ void WebEngineBrowser::OnLoadingChanged(const QWebEngineLoadingInfo& info)
                 page->load(url);
         },
         Qt::QueuedConnection);
+}
+
+// An address asked for while the engine still loads the page on display joins that load; when
+// the page's own end comes first, the engine says nothing more, not even that the new page came.
+// That end is the left page's: the address is loaded afresh, its start and end reported as one.
+bool WebEngineBrowser::EndsPageLeft(const QWebEngineLoadingInfo& info)
+{
+    if (replacing_.isEmpty() || !SameLoad(info.url(), engineLoad_))
+        return false;
+    const QUrl url = std::exchange(replacing_, {});
+    engineLoad_.clear();
+    loadingAfresh_ = true;
+    ownLoads_ << url;
+    QMetaObject::invokeMethod(
+        page_,
+        [page = page_, url] {
+            if (page)
+                page->load(url);
+        },
+        Qt::QueuedConnection);
+    return true;
 }
 
 void WebEngineBrowser::OnTitleChanged()
@@ -641,6 +676,8 @@ void WebEngineBrowser::OnDownloadRequested(QWebEngineDownloadRequest* download)
 {
     if (download->page() != page_)
         return;
+    if (SameLoad(download->url(), replacing_))
+        replacing_.clear(); // no page comes of it: loaded afresh it would be downloaded twice
     const QPointer<QWebEngineDownloadRequest> stillThere(download);
     bool cancel = false;
     const bool saveAsAsked = std::exchange(saveAsAsked_, false);

@@ -83,6 +83,7 @@ private:
     void OnLoadProgress(int progress);
     void OnLoadFinished();
     void OnLoadingChanged(const QWebEngineLoadingInfo& info);
+    bool EndsPageLeft(const QWebEngineLoadingInfo& info);
     void OnTitleChanged();
     void OnLinkHovered(const QString& url);
     void OnDownloadRequested(QWebEngineDownloadRequest* download);
@@ -115,6 +116,8 @@ private:
     bool swallowing_ = false;      // inside that load: no event, Busy unchanged
     QUrl historyLoad_;             // a web page reloaded or come back to through the history
     bool loadingAfresh_ = false;   // that load refused and made again: its end and the new start say nothing
+    QUrl engineLoad_;              // what the engine's load under way began with; empty between loads
+    QUrl replacing_;               // an address asked for while that load went on
     bool saveAsAsked_ = false;     // the page's menu asked to save an image: its download asks where
     bool windowsBlocked_ = false;
 };

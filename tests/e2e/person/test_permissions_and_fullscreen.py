@@ -234,7 +234,11 @@ def test_allowed_notifications_show_naming_the_site(vindrel, site, request, desk
 
 
 BLUE = (0, 0, 192)
-CHILD_PAGE = ("<html><head><title>Figlia</title></head><body style=\"margin:0;background:#C000C0\">"
+# The body fills the screen, not the whole page: an element over the screen stands on a black
+# backdrop, and a body whose colour is the page's paints none of its own. With a colour of the
+# page's own (white) the body keeps magenta, which shows once the engine has it over the screen.
+CHILD_PAGE = ("<html style=\"background:#FFFFFF\"><head><title>Figlia</title></head>"
+              "<body style=\"margin:0;background:#C000C0\">"
               "<div style=\"height:60px;background:#00C000\" onclick=\"navigator.geolocation.getCurrentPosition("
               "() => fetch('/r?si'), e => fetch('/r?' + (e.code == 1 ? 'no' : 'si')))\"></div>"
               "<div style=\"height:60px;background:#0000C0\" onclick=\"document.body.requestFullscreen()\"></div>"

@@ -34,8 +34,7 @@ def test_ie_list_shows_and_ends_only_internet_explorer_of_this_user(vindrel, tmp
         others.append(subprocess.Popen([program_copy(shared, "iexplore.exe"), "60"], user=65534))
     try:
         wait_for(lambda: state(others[1]) == "Z", "the ended program left unreaped")
-        vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
-        window = vindrel.window("Elenco finestre Internet Explorer attive")
+        window = vindrel.ie_windows_list()
         rows = lambda: [n.name for n in find_all(window, "list item")]
         wait_for(lambda: rows() == [f"IEXPLORE.EXE {ie.pid:X}"], lambda: f"the list's rows (it shows {rows()})")
 

@@ -15,7 +15,6 @@ from vindrel_driver import BESIDE, find_all, wait_for, xdotool
 
 pytestmark = pytest.mark.wine
 SUPPORT = pathlib.Path(__file__).resolve().parents[2] / "support"
-LIST = "Elenco finestre Internet Explorer attive"
 
 
 @pytest.fixture(scope="session")
@@ -144,8 +143,7 @@ def test_internet_explorer_listed_and_ended_from_the_ie_windows_list(vindrel, wi
     first = wine.started("iexplore.exe")
     services = wine.own()
 
-    vindrel.click(vindrel.control("push button", "Vedo finestre IE aperte"))
-    window = vindrel.window(LIST)
+    window = vindrel.ie_windows_list()
     rows = lambda: [n.name for n in find_all(window, "list item")]
     wait_for(lambda: rows() == [f"IEXPLORE.EXE {first:X}"], lambda: f"the list's rows (it shows {rows()})")
 

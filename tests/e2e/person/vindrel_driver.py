@@ -114,19 +114,23 @@ class Picture:
         box (x, y, width, height), or None."""
         x, y, width, height = box
         wanted = bytes(colour)
-        found = []
+        found = []  # (leftmost, rightmost, row) of each row that has the colour
         for row in range(y, y + height):
             start = 3 * (row * self.width + x)
             line = self.pixels[start:start + 3 * width]
-            at = line.find(wanted)
-            while at >= 0 and at % 3:
-                at = line.find(wanted, at + 1)
-            if at >= 0:
-                found.append((x + at // 3, row))
+            # Only matches that start on a pixel count, from either end.
+            left = line.find(wanted)
+            while left >= 0 and left % 3:
+                left = line.find(wanted, left + 1)
+            if left < 0:
+                continue
+            right = line.rfind(wanted)
+            while right % 3:
+                right = line.rfind(wanted, 0, right + 2)
+            found.append((x + left // 3, x + right // 3, row))
         if not found:
             return None
-        xs = [p[0] for p in found]
-        return min(xs), found[0][1], max(xs), found[-1][1]
+        return min(f[0] for f in found), found[0][2], max(f[1] for f in found), found[-1][2]
 
 
 class _ClientMessage(ctypes.Structure):
@@ -303,6 +307,15 @@ class Vindrel:
     # Finding --------------------------------------------------------------------------------------
     def windows(self):
         return [w for w in self.app if w is not None and w.getState().contains(pyatspi.STATE_SHOWING)]
+
+    def ie_windows_list(self):
+        """The IE windows list, shown and listing what runs now. The loading timer may have loaded
+        it, hidden, while the start page loaded: shown, it then keeps that listing until it is
+        listed again, as a person does with its button."""
+        self.click(self.control("push button", "Vedo finestre IE aperte"))
+        window = self.window("Elenco finestre Internet Explorer attive")
+        self.click(self.control("push button", "Aggiorna elenco", window))
+        return window
 
     def window(self, caption):
         """The shown window with that caption, put beside the main window."""

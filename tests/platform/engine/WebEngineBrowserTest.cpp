@@ -710,21 +710,43 @@ TEST_F(WebEngineBrowserTest, APermissionIsTheAnswerThePersonGaveOrNo)
     EXPECT_EQ(events.questions.size(), 1u) << events.Text();
 }
 
+// Busy after asking, the page ends its load once the next address is on its way.
+const char kAsksThenHolds[] = "<script>navigator.geolocation.getCurrentPosition(() => {}, () => {});"
+                              "for (const t = Date.now(); Date.now() - t < 500;);</script>";
+
 TEST_F(WebEngineBrowserTest, LeavingThePageAnswersItsQuestionsNo)
 {
-    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksForLocation));
+    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksThenHolds));
     WritePage(QStringLiteral("a.htm"), Titled("A"));
     browser_->Navigate(QStringLiteral("C:\\my site\\g.htm"));
     ASSERT_TRUE(WaitUntil([this] { return !events_.questions.empty(); })) << events_.Text();
     const std::shared_ptr<PermissionQuestion> question = events_.questions[0];
     EXPECT_TRUE(question->Waiting());
     EXPECT_EQ(question->Site(), QStringLiteral("Questa pagina"));
-    // The title of the page left may come after the question, and be taken for the next one's:
-    // wait for the answer itself.
-    Open(QStringLiteral("C:\\my site\\a.htm"));
+    // The end of the page left comes after the question: the next page's own end is waited for.
+    events_.log.clear();
+    browser_->Navigate(QStringLiteral("C:\\my site\\a.htm"));
+    EXPECT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("DocumentComplete file:///C:/my site/a.htm")); }))
+        << events_.Text();
     EXPECT_TRUE(WaitUntil([&question] { return !question->Waiting(); }));
     question->Answer(true); // too late: nothing changes
     EXPECT_FALSE(question->Waiting());
+}
+
+TEST_F(WebEngineBrowserTest, AFileAskedForWhileThePageStillLoadsIsDownloadedOnce)
+{
+    WritePage(QStringLiteral("g.htm"), Titled("G", kAsksThenHolds));
+    WritePage(QStringLiteral("archivio.zip"), QByteArray("PK\x03\x04", 4) + QByteArray(64, '\0'));
+    browser_->Navigate(QStringLiteral("C:\\my site\\g.htm"));
+    // Its answer is known from before: the page's title tells it is there.
+    ASSERT_TRUE(WaitUntil([this] { return PageOf(*browser_)->title() == QLatin1String("G"); })) << events_.Text();
+    events_.log.clear();
+    browser_->Navigate(QStringLiteral("C:\\my site\\archivio.zip"));
+    // The page's own end comes after the download: by then nothing is loaded again.
+    ASSERT_TRUE(WaitUntil([this] { return events_.Saw(QStringLiteral("DocumentComplete")); })) << events_.Text();
+    ASSERT_TRUE(WaitUntil([this] { return !browser_->Busy(); })) << events_.Text();
+    CatchUp(*browser_);
+    EXPECT_EQ(events_.log.count(QStringLiteral("FileDownload")), 1) << events_.Text();
 }
 
 } // namespace
