@@ -12,16 +12,9 @@
 # pictured the window and begun writing the picture (it then waits on the pipe), after the same
 # settle for both. RUNS runs each (default 5), taken in turn; the medians are compared.
 set -euo pipefail
-# The program ends every Internet Explorer process it sees while it loads: it runs where it sees
-# only this script's processes.
-pids=$(cd "$(dirname "$0")/../../tests/support" && pwd)/private-pids.sh
-[ "${VINDREL_PRIVATE_PIDS:-}" = "$(readlink /proc/self/ns/pid)" ] || exec bash "$pids" bash "$0" "$@"
-build=$(cd "$1" && pwd)
+source "$(dirname "$0")/bench_setup.sh"
 runs=${2:-5}
-bare=$build/bench/startup/bare_engine
-for program in "$build/vindrel" "$bare"; do
-  [[ -x $program ]] || { echo "missing $program (configure with -DVINDREL_BUILD_BENCH=ON and build it)" >&2; exit 2; }
-done
+require_programs "$build/vindrel" "$bare"
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -29,11 +22,7 @@ mkdir -p "$work/C/HOME-PAG" "$work/D" "$work/prog" "$work/bare"
 # A copy of the program in a folder of its own, so that its VINDREL.DAT is this run's.
 cp "$build/vindrel" "$work/prog/vindrel"
 : > "$work/prog/VINDREL.DAT"
-page=$work/C/HOME-PAG/INIZIO.HTM
-cat > "$page" <<'HTML'
-<html><head><title>Benchmark</title></head>
-<body style="background:#eef4fb"><h1>Vindrel</h1><p>Una piccola pagina locale.</p></body></html>
-HTML
+write_page "$work"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 export VINDREL_DRIVE_C=$work/C VINDREL_DRIVE_D=$work/D XDG_DATA_HOME=$work/user/data XDG_CACHE_HOME=$work/user/cache
 

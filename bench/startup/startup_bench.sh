@@ -8,17 +8,10 @@
 # - vindrel with 100,000 and 1,000,000 distinct addresses in VINDREL.DAT against vindrel with an
 #   empty history, in the same run (targets: <= 1.3x and <= 1.5x).
 set -euo pipefail
-# The program ends every Internet Explorer process it sees while it loads: it runs where it sees
-# only this script's processes.
-pids=$(cd "$(dirname "$0")/../../tests/support" && pwd)/private-pids.sh
-[ "${VINDREL_PRIVATE_PIDS:-}" = "$(readlink /proc/self/ns/pid)" ] || exec bash "$pids" bash "$0" "$@"
-build=$(cd "$1" && pwd)
+source "$(dirname "$0")/bench_setup.sh"
 runs=${2:-9}
-bare=$build/bench/startup/bare_engine
 fill=$build/bench/startup/fill_profile
-for program in "$build/vindrel" "$bare" "$fill"; do
-  [[ -x $program ]] || { echo "missing $program (configure with -DVINDREL_BUILD_BENCH=ON and build it)" >&2; exit 2; }
-done
+require_programs "$build/vindrel" "$bare" "$fill"
 
 work=$(mktemp -d)
 server=
@@ -27,11 +20,7 @@ mkdir -p "$work/C/HOME-PAG" "$work/D" "$work/prog"
 # A copy of the program in a folder of its own, so that its VINDREL.DAT is this run's.
 vindrel=$work/prog/vindrel
 cp "$build/vindrel" "$vindrel"
-page=$work/C/HOME-PAG/INIZIO.HTM
-cat > "$page" <<'HTML'
-<html><head><title>Benchmark</title></head>
-<body style="background:#eef4fb"><h1>Vindrel</h1><p>Una piccola pagina locale.</p></body></html>
-HTML
+write_page "$work"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 # Milliseconds one command takes; it must exit with 0 and leave its picture.
