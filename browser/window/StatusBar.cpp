@@ -33,12 +33,24 @@ StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
     panels->addWidget(Panels[1], 0);
 }
 
-void StatusBar::SetStatusText(const QString& text) { Panels[0]->setText(text); }
+void StatusBar::SetPanelText(QLabel& panel, const QString& text)
+{
+    if (panel.text() == text)
+        return;
+    // Turned back on, updates repaint the whole bar.
+    if (updatesEnabled()) {
+        setUpdatesEnabled(false);
+        QTimer::singleShot(kRepaintEveryMs, this, [this] { setUpdatesEnabled(true); });
+    }
+    panel.setText(text);
+}
+
+void StatusBar::SetStatusText(const QString& text) { SetPanelText(*Panels[0], text); }
 
 void StatusBar::PercentBar(std::int32_t done, std::int32_t total)
 {
     if (const auto letters = PercentBarLetters(done, total))
-        Panels[1]->setText(QString(*letters, kBarLetter));
+        SetPanelText(*Panels[1], QString(*letters, kBarLetter));
 }
 
 void StatusBar::ShowZoomNote(int percent)
@@ -50,11 +62,11 @@ void StatusBar::ShowZoomNote(int percent)
         connect(zoomNote_, &QTimer::timeout, this, [this] {
             // Unless the page wrote something else meanwhile, the panel shows again what it showed.
             if (Panels[0]->text().startsWith(QLatin1String("Zoom ")))
-                Panels[0]->setText(beforeZoomNote_);
+                SetPanelText(*Panels[0], beforeZoomNote_);
         });
     }
     if (!zoomNote_->isActive())
         beforeZoomNote_ = Panels[0]->text();
-    Panels[0]->setText(QStringLiteral("Zoom %1%").arg(percent));
+    SetPanelText(*Panels[0], QStringLiteral("Zoom %1%").arg(percent));
     zoomNote_->start();
 }

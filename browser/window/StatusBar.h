@@ -10,6 +10,12 @@ class QTimer;
 // The browser window's status bar: panel 1, the wide one at the left, shows the control's status
 // text and the download counts; panel 2 the progress bar, drawn as a row of letters "I". A
 // zoom note ("Zoom 125%") shows in panel 1 for two seconds.
+//
+// Its texts change at once; it repaints at most every kRepaintEveryMs, all that changed meanwhile
+// together. Every repaint of the window composes the whole window again (its page is drawn by the
+// graphics card, or by the processor where there is none) on the thread the engine loads pages
+// on, and a load changes the bar several times in a few milliseconds: a repaint for each held the
+// page up.
 class StatusBar : public QWidget {
     Q_OBJECT
 public:
@@ -22,7 +28,11 @@ public:
     void PercentBar(std::int32_t done, std::int32_t total);
     void ShowZoomNote(int percent);
 
+    static constexpr int kRepaintEveryMs = 50;
+
 private:
+    void SetPanelText(QLabel& panel, const QString& text);
+
     QTimer* zoomNote_ = nullptr; // how long the note stays
     QString beforeZoomNote_;     // what panel 1 showed before
 };

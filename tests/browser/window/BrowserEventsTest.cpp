@@ -188,8 +188,13 @@ TEST_F(BrowserEvents, ProgressOfZeroOrLessLeavesBarAndFlag)
     EXPECT_EQ(Panel(1), QStringLiteral("III"));
 }
 
-TEST_F(BrowserEvents, StatusTextGoesToTheFirstPanel)
+TEST_F(BrowserEvents, StatusTextGoesToTheFirstPanelAtOnceAndIsPaintedSoon)
 {
+    w->StatusTextChange(QStringLiteral("Connessione a www.tin.it..."));
+    w->ProgressChange(20, 40);
+    EXPECT_EQ(Panel(0), QStringLiteral("Reading 20 of 40"));
+    // The repaints held together come back: the bar never stays unpainted.
+    EXPECT_TRUE(QTest::qWaitFor([this] { return w->StatusBar1->updatesEnabled(); }));
     w->StatusTextChange(QStringLiteral("Connessione a www.tin.it..."));
     EXPECT_EQ(Panel(0), QStringLiteral("Connessione a www.tin.it..."));
 }
