@@ -1,6 +1,7 @@
 #include "FittingButton.h"
 #include "PresetSites.h"
 #include "StatusBar.h"
+#include "ToolbarIcons.h"
 #include "frmBrowser.h"
 
 #include "app/Program.h"
@@ -10,7 +11,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 
@@ -175,17 +175,12 @@ void frmBrowser::CreateToolBar()
     tbToolBar->setObjectName(QStringLiteral("tbToolBar"));
     tbToolBar->setIconSize(QSize(20, 20));
     tbToolBar->setMovable(false);
-    const std::pair<const char*, QStyle::StandardPixmap> buttons[] = {{"Back", QStyle::SP_ArrowBack},
-                                                                      {"Forward", QStyle::SP_ArrowForward},
-                                                                      {"Stop", QStyle::SP_BrowserStop},
-                                                                      {"Refresh", QStyle::SP_BrowserReload},
-                                                                      {"Home", QStyle::SP_DirHomeIcon},
-                                                                      {"Search", QStyle::SP_FileDialogContentsView}};
-    for (const auto& [key, icon] : buttons) {
-        QAction* action = tbToolBar->addAction(style()->standardIcon(icon), QString::fromLatin1(key));
-        action->setToolTip(QString::fromLatin1(key));
-        action->setData(QString::fromLatin1(key));
-        action->setObjectName(QString::fromLatin1(key));
+    for (const char* name : {"Back", "Forward", "Stop", "Refresh", "Home", "Search"}) {
+        const QString key = QString::fromLatin1(name);
+        QAction* action = tbToolBar->addAction(ToolbarIcon(key), key);
+        action->setToolTip(key);
+        action->setData(key);
+        action->setObjectName(key);
     }
     SetTwipsGeometry(tbToolBar, 30, 0, 2820, 510);
 }

@@ -78,6 +78,14 @@ TEST_F(WindowControls, StandAtTheirDesignPlacesWithTheirTexts)
     for (const QAction* action : w.tbToolBar->actions()) {
         EXPECT_EQ(action->toolTip(), action->data().toString());
         keys << action->data().toString();
+        // Each button shows a picture of its own, greyed when it is off.
+        const QImage on = action->icon().pixmap(20, QIcon::Normal).toImage();
+        const QImage off = action->icon().pixmap(20, QIcon::Disabled).toImage();
+        EXPECT_EQ(on.size(), QSize(20, 20)) << keys.last().toStdString();
+        QImage blank(on.size(), on.format());
+        blank.fill(Qt::transparent);
+        EXPECT_NE(on, blank) << keys.last().toStdString();
+        EXPECT_NE(on, off) << keys.last().toStdString();
     }
     EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
 }
