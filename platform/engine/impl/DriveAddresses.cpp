@@ -111,7 +111,9 @@ QWebEngineScript DriveAddressScript()
     script.setName(QStringLiteral("vindrel-drive-addresses"));
     script.setSourceCode(QString::fromUtf8(kScript));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    // In the page's own world, which the window-open guard makes anyway: a world of its own
+    // would cost every local page a second script context.
+    script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(true);
     return script;
 }
