@@ -178,9 +178,9 @@ private:
 
 QIcon ToolbarIcon(const QString& key)
 {
-    static const std::pair<const char*, Picture> pictures[] = {
-        {"Back", Picture::Back},       {"Forward", Picture::Forward}, {"Stop", Picture::Stop},
-        {"Refresh", Picture::Refresh}, {"Home", Picture::Home},       {"Search", Picture::Search}};
+    static const std::pair<const char*, Picture> pictures[] = {{"Back", Picture::Back}, {"Forward", Picture::Forward},
+                                                               {"Stop", Picture::Stop}, {"Refresh", Picture::Refresh},
+                                                               {"Home", Picture::Home}, {"Search", Picture::Search}};
     for (const auto& [name, picture] : pictures)
         if (key == QLatin1String(name))
             return QIcon(new DrawnIcon(picture));
