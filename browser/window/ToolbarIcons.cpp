@@ -153,19 +153,19 @@ public:
         painter->restore();
     }
 
+    // The icon asks for the size in the screen's pixels, and sets the scale on what it gets.
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
     {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal scale) override
-    {
-        QPixmap picture(size * scale);
-        picture.setDevicePixelRatio(scale);
+        QPixmap picture(size);
         picture.fill(Qt::transparent);
         QPainter painter(&picture);
         paint(&painter, QRect(QPoint(0, 0), size), mode, state);
         return picture;
+    }
+
+    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state, qreal) override
+    {
+        return pixmap(size, mode, state);
     }
 
     QIconEngine* clone() const override { return new DrawnIcon(picture_); }

@@ -86,6 +86,8 @@ TEST_F(WindowControls, StandAtTheirDesignPlacesWithTheirTexts)
         blank.fill(Qt::transparent);
         EXPECT_NE(on, blank) << keys.last().toStdString();
         EXPECT_NE(on, off) << keys.last().toStdString();
+        // On a screen of twice the density, twice the pixels, no more.
+        EXPECT_EQ(action->icon().pixmap(QSize(20, 20), 2.0).size(), QSize(40, 40)) << keys.last().toStdString();
     }
     EXPECT_EQ(keys, (QStringList{"Back", "Forward", "Stop", "Refresh", "Home", "Search"}));
 }
