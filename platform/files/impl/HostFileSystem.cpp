@@ -224,21 +224,25 @@ void HostFileSystem::FileCopyToNewFile(const QString& source, const QString& tar
 
 std::unique_ptr<PendingCopy> HostFileSystem::StartFileCopy(const QString& source, const QString& target)
 {
-    return StartOrKeepError([&] {
-        auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
-        const QString targetHost = HostPathForWriting(target);
-        RequireWritableFile(targetHost);
-        return StartCopyReplacing(std::move(input), targetHost, AtLink::Follow);
-    });
+    return StartCopy(source, target, AtLink::Follow);
 }
 
 std::unique_ptr<PendingCopy> HostFileSystem::StartFileCopyToNewFile(const QString& source, const QString& target)
 {
+    return StartCopy(source, target, AtLink::Replace);
+}
+
+std::unique_ptr<PendingCopy> HostFileSystem::StartCopy(const QString& source, const QString& target, AtLink atLink)
+{
     return StartOrKeepError([&] {
         auto input = OpenExisting(source, QIODevice::ReadOnly | QIODevice::Unbuffered);
         const QString targetHost = HostPathForWriting(target);
-        RequireReplaceableName(targetHost);
-        return StartCopyReplacing(std::move(input), targetHost, AtLink::Replace);
+        // Through a link, the file it leads to must be writable; in the link's place, the name.
+        if (atLink == AtLink::Follow)
+            RequireWritableFile(targetHost);
+        else
+            RequireReplaceableName(targetHost);
+        return StartCopyReplacing(std::move(input), targetHost, atLink);
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include "DriveMap.h"
 #include "ProgramFolderRedirect.h"
+#include "ReplacingCopy.h"
 #include "platform/files/FileSystem.h"
 
 #include <QFile>
@@ -51,6 +52,7 @@ public:
 private:
     std::unique_ptr<QFile> OpenExisting(const QString& path, QIODevice::OpenMode mode);
     std::unique_ptr<QFile> OpenNew(const QString& path);
+    std::unique_ptr<PendingCopy> StartCopy(const QString& source, const QString& target, AtLink atLink);
 
     DriveMap driveMap_;
     QString programFolderHost_;
