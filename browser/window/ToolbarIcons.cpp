@@ -9,30 +9,9 @@
 
 namespace {
 
-enum class Picture { Back, Forward, Stop, Refresh, Home, Search };
-
 struct Colours {
     QColor main, dark, light;
 };
-
-Colours ColoursOf(Picture picture, QIcon::Mode mode)
-{
-    if (mode == QIcon::Disabled)
-        return {QColor(0xb4, 0xb4, 0xb4), QColor(0x8c, 0x8c, 0x8c), Qt::white};
-    switch (picture) {
-    case Picture::Back:
-    case Picture::Forward:
-        return {QColor(0x3c, 0xa0, 0x3c), QColor(0x1e, 0x64, 0x1e), Qt::white};
-    case Picture::Stop:
-        return {QColor(0xd2, 0x32, 0x28), QColor(0x8c, 0x14, 0x10), Qt::white};
-    case Picture::Refresh:
-    case Picture::Search:
-        return {QColor(0x32, 0x78, 0xc8), QColor(0x14, 0x46, 0x8c), Qt::white};
-    case Picture::Home:
-        return {QColor(0xe6, 0xa0, 0x32), QColor(0x8c, 0x50, 0x14), Qt::white};
-    }
-    return {};
-}
 
 // A round button with a white sign on it; the sign is drawn in a 20-unit square.
 void DrawDisc(QPainter& p, const Colours& c)
@@ -60,6 +39,9 @@ void DrawArrow(QPainter& p, const Colours& c, bool right)
     p.setBrush(c.light);
     p.drawPath(arrow);
 }
+
+void DrawBack(QPainter& p, const Colours& c) { DrawArrow(p, c, false); }
+void DrawForward(QPainter& p, const Colours& c) { DrawArrow(p, c, true); }
 
 void DrawStop(QPainter& p, const Colours& c)
 {
@@ -118,9 +100,25 @@ void DrawSearch(QPainter& p, const Colours& c)
     p.drawEllipse(QRectF(4.2, 4.2, 7.6, 7.6));
 }
 
+// A button's picture: its drawing and its colours (main, dark); greyed when the button is off.
+struct Design {
+    const char* key;
+    void (*draw)(QPainter&, const Colours&);
+    QColor main, dark;
+};
+
+const Design kDesigns[] = {
+    {"Back", DrawBack, QColor(0x3c, 0xa0, 0x3c), QColor(0x1e, 0x64, 0x1e)},
+    {"Forward", DrawForward, QColor(0x3c, 0xa0, 0x3c), QColor(0x1e, 0x64, 0x1e)},
+    {"Stop", DrawStop, QColor(0xd2, 0x32, 0x28), QColor(0x8c, 0x14, 0x10)},
+    {"Refresh", DrawRefresh, QColor(0x32, 0x78, 0xc8), QColor(0x14, 0x46, 0x8c)},
+    {"Home", DrawHome, QColor(0xe6, 0xa0, 0x32), QColor(0x8c, 0x50, 0x14)},
+    {"Search", DrawSearch, QColor(0x32, 0x78, 0xc8), QColor(0x14, 0x46, 0x8c)},
+};
+
 class DrawnIcon : public QIconEngine {
 public:
-    explicit DrawnIcon(Picture picture) : picture_(picture) {}
+    explicit DrawnIcon(const Design& design) : design_(design) {}
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
     {
@@ -129,27 +127,10 @@ public:
         painter->setRenderHint(QPainter::Antialiasing);
         painter->translate(rect.x() + (rect.width() - side) / 2.0, rect.y() + (rect.height() - side) / 2.0);
         painter->scale(side / 20.0, side / 20.0);
-        const Colours colours = ColoursOf(picture_, mode);
-        switch (picture_) {
-        case Picture::Back:
-            DrawArrow(*painter, colours, false);
-            break;
-        case Picture::Forward:
-            DrawArrow(*painter, colours, true);
-            break;
-        case Picture::Stop:
-            DrawStop(*painter, colours);
-            break;
-        case Picture::Refresh:
-            DrawRefresh(*painter, colours);
-            break;
-        case Picture::Home:
-            DrawHome(*painter, colours);
-            break;
-        case Picture::Search:
-            DrawSearch(*painter, colours);
-            break;
-        }
+        const Colours colours = mode == QIcon::Disabled
+                                  ? Colours{QColor(0xb4, 0xb4, 0xb4), QColor(0x8c, 0x8c, 0x8c), Qt::white}
+                                  : Colours{design_.main, design_.dark, Qt::white};
+        design_.draw(*painter, colours);
         painter->restore();
     }
 
@@ -168,21 +149,18 @@ public:
         return pixmap(size, mode, state);
     }
 
-    QIconEngine* clone() const override { return new DrawnIcon(picture_); }
+    QIconEngine* clone() const override { return new DrawnIcon(design_); }
 
 private:
-    Picture picture_;
+    const Design& design_;
 };
 
 } // namespace
 
 QIcon ToolbarIcon(const QString& key)
 {
-    static const std::pair<const char*, Picture> pictures[] = {{"Back", Picture::Back}, {"Forward", Picture::Forward},
-                                                               {"Stop", Picture::Stop}, {"Refresh", Picture::Refresh},
-                                                               {"Home", Picture::Home}, {"Search", Picture::Search}};
-    for (const auto& [name, picture] : pictures)
-        if (key == QLatin1String(name))
-            return QIcon(new DrawnIcon(picture));
+    for (const Design& design : kDesigns)
+        if (key == QLatin1String(design.key))
+            return QIcon(new DrawnIcon(design));
     return {};
 }
