@@ -9,7 +9,7 @@ DriveAddressPage::DriveAddressPage(QWebEngineProfile* profile, FileSystem& fs, Q
     // A child, so that it outlives the engine's last use of it while the page goes.
     : QWebEnginePage(profile, parent), interceptor_(new DriveAddressInterceptor(fs, this))
 {
-    InstallDriveSchemeHandlers(*this->profile());
+    InstallDriveSchemeHandlers(*this->profile(), fs);
     setUrlRequestInterceptor(interceptor_);
     scripts().insert(DriveAddressScript());
 }

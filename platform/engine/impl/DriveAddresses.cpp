@@ -79,13 +79,16 @@ void RegisterDriveSchemes()
     }
 }
 
-void InstallDriveSchemeHandlers(QWebEngineProfile& profile)
+void InstallDriveSchemeHandlers(QWebEngineProfile& profile, FileSystem& fs)
 {
-    if (profile.urlSchemeHandler(DriveSchemes().constFirst()))
-        return;
-    auto* handler = new RefusingSchemeHandler(&profile);
-    for (const QByteArray& name : DriveSchemes())
+    RefusingSchemeHandler* handler = nullptr;
+    for (const QByteArray& name : DriveSchemes()) {
+        if (profile.urlSchemeHandler(name) || fs.HostPath(QString::fromLatin1(name) + QStringLiteral(":\\")).isEmpty())
+            continue;
+        if (!handler)
+            handler = new RefusingSchemeHandler(&profile);
         profile.installUrlSchemeHandler(name, handler);
+    }
 }
 
 DriveAddressInterceptor::DriveAddressInterceptor(FileSystem& fs, QObject* parent)

@@ -12,9 +12,11 @@ class QWebEngineScript;
 // hands such addresses on instead of dropping them; only before the application object exists.
 void RegisterDriveSchemes();
 
-// Handlers of those schemes on a profile, installed once; they refuse whatever the interceptor
-// below did not send on to a file, so nothing is ever read through them.
-void InstallDriveSchemeHandlers(QWebEngineProfile& profile);
+// Handlers of those schemes on a profile, once for each drive the map has as a page is made: the
+// engine prepares every handled scheme for each navigation and frame, and a letter with no drive
+// leads nowhere with or without one. They refuse whatever the interceptor below did not send on
+// to a file, so nothing is ever read through them.
+void InstallDriveSchemeHandlers(QWebEngineProfile& profile, FileSystem& fs);
 
 // Sends the requests made for a local page (by the page, or by the program) for drive addresses
 // to the mapped host file. A web page's requests, and its server's redirects, are left alone: the
