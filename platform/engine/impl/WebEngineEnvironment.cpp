@@ -34,8 +34,14 @@ void PrepareWebEngineEnvironment()
     QStringList flags =
         QString::fromLocal8Bit(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS")).split(QLatin1Char(' '), Qt::SkipEmptyParts);
     QStringList wanted{QStringLiteral("--disable-background-networking"), QStringLiteral("--disable-component-update")};
-    if (!GpuUsable())
+    if (!GpuUsable()) {
         wanted.prepend(QStringLiteral("--disable-gpu"));
+        // OpenGL would be drawn by the processor as well, and slower: the page is shown by Qt's
+        // own painter instead, so that a change of a control repaints that control and not the
+        // whole window. The user's own choice of backend stands.
+        if (!qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
+            qputenv("QT_QUICK_BACKEND", "software");
+    }
     for (const QString& flag : wanted)
         if (!flags.contains(flag))
             flags << flag;

@@ -27,7 +27,7 @@ protected:
     }
 
     static constexpr const char* kNames[] = {"QTWEBENGINE_DISABLE_SANDBOX", "QTWEBENGINE_CHROMIUM_FLAGS",
-                                             "QT_QPA_PLATFORM"};
+                                             "QT_QPA_PLATFORM", "QT_QUICK_BACKEND"};
     std::vector<std::optional<QByteArray>> saved_;
 };
 
@@ -42,6 +42,18 @@ TEST_F(EngineEnvironmentTest, OffscreenKeepsTheCallersFlagsAndAddsEachOnce)
     EXPECT_EQ(flags.count(QStringLiteral("--disable-gpu")), 1);
     EXPECT_EQ(flags.count(QStringLiteral("--disable-background-networking")), 1);
     EXPECT_EQ(flags.count(QStringLiteral("--disable-component-update")), 1);
+}
+
+TEST_F(EngineEnvironmentTest, WithoutAGpuPagesAreDrawnInSoftwareUnlessTheUserChose)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qunsetenv("QT_QUICK_BACKEND");
+    PrepareWebEngineEnvironment();
+    EXPECT_EQ(qgetenv("QT_QUICK_BACKEND"), QByteArray("software"));
+
+    qputenv("QT_QUICK_BACKEND", "rhi");
+    PrepareWebEngineEnvironment();
+    EXPECT_EQ(qgetenv("QT_QUICK_BACKEND"), QByteArray("rhi"));
 }
 
 TEST_F(EngineEnvironmentTest, EngineSpeaksItalianUnlessTheCallerChoseALanguage)
