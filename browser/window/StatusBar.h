@@ -12,10 +12,9 @@ class QTimer;
 // zoom note ("Zoom 125%") shows in panel 1 for two seconds.
 //
 // Its texts change at once; it repaints at most every kRepaintEveryMs, all that changed meanwhile
-// together. Every repaint of the window composes the whole window again (its page is drawn by the
-// graphics card, or by the processor where there is none) on the thread the engine loads pages
-// on, and a load changes the bar several times in a few milliseconds: a repaint for each held the
-// page up.
+// together. Where the graphics card draws the page, every repaint of the window composes the whole
+// window again on the thread the engine loads pages on, and a load changes the bar several times
+// in a few milliseconds: a repaint for each held the page up.
 class StatusBar : public QWidget {
     Q_OBJECT
 public:

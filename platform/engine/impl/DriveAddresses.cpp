@@ -114,8 +114,8 @@ QWebEngineScript DriveAddressScript()
     script.setName(QStringLiteral("vindrel-drive-addresses"));
     script.setSourceCode(QString::fromUtf8(kScript));
     script.setInjectionPoint(QWebEngineScript::DocumentCreation);
-    // In the page's own world, which the window-open guard makes anyway: a world of its own
-    // would cost every local page a second script context.
+    // In the page's own world, where its scripts and the window-open guard run: a world of its
+    // own would cost such a local page a second script context.
     script.setWorldId(QWebEngineScript::MainWorld);
     script.setRunsOnSubFrames(true);
     return script;

@@ -7,11 +7,13 @@
 namespace {
 
 const QString kScriptName = QStringLiteral("vindrel-window-open");
+// The key under which a guarded document keeps the setter of the guard's state.
+const QString kKey = QStringLiteral("Symbol.for('vindrel.windowsBlocked')");
 
 // In the page's own world, where its scripts call window.open. A document that has the guard
 // already only takes the new state.
 const QString kGuardSource = QStringLiteral(R"((function () {
-  const key = Symbol.for('vindrel.windowsBlocked');
+  const key = %1;
   if (window[key]) { window[key](true); return; }
   let blocked = true;
   const open = window.open;
@@ -20,7 +22,8 @@ const QString kGuardSource = QStringLiteral(R"((function () {
     const opened = open.apply(this, arguments);
     return blocked ? null : opened;
   };
-})();)");
+})();)")
+                                 .arg(kKey);
 
 } // namespace
 
@@ -33,8 +36,7 @@ void GuardWindowOpen(QWebEnginePage& page, bool blocked)
     if (!blocked) {
         // Nothing to guard: the documents to come get no script, and any guarded so far is told.
         if (!old.isEmpty())
-            page.runJavaScript(QStringLiteral("window[Symbol.for('vindrel.windowsBlocked')]?.(false);"),
-                               QWebEngineScript::MainWorld);
+            page.runJavaScript(QStringLiteral("window[%1]?.(false);").arg(kKey), QWebEngineScript::MainWorld);
         return;
     }
     QWebEngineScript script;
